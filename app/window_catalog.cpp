@@ -1,0 +1,25 @@
+#include "window_catalog.h"
+
+#include "conversion_tables.h"
+#include "conversion_window.h"
+#include "home_window.h"
+#include "locale_bridge.h"
+#include "window_registry.h"
+
+namespace nimbaro {
+namespace {
+
+void registerConversion(WindowRegistry& registry, const ConversionTable& table) {
+    registry.add(fromUtf8(table.windowName),
+                 [&table](WindowRegistry& owner) { return new ConversionWindow(owner, table); });
+}
+
+}  // namespace
+
+void registerWindows(WindowRegistry& registry) {
+    registry.add(WindowRegistry::kHomeWindow,
+                 [](WindowRegistry& owner) { return new HomeWindow(owner); });
+    registerConversion(registry, temperatureTable());
+}
+
+}  // namespace nimbaro

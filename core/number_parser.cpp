@@ -1,0 +1,187 @@
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string>
+#include <system_error>
+
+#include "number_text.h"
+
+namespace nimbaro {
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+constexpr std::string_view kNarrowNoBreakSpace = "\xE2\x80\xAF";
+constexpr std::array<std::string_view, 3> kBlanks = {" ", "\t", kNoBreakSpace};
+constexpr std::array<std::string_view, 3> kSpaceLikeGroupSeparators = {" ", kNoBreakSpace,
+                                                                       kNarrowNoBreakSpace};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool consume(std::string_view& text, std::string_view token) {
+    if (token.empty() || !text.starts_with(token)) {
+        return false;
+    }
+    text.remove_prefix(token.size());
+    return true;
+}
+
+void skipBlanks(std::string_view& text) {
+    while (std::any_of(kBlanks.begin(), kBlanks.end(),
+                       [&](std::string_view blank) { return consume(text, blank); })) {
+    }
+}
+
+std::string takeDigits(std::string_view& text) {
+    std::size_t count = 0;
+    while (count < text.size() && isDigit(text[count])) {
+        ++count;
+    }
+    std::string digits(text.substr(0, count));
+    text.remove_prefix(count);
+    return digits;
+}
+
+std::size_t leadingDigitCount(std::string_view text) {
+    std::size_t count = 0;
+    while (count < text.size() && isDigit(text[count])) {
+        ++count;
+    }
+    return count;
+}
+
+// Length of the group separator that `text` starts with, or 0. Where the locale groups with
+// a space-like character, any of the space-like characters is taken for it, since users type
+// a plain space where the locale writes a narrow no-break space.
+std::size_t groupSeparatorLength(std::string_view text, const NumberLocale& locale) {
+    const std::string_view separator = locale.groupSeparator;
+    const bool spaceLike =
+        std::find(kSpaceLikeGroupSeparators.begin(), kSpaceLikeGroupSeparators.end(), separator) !=
+        kSpaceLikeGroupSeparators.end();
+    if (spaceLike) {
+        for (std::string_view candidate : kSpaceLikeGroupSeparators) {
+            if (text.starts_with(candidate)) {
+                return candidate.size();
+            }
+        }
+        return 0;
+    }
+    return !separator.empty() && text.starts_with(separator) ? separator.size() : 0;
+}
+
+enum class GroupResult { Grouped, NotAGroup, Malformed };
+
+// Reads one "separator + three digits" group into `digits`. A separator followed by anything
+// but exactly three digits is malformed ("1,5" in English), unless no digit follows at all,
+// in which case the character is no separator (a trailing blank, say).
+GroupResult takeGroup(std::string_view& text, std::string& digits, const NumberLocale& locale) {
+    const std::size_t separatorLength = groupSeparatorLength(text, locale);
+    if (separatorLength == 0) {
+        return GroupResult::NotAGroup;
+    }
+    const std::string_view after = text.substr(separatorLength);
+    const std::size_t count = leadingDigitCount(after);
+    if (count == 0) {
+        return GroupResult::NotAGroup;
+    }
+    if (count != 3) {
+        return GroupResult::Malformed;
+    }
+    digits.append(after.substr(0, 3));
+    text.remove_prefix(separatorLength + 3);
+    return GroupResult::Grouped;
+}
+
+// Decimal exponent of the first significant digit, for telling an overflow from an underflow
+// when the conversion reports a value out of range. The written exponent saturates, so an
+// absurdly long exponent cannot overflow this arithmetic.
+long long leadingDigitExponent(const std::string& integerDigits, const std::string& fraction,
+                               const std::string& exponentDigits, bool exponentNegative) {
+    long long exponent = 0;
+    for (char digit : exponentDigits) {
+        exponent = std::min(exponent * 10 + (digit - '0'), 1'000'000'000LL);
+    }
+    if (exponentNegative) {
+        exponent = -exponent;
+    }
+    const auto firstInteger = integerDigits.find_first_not_of('0');
+    if (firstInteger != std::string::npos) {
+        return exponent + static_cast<long long>(integerDigits.size() - firstInteger) - 1;
+    }
+    const auto firstFraction = fraction.find_first_not_of('0');
+    return exponent - static_cast<long long>(firstFraction) - 1;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
+    skipBlanks(text);
+
+    bool negative = false;
+    if (!consume(text, "+")) {
+        negative = consume(text, "-") || consume(text, locale.minusSign);
+    }
+
+    std::string integerDigits = takeDigits(text);
+    const std::size_t firstGroupLength = integerDigits.size();
+    for (;;) {
+        const GroupResult group = takeGroup(text, integerDigits, locale);
+        if (group == GroupResult::NotAGroup) {
+            break;
+        }
+        if (group == GroupResult::Malformed || firstGroupLength == 0 || firstGroupLength > 3) {
+            return std::nullopt;
+        }
+    }
+
+    std::string fraction;
+    if (consume(text, locale.decimalSeparator)) {
+        fraction = takeDigits(text);
+    }
+    if (integerDigits.empty() && fraction.empty()) {
+        return std::nullopt;
+    }
+
+    std::string exponentDigits;
+    bool exponentNegative = false;
+    if (consume(text, "e") || consume(text, "E")) {
+        if (!consume(text, "+")) {
+            exponentNegative = consume(text, "-");
+        }
+        exponentDigits = takeDigits(text);
+        if (exponentDigits.empty()) {
+            return std::nullopt;
+        }
+    }
+
+    skipBlanks(text);
+    if (!text.empty()) {
+        return std::nullopt;
+    }
+
+    std::string normalized = integerDigits.empty() ? "0" : integerDigits;
+    if (!fraction.empty()) {
+        normalized += '.';
+        normalized += fraction;
+    }
+    if (!exponentDigits.empty()) {
+        normalized += exponentNegative ? "e-" : "e";
+        normalized += exponentDigits;
+    }
+
+    double magnitude = 0.0;
+    const char* end = normalized.data() + normalized.size();
+    const auto [stop, error] = std::from_chars(normalized.data(), end, magnitude);
+    if (error == std::errc::result_out_of_range) {
+        if (leadingDigitExponent(integerDigits, fraction, exponentDigits, exponentNegative) >= 0) {
+            return std::nullopt;
+        }
+        magnitude = 0.0;
+    } else if (error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+}  // namespace nimbaro

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "number_locale.h"
+
+namespace nimbaro {
+
+// The one number parser: the numeric test and the text-to-number conversion both use it,
+// so every text that passes the test converts. Returns nothing for a text that is not a
+// number or whose value lies outside the double range; an underflow reads as zero.
+std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale);
+
+inline bool isNumeric(std::string_view text, const NumberLocale& locale) {
+    return parseNumber(text, locale).has_value();
+}
+
+// Plain number-to-text conversion: at most 15 significant digits, no grouping, exponent
+// form (1.5E+20, 1E-07) outside 1e-5 <= |x| < 1e15. The value must be finite.
+std::string numberToText(double value, const NumberLocale& locale);
+
+// The value at 15 significant digits, rounded half away from zero to `decimals` places,
+// with grouped integer digits, a leading zero and no minus sign on a value that shows as
+// zero. The value must be finite.
+std::string formatFixed(double value, int decimals, const NumberLocale& locale);
+
+// A number text rewritten with `decimals` places; nothing when the text is not a number.
+std::optional<std::string> reformatNumberText(std::string_view text, int decimals,
+                                              const NumberLocale& locale);
+
+}  // namespace nimbaro

@@ -1,0 +1,255 @@
+#include "calculator_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "fit_to_contents.h"
+#include "locale_bridge.h"
+#include "message_box.h"
+#include "number_text.h"
+#include "output_label.h"
+#include "select_all_line_edit.h"
+#include "twip_geometry.h"
+#include "window_registry.h"
+
+namespace nimbaro {
+namespace {
+
+constexpr TwipSize kButtonSize{1215, 375};
+constexpr TwipSize kInputBoxSize{1335, 375};
+constexpr TwipSize kOutputLabelSize{1695, 375};
+
+// A zero width or height in the layout takes the fallback size, or the natural size where
+// there is none. A caption never gets less room than it needs: the layouts were drawn for a
+// compact font, and a wider one must not clip a caption.
+QRect placement(const QWidget* control, TwipRect rect, TwipSize fallback = {},
+                bool fitCaption = true) {
+    QRect pixels = toPixels(rect);
+    const QSize natural = control->sizeHint();
+    if (rect.width == 0) {
+        pixels.setWidth(fallback.width ? twipsToPixels(fallback.width) : natural.width());
+    } else if (fitCaption) {
+        pixels.setWidth(std::max(pixels.width(), natural.width()));
+    }
+    if (rect.height == 0) {
+        pixels.setHeight(
+            std::max(fallback.height ? twipsToPixels(fallback.height) : 0, natural.height()));
+    }
+    return pixels;
+}
+
+void setName(QWidget* widget, std::string_view name) {
+    widget->setObjectName(fromUtf8(name));
+}
+
+bool groupHasSelection(const QRadioButton* option) {
+    for (const QRadioButton* sibling : option->parentWidget()->findChildren<QRadioButton*>(
+             QString(), Qt::FindDirectChildrenOnly)) {
+        if (sibling->isChecked()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(WindowRegistry& registry, std::string_view windowName,
+                                   std::string_view title, TwipSize clientSize)
+    : registry_(registry) {
+    setName(this, windowName);
+    setWindowTitle(fromUtf8(title));
+    setFixedSize(toPixels(clientSize));
+}
+
+void CalculatorWindow::cmdBack_Click() {
+    registry_.back(this);
+}
+
+void CalculatorWindow::cmdExit_Click() {
+    WindowRegistry::exitProgram();
+}
+
+void CalculatorWindow::cmdReset_Click() {
+    for (QLineEdit* box : inputBoxes_) {
+        box->clear();
+    }
+    cmdOutput_Click();
+}
+
+void CalculatorWindow::cmdOutput_Click() {
+    for (OutputLabel* label : outputLabels_) {
+        label->clear();
+    }
+}
+
+void CalculatorWindow::FormatOutputs() {
+    const NumberLocale locale = numberLocale();
+    for (OutputLabel* label : outputLabels_) {
+        if (auto formatted = reformatNumberText(toUtf8(label->text()), outputDecimals_, locale)) {
+            label->setText(fromUtf8(*formatted));
+        }
+    }
+}
+
+QGroupBox* CalculatorWindow::addFrame(std::string_view name, std::string_view caption,
+                                      std::string_view tooltip, TwipRect rect) {
+    auto* frame = new QGroupBox(fromUtf8(caption), this);
+    setName(frame, name);
+    frame->setToolTip(fromUtf8(tooltip));
+    frame->setGeometry(toPixels(rect));
+    return frame;
+}
+
+QRadioButton* CalculatorWindow::addOption(QGroupBox* frame, std::string_view name,
+                                          std::string_view caption, std::string_view tooltip,
+                                          TwipRect rect) {
+    auto* option = new QRadioButton(fromUtf8(caption), frame);
+    setName(option, name);
+    option->setToolTip(fromUtf8(tooltip));
+    option->setGeometry(placement(option, rect).translated(-frame->pos()));
+    return option;
+}
+
+QLineEdit* CalculatorWindow::addInputBox(std::string_view name, std::string_view tooltip,
+                                         TwipRect rect) {
+    auto* box = new SelectAllLineEdit(this);
+    setName(box, name);
+    box->setToolTip(fromUtf8(tooltip));
+    box->setGeometry(placement(box, rect, kInputBoxSize, false));
+    inputBoxes_.push_back(box);
+    return box;
+}
+
+OutputLabel* CalculatorWindow::addOutputLabel(std::string_view name, std::string_view tooltip,
+                                              TwipRect rect) {
+    OutputLabel* label = addResultLabel(name, tooltip, rect);
+    connect(label, &OutputLabel::clicked, label, &QLabel::clear);
+    outputLabels_.push_back(label);
+    return label;
+}
+
+OutputLabel* CalculatorWindow::addResultLabel(std::string_view name, std::string_view tooltip,
+                                              TwipRect rect) {
+    auto* label = new OutputLabel(this);
+    setName(label, name);
+    label->setToolTip(fromUtf8(tooltip));
+    label->setGeometry(placement(label, rect, kOutputLabelSize, false));
+    return label;
+}
+
+QLabel* CalculatorWindow::addFixedLabel(QWidget* parent, std::string_view name,
+                                        std::string_view text, TwipRect rect, bool bold) {
+    auto* label = new QLabel(fromUtf8(text), parent);
+    setName(label, name);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    label->setGeometry(placement(label, rect, {0, kOutputLabelSize.height}));
+    return label;
+}
+
+QPushButton* CalculatorWindow::addButton(std::string_view name, std::string_view caption,
+                                         std::string_view tooltip, TwipRect rect,
+                                         std::function<void()> handler) {
+    auto* button = new QPushButton(fromUtf8(caption), this);
+    setName(button, name);
+    button->setToolTip(fromUtf8(tooltip));
+    button->setAutoDefault(false);
+    button->setGeometry(placement(button, rect, kButtonSize));
+    connect(button, &QPushButton::clicked, this, std::move(handler));
+    return button;
+}
+
+void CalculatorWindow::addResetButton(std::string_view tooltip, TwipPoint position) {
+    addButton("cmdReset", "&Reset", tooltip, {position.left, position.top},
+              [this] { cmdReset_Click(); });
+}
+
+void CalculatorWindow::addOutputButton(std::string_view tooltip, TwipPoint position) {
+    addButton("cmdOutput", "O&utput", tooltip, {position.left, position.top},
+              [this] { cmdOutput_Click(); });
+}
+
+void CalculatorWindow::addBackAndExitButtons(TwipPoint back, TwipPoint exit) {
+    addButton("cmdBack", "B&ack", "Close Window", {back.left, back.top},
+              [this] { cmdBack_Click(); });
+    addButton("cmdExit", "E&xit", "Close Program", {exit.left, exit.top},
+              [this] { cmdExit_Click(); });
+}
+
+void CalculatorWindow::pressOnEnter(QLineEdit* box, QPushButton* button) {
+    connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
+}
+
+void CalculatorWindow::setTabChain(std::initializer_list<QWidget*> chain) {
+    QWidget* previous = nullptr;
+    for (QWidget* next : chain) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+}
+
+bool CalculatorWindow::numberCheck(QLineEdit* box, const QString& prompt, const QString& title) {
+    if (numberIn(box)) {
+        return true;
+    }
+    showMessage(prompt, title);
+    focusAndSelect(box);
+    return false;
+}
+
+void CalculatorWindow::showMessage(const QString& prompt, const QString& title) {
+    nimbaro::showMessage(this, prompt, title);
+}
+
+void CalculatorWindow::reportFault() {
+    showMessage(QStringLiteral("Invalid Numbers Used"), QStringLiteral("Unable to Calculate"));
+}
+
+void CalculatorWindow::focusAndSelect(QLineEdit* box) {
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
+NumberLocale CalculatorWindow::numberLocale() const {
+    return currentNumberLocale();
+}
+
+std::optional<double> CalculatorWindow::numberIn(const QLineEdit* box) const {
+    return parseNumber(toUtf8(box->text()), numberLocale());
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        growToFitChildren(this);
+        focusFirstControl();
+    }
+}
+
+// When a window is shown the focus goes to the first control of its tab order, and an option
+// that takes the focus while its group has no selection becomes selected.
+void CalculatorWindow::focusFirstControl() {
+    QWidget* first = nextInFocusChain();
+    while (first != this && !((first->focusPolicy() & Qt::TabFocus) && first->isEnabled() &&
+                              first->isVisibleTo(this))) {
+        first = first->nextInFocusChain();
+    }
+    if (first == this) {
+        return;
+    }
+    first->setFocus(Qt::TabFocusReason);
+    if (auto* option = qobject_cast<QRadioButton*>(first); option && !groupHasSelection(option)) {
+        option->setChecked(true);
+    }
+}
+
+}  // namespace nimbaro

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "number_locale.h"
+#include "twips.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace nimbaro {
+
+class OutputLabel;
+class WindowRegistry;
+
+// What every calculator window shares: Back and Exit, select-all input boxes, output labels
+// that clear on a click, Reset and Output, the number check with its message, the fault
+// message and FormatOutputs. A window adds its controls through the builders below and
+// keeps only its own arithmetic.
+class CalculatorWindow : public QWidget {
+  public:
+    CalculatorWindow(WindowRegistry& registry, std::string_view windowName, std::string_view title,
+                     TwipSize clientSize);
+
+    void cmdBack_Click();
+    void cmdExit_Click();
+    // Empties every input box and every output label; options and focus stay as they are.
+    void cmdReset_Click();
+    // Empties every output label.
+    void cmdOutput_Click();
+    // Rewrites every output label's number with the window's count of decimals.
+    void FormatOutputs();
+
+  protected:
+    QGroupBox* addFrame(std::string_view name, std::string_view caption, std::string_view tooltip,
+                        TwipRect rect);
+    // `rect` is in window coordinates; a zero width or height takes the natural size.
+    QRadioButton* addOption(QGroupBox* frame, std::string_view name, std::string_view caption,
+                            std::string_view tooltip, TwipRect rect);
+    QLineEdit* addInputBox(std::string_view name, std::string_view tooltip, TwipRect rect);
+    // An output that Reset and Output clear, a click empties and FormatOutputs formats.
+    OutputLabel* addOutputLabel(std::string_view name, std::string_view tooltip, TwipRect rect);
+    // A bold result label without those duties.
+    OutputLabel* addResultLabel(std::string_view name, std::string_view tooltip, TwipRect rect);
+    QLabel* addFixedLabel(QWidget* parent, std::string_view name, std::string_view text,
+                          TwipRect rect, bool bold = false);
+    QPushButton* addButton(std::string_view name, std::string_view caption,
+                           std::string_view tooltip, TwipRect rect, std::function<void()> handler);
+    void addResetButton(std::string_view tooltip, TwipPoint position);
+    void addOutputButton(std::string_view tooltip, TwipPoint position);
+    void addBackAndExitButtons(TwipPoint back, TwipPoint exit);
+    // Enter in the box presses the button.
+    void pressOnEnter(QLineEdit* box, QPushButton* button);
+    void setTabChain(std::initializer_list<QWidget*> chain);
+    void setOutputDecimals(int decimals) { outputDecimals_ = decimals; }
+
+    // The number check: true when the box holds a number; otherwise the message, then the
+    // focus back to the box with its whole text selected.
+    bool numberCheck(QLineEdit* box, const QString& prompt, const QString& title);
+    void showMessage(const QString& prompt, const QString& title);
+    // A computation left the double range or met a domain fault.
+    void reportFault();
+    void focusAndSelect(QLineEdit* box);
+
+    NumberLocale numberLocale() const;
+    std::optional<double> numberIn(const QLineEdit* box) const;
+    const std::vector<OutputLabel*>& outputLabels() const { return outputLabels_; }
+
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void focusFirstControl();
+
+    WindowRegistry& registry_;
+    std::vector<QLineEdit*> inputBoxes_;
+    std::vector<OutputLabel*> outputLabels_;
+    int outputDecimals_ = 5;
+    bool shownBefore_ = false;
+};
+
+}  // namespace nimbaro

@@ -1,0 +1,205 @@
+#include "home_window.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <array>
+
+#include "fit_to_contents.h"
+#include "twip_geometry.h"
+#include "window_registry.h"
+
+namespace nimbaro {
+namespace {
+
+struct LaunchButton {
+    int page;
+    const char* name;
+    const char* caption;
+    const char* tooltip;
+    TwipPoint position;  // relative to the tab control, tab strip included
+    const char* window;
+    int width = 1215;
+};
+
+// In tab order within each page.
+constexpr std::array kLaunchButtons = {
+    LaunchButton{0,
+                 "cmdTemperatureConversions",
+                 "&Temperature",
+                 "Temperature Conversions",
+                 {840, 960},
+                 "frmTemperature"},
+    LaunchButton{0,
+                 "cmdRainfallConversions",
+                 "&Rainfall",
+                 "Rainfall Conversions",
+                 {840, 1560},
+                 "frmRainfallConversions"},
+    LaunchButton{0,
+                 "cmdAirPressure",
+                 "&Air Pressure",
+                 "Air Pressure Conversions",
+                 {840, 2160},
+                 "frmAirPressureConversions"},
+    LaunchButton{0,
+                 "cmdWindSpeedConversions",
+                 "&Wind Speed",
+                 "Wind Speed Conversions",
+                 {2760, 1200},
+                 "frmWindSpeedConversions"},
+    LaunchButton{0,
+                 "cmdWindDirectionConversions",
+                 "Wind &Direction",
+                 "Wind Direction Conversions",
+                 {2760, 1800},
+                 "frmWindDirection"},
+    LaunchButton{1, "cmdWindChillCalcs", "Wind &Chill", "", {840, 840}, "frmWindChillCalculations"},
+    LaunchButton{1, "cmdCloudHeightCalcs", "Cloud &Height", "", {840, 1440}, "frmCloudHeight"},
+    LaunchButton{1,
+                 "cmdLightningDistanceCalcs",
+                 "Li&ghtning Distance",
+                 "",
+                 {2760, 2280},
+                 "frmLightningDistance",
+                 1455},
+    LaunchButton{1, "cmdHeatIndexCalcs", "Heat &Index", "", {840, 2640}, "frmHeatIndex"},
+    LaunchButton{1, "cmdDewPointCalcs", "Dew &Point", "", {840, 2040}, "frmDewPoint"},
+    LaunchButton{1, "cmdWetBulbCalcs", "Wet &Bulb", "", {2760, 1680}, "frmWetBulb"},
+    LaunchButton{1, "cmdHumidityCalcs", "H&umidity", "", {2760, 1080}, "frmHumidity"},
+    LaunchButton{2,
+                 "cmdLengthConversions",
+                 "&Length",
+                 "Length Conversions",
+                 {840, 960},
+                 "frmLengthConversions"},
+    LaunchButton{2, "cmdAreaConversions", "Ar&ea", "", {840, 1560}, "frmAreaConversions"},
+    LaunchButton{2, "cmdVolumeConversions", "&Volume", "", {840, 2160}, "frmVolumeConversions"},
+    LaunchButton{
+        2, "cmdTimeConversions", "Ti&me", "Time Conversions", {2760, 1200}, "frmTimeConversions"},
+    LaunchButton{2, "cmdMassConversions", "Mas&s", "", {2760, 1800}, "frmMassConversions"},
+};
+
+struct Page {
+    const char* name;
+    const char* caption;
+};
+
+constexpr std::array kPages = {
+    Page{"tabWeatherConversions", "&Weather Conversions"},
+    Page{"tabWeatherCalculations", "Weather Calculations"},
+    Page{"tabOther", "Other"},
+};
+
+constexpr TwipSize kClientSize{5700, 4680};
+constexpr TwipRect kTabControl{480, 240, 4815, 3315};
+constexpr TwipSize kButtonSize{1215, 375};
+
+// A fixed label that is given at least the room its text needs.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, TwipRect rect,
+                 bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    QRect pixels = toPixels(rect);
+    pixels.setWidth(std::max(pixels.width(), label->sizeHint().width()));
+    pixels.setHeight(std::max(pixels.height(), label->sizeHint().height()));
+    label->setGeometry(pixels);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+HomeWindow::HomeWindow(WindowRegistry& registry) : registry_(registry) {
+    setObjectName(WindowRegistry::kHomeWindow);
+    setWindowTitle(QStringLiteral("Nimbaro"));
+    setCentralWidget(new QWidget(this));
+    centralWidget()->setObjectName("clientArea");
+    centralWidget()->setMinimumSize(toPixels(kClientSize));
+    centralWidget()->resize(toPixels(kClientSize));
+    buildMenus();
+    buildPages();
+    buildFooter();
+    growToFitChildren(centralWidget());
+    setFixedSize(sizeHint());
+}
+
+void HomeWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName("mnuFile");
+    QAction* exit = file->addAction(QStringLiteral("Exit"), &WindowRegistry::exitProgram);
+    exit->setObjectName("mnuExit");
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName("mnuHelp");
+    help->addAction(QStringLiteral("Read Me"))->setObjectName("mnuReadMe");
+    help->addAction(QStringLiteral("How To"))->setObjectName("mnuHowTo");
+    help->addAction(QStringLiteral("Licence"))->setObjectName("mnuLicence");
+    help->addAction(QStringLiteral("Acknowledgements"))->setObjectName("mnuAcknowledgements");
+    help->addAction(QStringLiteral("About"), [this] { registry_.open("frmAbout"); })
+        ->setObjectName("mnuAbout");
+}
+
+void HomeWindow::buildPages() {
+    auto* tabs = new QTabWidget(centralWidget());
+    tabs->setObjectName("tabMain");
+    tabs->setGeometry(toPixels(kTabControl));
+
+    std::array<QWidget*, kPages.size()> pages{};
+    for (std::size_t i = 0; i < kPages.size(); ++i) {
+        pages[i] = new QWidget;
+        pages[i]->setObjectName(kPages[i].name);
+        tabs->addTab(pages[i], kPages[i].caption);
+    }
+    // The button positions count from the tab control's top edge; the page starts below
+    // its tab strip.
+    const int stripHeight = tabs->tabBar()->sizeHint().height();
+
+    for (const LaunchButton& spec : kLaunchButtons) {
+        auto* button = new QPushButton(spec.caption, pages[static_cast<std::size_t>(spec.page)]);
+        button->setObjectName(spec.name);
+        button->setToolTip(spec.tooltip);
+        const QPoint position = toPixels(spec.position);
+        button->setGeometry(position.x(), position.y() - stripHeight,
+                            std::max(twipsToPixels(spec.width), button->sizeHint().width()),
+                            twipsToPixels(kButtonSize.height));
+        const QString window = spec.window;
+        connect(button, &QPushButton::clicked, this, [this, window] { registry_.open(window); });
+    }
+    tabs->setCurrentIndex(0);
+    // All three page captions stay in view, however wide the font draws them.
+    tabs->resize(std::max(tabs->width(), tabs->tabBar()->sizeHint().width() + stripHeight),
+                 tabs->height());
+}
+
+void HomeWindow::buildFooter() {
+    QWidget* client = centralWidget();
+
+    auto* rule = new QFrame(client);
+    rule->setObjectName("Line1");
+    rule->setGeometry(twipsToPixels(120), 0, twipsToPixels(5640 - 120), 3);
+    rule->setAutoFillBackground(true);
+    rule->setBackgroundRole(QPalette::Mid);
+
+    auto* exit = new QPushButton(QStringLiteral("E&xit"), client);
+    exit->setObjectName("cmdExit");
+    exit->setToolTip(QStringLiteral("Close Program"));
+    exit->setGeometry(toPixels(TwipRect{3240, 3720, 1215, 375}));
+    connect(exit, &QPushButton::clicked, this, &WindowRegistry::exitProgram);
+
+    addLabel(client, "Label4", QStringLiteral("Nimbaro team\n2026"), {600, 3720, 1575, 495}, true);
+    addLabel(client, "Label2", QStringLiteral("Free software for weather observers"),
+             {120, 4320, 3735, 255});
+    addLabel(client, "Label1", QStringLiteral("Version 3.01"), {4680, 4320, 975, 255});
+}
+
+}  // namespace nimbaro

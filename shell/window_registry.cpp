@@ -1,0 +1,70 @@
+#include "window_registry.h"
+
+#include <QApplication>
+#include <QScreen>
+
+namespace nimbaro {
+namespace {
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void bringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+WindowRegistry::~WindowRegistry() {
+    for (auto& [name, window] : windows_) {
+        delete window.data();
+    }
+}
+
+void WindowRegistry::add(const QString& windowName, Factory factory) {
+    factories_[windowName] = std::move(factory);
+}
+
+QWidget* WindowRegistry::open(const QString& windowName) {
+    if (QWidget* existing = find(windowName)) {
+        bringToFront(existing);
+        return existing;
+    }
+    const auto factory = factories_.find(windowName);
+    if (factory == factories_.end()) {
+        return nullptr;
+    }
+    QWidget* window = factory->second(*this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    windows_[windowName] = window;
+    centreOnScreen(window);
+    bringToFront(window);
+    return window;
+}
+
+QWidget* WindowRegistry::find(const QString& windowName) const {
+    const auto found = windows_.find(windowName);
+    return found == windows_.end() ? nullptr : found->second.data();
+}
+
+void WindowRegistry::back(QWidget* window) {
+    std::erase_if(windows_, [window](const auto& entry) { return entry.second == window; });
+    open(kHomeWindow);
+    window->hide();
+    window->deleteLater();
+}
+
+void WindowRegistry::exitProgram() {
+    QCoreApplication::exit(0);
+}
+
+}  // namespace nimbaro
