@@ -4,6 +4,7 @@
 #include "conversion_window.h"
 #include "home_window.h"
 #include "locale_bridge.h"
+#include "wind_direction_window.h"
 #include "window_registry.h"
 
 namespace nimbaro {
@@ -19,7 +20,13 @@ void registerConversion(WindowRegistry& registry, const ConversionTable& table) 
 void registerWindows(WindowRegistry& registry) {
     registry.add(WindowRegistry::kHomeWindow,
                  [](WindowRegistry& owner) { return new HomeWindow(owner); });
-    registerConversion(registry, temperatureTable());
+    for (const ConversionTable* table :
+         {&temperatureTable(), &lengthTable(), &areaTable(), &volumeTable(), &massTable(),
+          &timeTable(), &rainfallTable(), &windSpeedTable(), &airPressureTable()}) {
+        registerConversion(registry, *table);
+    }
+    registry.add(QStringLiteral("frmWindDirection"),
+                 [](WindowRegistry& owner) { return new WindDirectionWindow(owner); });
 }
 
 }  // namespace nimbaro

@@ -1,6 +1,7 @@
 #include "conversion_window.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -8,6 +9,7 @@
 #include "conversion.h"
 #include "locale_bridge.h"
 #include "output_label.h"
+#include "twip_geometry.h"
 
 namespace nimbaro {
 
@@ -19,8 +21,7 @@ ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionTab
             addOption(frame, option.name, option.caption, option.tooltip, option.rect));
     }
     for (const ConversionTable::Note& note : table.notes) {
-        addFixedLabel(frame, note.name, note.text,
-                      {note.positionInFrame.left, note.positionInFrame.top}, true);
+        addNote(frame, note);
     }
     if (table.loadStepOption >= 0) {
         options_.at(static_cast<std::size_t>(table.loadStepOption))->setChecked(true);
@@ -41,6 +42,17 @@ ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionTab
                       {output.unitLabelPosition.left, output.unitLabelPosition.top});
     }
     setOutputDecimals(table.decimals);
+}
+
+// A note with a width wraps to it rather than reach past its frame.
+void ConversionWindow::addNote(QGroupBox* frame, const ConversionTable::Note& note) {
+    const TwipRect rect = note.rectInFrame;
+    QLabel* label = addFixedLabel(frame, note.name, note.text, {rect.left, rect.top}, true);
+    if (rect.width > 0) {
+        const int width = twipsToPixels(rect.width);
+        label->setWordWrap(true);
+        label->resize(width, label->heightForWidth(width));
+    }
 }
 
 void ConversionWindow::cmdConvert_Click() {

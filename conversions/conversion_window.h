@@ -5,6 +5,7 @@
 #include "calculator_window.h"
 #include "conversion_table.h"
 
+class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -19,6 +20,8 @@ class ConversionWindow : public CalculatorWindow {
     void cmdConvert_Click();
 
   private:
+    void addNote(QGroupBox* frame, const ConversionTable::Note& note);
+
     const ConversionTable& table_;
     QLineEdit* input_ = nullptr;
     std::vector<QRadioButton*> options_;

@@ -32,7 +32,7 @@ struct ConversionTable {
     struct Note {
         std::string_view name;
         std::string_view text;
-        TwipPoint positionInFrame;
+        TwipRect rectInFrame;  // a width wraps the text to it
     };
 
     std::string_view windowName;

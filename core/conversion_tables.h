@@ -5,5 +5,13 @@
 namespace nimbaro {
 
 const ConversionTable& temperatureTable();
+const ConversionTable& lengthTable();
+const ConversionTable& areaTable();
+const ConversionTable& volumeTable();
+const ConversionTable& massTable();
+const ConversionTable& timeTable();
+const ConversionTable& rainfallTable();
+const ConversionTable& windSpeedTable();
+const ConversionTable& airPressureTable();
 
 }  // namespace nimbaro

@@ -1,0 +1,136 @@
+#include "wind_direction_window.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "locale_bridge.h"
+#include "output_label.h"
+#include "twip_geometry.h"
+#include "wind_direction.h"
+
+namespace nimbaro {
+namespace {
+
+constexpr TwipSize kClientSize{6420, 5880};
+constexpr int kMargin = 240;
+constexpr int kButtonColumn = 4440;
+constexpr int kWideButton = 1695;
+
+// The sixteen options stand in four columns of four, clockwise down each column.
+constexpr int kPointColumns[] = {480, 1440, 2400, 3360};
+constexpr int kPointRows[] = {900, 1320, 1740, 2160};
+constexpr TwipRect kPointsFrame{kMargin, 540, 3975, 2055};
+
+constexpr int kRangeRow = 2820;
+constexpr int kSeparator = 3420;
+constexpr int kDirectionHeading = 3600;
+constexpr int kDegreesRow = 3960;
+constexpr int kDirectionRow = 4560;
+constexpr int kBackRow = 5280;
+
+const QString kDegreesPrompt =
+    QStringLiteral("Please insert a whole number into the white box between 0 and 360");
+const QString kDegreesTitle = QStringLiteral("Numerical Value Needed");
+
+}  // namespace
+
+WindDirectionWindow::WindDirectionWindow(WindowRegistry& registry)
+    : CalculatorWindow(registry, "frmWindDirection", "Wind Direction Conversions", kClientSize) {
+    buildRangeSection();
+
+    auto* separator = new QFrame(this);
+    separator->setObjectName("Line1");
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(
+        toPixels(TwipRect{kMargin / 2, kSeparator, kClientSize.width - kMargin, 30}));
+
+    buildDirectionSection();
+    addBackAndExitButtons({kMargin, kBackRow}, {1800, kBackRow});
+}
+
+void WindDirectionWindow::buildRangeSection() {
+    addFixedLabel(this, "Label6", "Convert Directions to a Degree Range", {kMargin, 120}, true);
+    QGroupBox* frame = addFrame("Frame1", "Select Wind Direction to Convert from Here",
+                                "Select Wind Direction to Convert From Here", kPointsFrame);
+    for (std::size_t i = 0; i < points_.size(); ++i) {
+        const CompassPoint& point = compassPoints()[i];
+        points_[i] = addOption(frame, point.optionName, point.caption, point.tooltip,
+                               {kPointColumns[i / 4], kPointRows[i % 4]});
+    }
+    addButton("cmdConvertRange", "C&onvert Range", "Convert Range",
+              {kButtonColumn, 720, kWideButton}, [this] { cmdConvertRange_Click(); });
+    addButton("cmdResetRange", "O&utput", "Clear All", {kButtonColumn, 1200, kWideButton},
+              [this] { cmdResetRange_Click(); });
+
+    from_ = addResultLabel("lblFrom", "Degree Range FROM", {kMargin, kRangeRow, 1095});
+    addFixedLabel(this, "Label1", "TO", {1440, kRangeRow});
+    to_ = addResultLabel("lblTo", "Degrees Range TO", {1800, kRangeRow, 1095});
+    addFixedLabel(this, "Label8", "Mid-Point", {3120, kRangeRow});
+    midPoint_ = addResultLabel("lblMidPoint", "Degree Range Mid-Point", {3960, kRangeRow, 1215});
+}
+
+void WindDirectionWindow::buildDirectionSection() {
+    addFixedLabel(this, "Label7", "Convert Degrees to a Direction", {kMargin, kDirectionHeading},
+                  true);
+    degrees_ = addInputBox("txtInputDegrees", "Insert a Number Here", {kMargin, kDegreesRow});
+    QPushButton* convert = addButton(
+        "cmdConvertDirection", "&Convert Direction", "Convert Wind Direction",
+        {kButtonColumn, kDegreesRow, kWideButton}, [this] { cmdConvertDirection_Click(); });
+    addButton("cmdResetDirection", "O&utput", "Clear All",
+              {kButtonColumn, kDegreesRow + 480, kWideButton},
+              [this] { cmdResetDirection_Click(); });
+    pressOnEnter(degrees_, convert);
+
+    directionAcr_ = addResultLabel("lblDirectionAcr", "Output for Wind Direction",
+                                   {kMargin, kDirectionRow, 1095});
+    direction_ =
+        addResultLabel("lblDirection", "Output for Wind Direction", {1440, kDirectionRow, 2415});
+}
+
+void WindDirectionWindow::cmdConvertRange_Click() {
+    const NumberLocale locale = numberLocale();
+    for (std::size_t i = 0; i < points_.size(); ++i) {
+        if (points_[i]->isChecked()) {
+            from_->setText(fromUtf8(boundText(compassPoints()[i].from, locale)));
+            midPoint_->setText(fromUtf8(midPointText(i, locale)));
+            to_->setText(fromUtf8(boundText(compassPoints()[i].to, locale)));
+            return;
+        }
+    }
+}
+
+void WindDirectionWindow::cmdResetRange_Click() {
+    from_->clear();
+    to_->clear();
+    midPoint_->clear();
+}
+
+void WindDirectionWindow::cmdConvertDirection_Click() {
+    if (!numberCheck(degrees_, kDegreesPrompt, kDegreesTitle)) {
+        return;
+    }
+    // The box shows the entry as the whole number it is taken for, even when it is refused.
+    const NumberLocale locale = numberLocale();
+    degrees_->setText(fromUtf8(wholeDegreesText(*numberIn(degrees_), locale)));
+    const std::optional<double> degrees = numberIn(degrees_);
+    const std::optional<std::size_t> point = degrees ? compassPointFor(*degrees) : std::nullopt;
+    if (!point) {
+        showMessage(kDegreesPrompt, kDegreesTitle);
+        focusAndSelect(degrees_);
+        return;
+    }
+    directionAcr_->setText(fromUtf8(compassPoints()[*point].abbreviation));
+    direction_->setText(fromUtf8(compassPoints()[*point].words));
+}
+
+void WindDirectionWindow::cmdResetDirection_Click() {
+    degrees_->clear();
+    direction_->clear();
+    directionAcr_->clear();
+}
+
+}  // namespace nimbaro
