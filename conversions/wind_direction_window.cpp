@@ -14,7 +14,7 @@
 namespace nimbaro {
 namespace {
 
-constexpr TwipSize kClientSize{6420, 5880};
+constexpr TwipSize kClientSize{6420, 5940};
 constexpr int kMargin = 240;
 constexpr int kButtonColumn = 4440;
 constexpr int kWideButton = 1695;
@@ -27,9 +27,9 @@ constexpr TwipRect kPointsFrame{kMargin, 540, 3975, 2055};
 constexpr int kRangeRow = 2820;
 constexpr int kSeparator = 3420;
 constexpr int kDirectionHeading = 3600;
-constexpr int kDegreesRow = 3960;
-constexpr int kDirectionRow = 4560;
-constexpr int kBackRow = 5280;
+constexpr int kDegreesRow = 4020;
+constexpr int kDirectionRow = 4620;
+constexpr int kBackRow = 5340;
 
 const QString kDegreesPrompt =
     QStringLiteral("Please insert a whole number into the white box between 0 and 360");

@@ -86,6 +86,23 @@ std::vector<const char*> WindowFixture::focusChain(QWidget* window,
     return chain;
 }
 
+std::vector<QString> WindowFixture::crowdedControls(QWidget* window) {
+    std::vector<QString> crowded;
+    const QList<QWidget*> controls = window->findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (!control->parentWidget()->rect().contains(control->geometry())) {
+            crowded.push_back(control->objectName());
+        }
+        for (QWidget* other : controls) {
+            if (control < other && other->parentWidget() == control->parentWidget() &&
+                control->geometry().intersects(other->geometry())) {
+                crowded.push_back(control->objectName() + " / " + other->objectName());
+            }
+        }
+    }
+    return crowded;
+}
+
 void WindowFixture::settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

@@ -42,6 +42,9 @@ class WindowFixture : public testing::Test {
     // The named controls in the order the focus chain visits them, from the first name on.
     static std::vector<const char*> focusChain(QWidget* window,
                                                const std::vector<const char*>& names);
+    // "name" of each control that reaches past its parent and "name / name" of each pair of
+    // overlapping siblings: a caption that grew to fit the font must not crowd the layout.
+    static std::vector<QString> crowdedControls(QWidget* window);
     // Lets deferred deletions and other posted events run.
     static void settle();
 
