@@ -144,6 +144,10 @@ TEST_F(WindDirectionWindowTest, ARefusedEntryGivesTheMessageAndKeepsTheDirection
         EXPECT_EQ(window_->focusWidget(), input) << entry;
         EXPECT_EQ(input->selectedText(), input->text()) << entry;
     }
+    // Rounded to whole degrees, the largest double reads back as out of range.
+    MessageCatcher messages;
+    EXPECT_EQ(direction("1.7976931348623157e308"), (std::vector<QString>{"E", "East"}));
+    EXPECT_EQ(messages.summaries(), std::vector<QString>{kRefusal});
 }
 
 TEST_F(WindDirectionWindowTest, FollowsGermanNumberSettings) {
