@@ -2,7 +2,8 @@
 # Installs Nimbaro into a temporary folder whose path has blanks, either with `cmake --install`
 # or from the Debian package that CPack builds, and checks that the program and its documents
 # lie together, that the desktop entry finds its program and icon, and that the installed
-# program, started through its bin/ link, opens each of its four documents.
+# program, started through its bin/ link, opens each of its four documents (and reports each
+# one when no document opener can be started).
 #
 # check_installed_program.sh install|package <build dir> <probe plugin dir>
 set -euo pipefail
@@ -72,9 +73,22 @@ chmod +x "$work/bin/xdg-open"
 export NIMBARO_CHECK_OPENED="$work/opened"
 : >"$NIMBARO_CHECK_OPENED"
 
-(cd / && PATH="$work/bin:$PATH" QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$plugin_dir" \
-    QT_QPA_GENERIC_PLUGINS=nimbarohelpprobe timeout 60 "$prefix/bin/nimbaro" >"$work/probe") ||
-    fail "the installed program did not run to its end: $(cat "$work/probe")"
+# Starts the installed program through its link, from another folder, with the probe plugin
+# choosing the four documents: run_probe <PATH for the program> <output file>.
+timeout=$(command -v timeout)
+run_probe() {
+    (cd / && PATH="$1" QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$plugin_dir" \
+        QT_QPA_GENERIC_PLUGINS=nimbarohelpprobe "$timeout" 60 "$prefix/bin/nimbaro" >"$2") ||
+        fail "the installed program did not run to its end: $(cat "$2")"
+}
+
+# Without a document opener every choice is reported, and the program goes on to the next.
+mkdir "$work/no-opener"
+run_probe "$work/no-opener" "$work/probe-no-opener"
+(($(grep -c '^message: Unable to open the document' "$work/probe-no-opener") == 4)) ||
+    fail "a missing opener was not reported four times: $(cat "$work/probe-no-opener")"
+
+run_probe "$work/bin:$PATH" "$work/probe"
 grep -qx 'icon: set' "$work/probe" || fail "the windows have no icon: $(cat "$work/probe")"
 if grep -v '^icon: ' "$work/probe"; then
     fail "the program reported the lines above"
