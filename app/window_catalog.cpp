@@ -1,5 +1,6 @@
 #include "window_catalog.h"
 
+#include "about_window.h"
 #include "conversion_tables.h"
 #include "conversion_window.h"
 #include "home_window.h"
@@ -20,6 +21,8 @@ void registerConversion(WindowRegistry& registry, const ConversionTable& table) 
 void registerWindows(WindowRegistry& registry) {
     registry.add(WindowRegistry::kHomeWindow,
                  [](WindowRegistry& owner) { return new HomeWindow(owner); });
+    registry.add(AboutWindow::kWindowName,
+                 [](WindowRegistry& owner) { return new AboutWindow(owner); });
     for (const ConversionTable* table :
          {&temperatureTable(), &lengthTable(), &areaTable(), &volumeTable(), &massTable(),
           &timeTable(), &rainfallTable(), &windSpeedTable(), &airPressureTable()}) {

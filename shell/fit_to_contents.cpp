@@ -41,4 +41,10 @@ void growToFitChildren(QWidget* container) {
     }
 }
 
+void placeGrownToFit(QWidget* control, TwipRect rect) {
+    QRect pixels = toPixels(rect);
+    pixels.setSize(pixels.size().expandedTo(control->sizeHint()));
+    control->setGeometry(pixels);
+}
+
 }  // namespace nimbaro

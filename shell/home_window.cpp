@@ -94,6 +94,19 @@ constexpr std::array kPages = {
     Page{"tabOther", "Other"},
 };
 
+struct HelpItem {
+    const char* name;
+    const char* caption;
+    const char* document;
+};
+
+constexpr std::array kHelpItems = {
+    HelpItem{"mnuReadMe", "Read Me", "Readme.txt"},
+    HelpItem{"mnuHowTo", "How To", "How To.txt"},
+    HelpItem{"mnuLicence", "Licence", "Licence.txt"},
+    HelpItem{"mnuAcknowledgements", "Acknowledgements", "Acknowledgements.txt"},
+};
+
 constexpr TwipSize kClientSize{5700, 4680};
 constexpr TwipRect kTabControl{480, 240, 4815, 3315};
 constexpr TwipSize kButtonSize{1215, 375};
@@ -108,17 +121,15 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, TwipRec
         font.setBold(true);
         label->setFont(font);
     }
-    QRect pixels = toPixels(rect);
-    pixels.setWidth(std::max(pixels.width(), label->sizeHint().width()));
-    pixels.setHeight(std::max(pixels.height(), label->sizeHint().height()));
-    label->setGeometry(pixels);
+    placeGrownToFit(label, rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 }  // namespace
 
-HomeWindow::HomeWindow(WindowRegistry& registry) : registry_(registry) {
+HomeWindow::HomeWindow(WindowRegistry& registry, HelpDocuments documents)
+    : registry_(registry), documents_(std::move(documents)) {
     setObjectName(WindowRegistry::kHomeWindow);
     setWindowTitle(QStringLiteral("Nimbaro"));
     setCentralWidget(new QWidget(this));
@@ -141,10 +152,11 @@ void HomeWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName("mnuHelp");
-    help->addAction(QStringLiteral("Read Me"))->setObjectName("mnuReadMe");
-    help->addAction(QStringLiteral("How To"))->setObjectName("mnuHowTo");
-    help->addAction(QStringLiteral("Licence"))->setObjectName("mnuLicence");
-    help->addAction(QStringLiteral("Acknowledgements"))->setObjectName("mnuAcknowledgements");
+    for (const HelpItem& item : kHelpItems) {
+        const QString document = item.document;
+        help->addAction(item.caption, [this, document] { documents_.open(this, document); })
+            ->setObjectName(item.name);
+    }
     help->addAction(QStringLiteral("About"), [this] { registry_.open("frmAbout"); })
         ->setObjectName("mnuAbout");
 }
@@ -197,7 +209,7 @@ void HomeWindow::buildFooter() {
     connect(exit, &QPushButton::clicked, this, &WindowRegistry::exitProgram);
 
     addLabel(client, "Label4", QStringLiteral("Nimbaro team\n2026"), {600, 3720, 1575, 495}, true);
-    addLabel(client, "Label2", QStringLiteral("Free software for weather observers"),
+    addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org"),
              {120, 4320, 3735, 255});
     addLabel(client, "Label1", QStringLiteral("Version 3.01"), {4680, 4320, 975, 255});
 }

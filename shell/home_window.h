@@ -2,14 +2,17 @@
 
 #include <QMainWindow>
 
+#include "help_documents.h"
+
 namespace nimbaro {
 
 class WindowRegistry;
 
-// frmHome: the main menu, with the launch buttons of every other window on three pages.
+// frmHome: the main menu, with the launch buttons of every other window on three pages and
+// the help documents in its Help menu.
 class HomeWindow : public QMainWindow {
   public:
-    explicit HomeWindow(WindowRegistry& registry);
+    explicit HomeWindow(WindowRegistry& registry, HelpDocuments documents = HelpDocuments());
 
   private:
     void buildMenus();
@@ -17,6 +20,7 @@ class HomeWindow : public QMainWindow {
     void buildFooter();
 
     WindowRegistry& registry_;
+    HelpDocuments documents_;
 };
 
 }  // namespace nimbaro

@@ -1,6 +1,8 @@
-// Saves a picture of the main menu's pages and of every window it opens, empty and after a
-// sample computation, for looking at the layouts: nimbaro_gallery <folder>.
+// Saves a picture of the main menu's pages, of every window it opens (empty and after a
+// sample computation) and of the About window, for looking at the layouts:
+// nimbaro_gallery <folder>.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -67,6 +69,8 @@ int main(int argc, char* argv[]) {
             save(window, folder, window->objectName() + "-sample");
         }
     }
+    home->findChild<QAction*>("mnuAbout")->trigger();
+    save(registry.find("frmAbout"), folder, "frmAbout");
     for (const auto& message : messages.messages()) {
         qInfo("message: %s / %s", qPrintable(message.title), qPrintable(message.text));
     }

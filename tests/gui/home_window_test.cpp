@@ -131,6 +131,7 @@ TEST_F(HomeWindowTest, EveryExitCommandEndsTheProgram) {
         [this] { click(open("frmHome"), "cmdExit"); },
         [this] { find<QAction>(open("frmHome"), "mnuExit")->trigger(); },
         [this] { click(open("frmTemperature"), "cmdExit"); },
+        [this] { click(open("frmAbout"), "cmdExit"); },
     };
     for (const auto& exit : exits) {
         bool ran = false;
