@@ -2,8 +2,11 @@
 
 #include "conversion_tables.h"
 #include "conversion_window.h"
+#include "dew_point_window.h"
 #include "home_window.h"
+#include "humidity_window.h"
 #include "locale_bridge.h"
+#include "wet_bulb_window.h"
 #include "window_registry.h"
 
 namespace nimbaro {
@@ -14,12 +17,21 @@ void registerConversion(WindowRegistry& registry, const ConversionTable& table) 
                  [&table](WindowRegistry& owner) { return new ConversionWindow(owner, table); });
 }
 
+template <typename Window>
+void registerCalculation(WindowRegistry& registry) {
+    registry.add(fromUtf8(Window::kWindowName),
+                 [](WindowRegistry& owner) { return new Window(owner); });
+}
+
 }  // namespace
 
 void registerWindows(WindowRegistry& registry) {
     registry.add(WindowRegistry::kHomeWindow,
                  [](WindowRegistry& owner) { return new HomeWindow(owner); });
     registerConversion(registry, temperatureTable());
+    registerCalculation<HumidityWindow>(registry);
+    registerCalculation<DewPointWindow>(registry);
+    registerCalculation<WetBulbWindow>(registry);
 }
 
 }  // namespace nimbaro
