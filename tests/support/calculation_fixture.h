@@ -26,6 +26,12 @@ class CalculationFixture : public WindowFixture {
     // Clicks the option like a user (a disabled option does not respond).
     void choose(const char* option);
     Click calculate(const std::vector<Entry>& entries);
+    // Every enabled box (those the current method reads) with the value the worked examples
+    // type for these units: air temperature 20 °C / 80 °F / 300 K, dew point 10 / 60 / 285,
+    // wet bulb 15 / 65 / 292, humidity 45 %, pressure 1013.25 hPa (also for nullptr) / 760 mm
+    // / 29.92 in.
+    std::vector<Entry> typicalEntries(const char* temperatureUnit = "optCelsius",
+                                      const char* pressureUnit = nullptr);
     std::vector<QString> outputs();
     QLineEdit* box(const char* name) { return find<QLineEdit>(window_, name); }
     QRadioButton* option(const char* name) { return find<QRadioButton>(window_, name); }
