@@ -48,7 +48,7 @@ class CalculationWindow : public CalculatorWindow {
     // How the window's own part of a click ended: stopped by a check (whose message is
     // already shown) or by an option group without a selection, or with the arithmetic run.
     struct Outcome {
-        bool computed = false;
+        bool arithmeticRan = false;
         std::optional<OutputValues> values;  // nothing when the arithmetic met a fault
     };
 
