@@ -257,6 +257,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "optHectopascalsMillibars",
                 {{"txtAirTemp", "68"}, {"txtDewPoint", "50"}, {"txtAirPressure", "1013.25"}},
                 {"14.49353", "58.08835", "287.64353"}},
+        Example{
+            "frmWetBulb",
+            "optAirTempDewPoint",
+            "optKelvin",
+            "optHectopascalsMillibars",
+            {{"txtAirTemp", "293.15"}, {"txtDewPoint", "283.15"}, {"txtAirPressure", "1013.25"}},
+            {"14.49353", "58.08835", "287.64353"}},
         // Blanks, exponents and grouping are read as everywhere else.
         Example{"frmHumidity",
                 "optAirTempDewPoint",
