@@ -3,8 +3,11 @@
 #include "about_window.h"
 #include "conversion_tables.h"
 #include "conversion_window.h"
+#include "dew_point_window.h"
 #include "home_window.h"
+#include "humidity_window.h"
 #include "locale_bridge.h"
+#include "wet_bulb_window.h"
 #include "wind_direction_window.h"
 #include "window_registry.h"
 
@@ -14,6 +17,12 @@ namespace {
 void registerConversion(WindowRegistry& registry, const ConversionTable& table) {
     registry.add(fromUtf8(table.windowName),
                  [&table](WindowRegistry& owner) { return new ConversionWindow(owner, table); });
+}
+
+template <typename Window>
+void registerCalculation(WindowRegistry& registry) {
+    registry.add(fromUtf8(Window::kWindowName),
+                 [](WindowRegistry& owner) { return new Window(owner); });
 }
 
 }  // namespace
@@ -30,6 +39,9 @@ void registerWindows(WindowRegistry& registry) {
     }
     registry.add(QStringLiteral("frmWindDirection"),
                  [](WindowRegistry& owner) { return new WindDirectionWindow(owner); });
+    registerCalculation<HumidityWindow>(registry);
+    registerCalculation<DewPointWindow>(registry);
+    registerCalculation<WetBulbWindow>(registry);
 }
 
 }  // namespace nimbaro

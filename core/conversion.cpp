@@ -1,7 +1,5 @@
 #include "conversion.h"
 
-#include <cmath>
-
 #include "number_text.h"
 
 namespace nimbaro {
@@ -20,17 +18,11 @@ std::optional<std::vector<std::string>> convertAll(const ConversionTable& table,
             texts.emplace_back(inputText);
             continue;
         }
-        const double result = cell.evaluate(*input);
-        if (!std::isfinite(result)) {
+        std::optional<std::string> text = outputNumberText(cell.evaluate(*input), locale);
+        if (!text) {
             return std::nullopt;
         }
-        // Rounded to 15 digits, a result at the very top of the range can read back as an
-        // overflow; such a text could not be formatted, so it counts as out of range too.
-        std::string text = numberToText(result, locale);
-        if (!isNumeric(text, locale)) {
-            return std::nullopt;
-        }
-        texts.push_back(std::move(text));
+        texts.push_back(std::move(*text));
     }
     return texts;
 }

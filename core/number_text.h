@@ -21,6 +21,11 @@ inline bool isNumeric(std::string_view text, const NumberLocale& locale) {
 // form (1.5E+20, 1E-07) outside 1e-5 <= |x| < 1e15. The value must be finite.
 std::string numberToText(double value, const NumberLocale& locale);
 
+// The plain number text of a value that an output label can hold: nothing for a value that
+// is not finite, or whose text, rounded to 15 digits at the very top of the range, would read
+// back as an overflow.
+std::optional<std::string> outputNumberText(double value, const NumberLocale& locale);
+
 // The value at 15 significant digits, rounded half away from zero to `decimals` places,
 // with grouped integer digits, a leading zero and no minus sign on a value that shows as
 // zero. The value must be finite.

@@ -1,0 +1,201 @@
+// The controls of a calculation window: option groups, method states, inputs, outputs and
+// command buttons.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "calculation_window.h"
+#include "locale_bridge.h"
+#include "output_label.h"
+#include "twip_geometry.h"
+
+namespace nimbaro {
+namespace {
+
+constexpr int kOptionIndent = 240;
+constexpr int kFirstOptionTop = 360;
+constexpr int kOptionPitch = 360;
+constexpr int kUnitLabelGap = 120;
+
+// A box the method does not use is greyed like the border of an active window: the 3-D face
+// colour of the platform's palette.
+constexpr QPalette::ColorRole kUnusedBoxRole = QPalette::Button;
+
+struct UnitOption {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view tooltip;
+};
+
+constexpr std::array kTemperatureOptions = {
+    UnitOption{"optCelsius", "Celsiu&s", "Calculate Using Celsius"},
+    UnitOption{"optFahrenheit", "&Fahrenheit", "Calculate Using Fahrenheit"},
+    UnitOption{"optKelvin", "&Kelvin", "Calculate Using Kelvin"},
+};
+
+constexpr std::array kTemperatureOutputs = {
+    UnitOption{"lblCelsius", "Celsius", "Celsius Output Number"},
+    UnitOption{"lblFahrenheit", "Fahrenheit", "Fahrenheit Output Number"},
+    UnitOption{"lblKelvin", "Kelvin", "Kelvin Output Number"},
+};
+
+// The options of a unit group stand in the order of the unit enumeration.
+template <typename Unit>
+std::optional<Unit> firstSelected(const std::vector<QRadioButton*>& options) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i]->isChecked()) {
+            return static_cast<Unit>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QRadioButton* CalculationWindow::addMethodOption(QGroupBox* frame, std::string_view name,
+                                                 std::string_view caption, std::string_view tooltip,
+                                                 TwipRect rect, std::function<void()> click) {
+    QRadioButton* option = addOption(frame, name, caption, tooltip, rect);
+    connect(option, &QRadioButton::toggled, this, [click = std::move(click)](bool selected) {
+        if (selected) {
+            click();
+        }
+    });
+    return option;
+}
+
+void CalculationWindow::applyMethodState(const MethodState& state) {
+    for (QLineEdit* box : state.used) {
+        paintBox(box, true);
+    }
+    for (QLineEdit* box : state.unused) {
+        paintBox(box, false);
+    }
+    for (QRadioButton* option : state.enabledOptions) {
+        option->setEnabled(true);
+    }
+    for (QRadioButton* option : state.disabledOptions) {
+        option->setEnabled(false);
+    }
+    if (state.selects != nullptr) {
+        state.selects->setChecked(true);
+    }
+}
+
+CalculationWindow::MethodState CalculationWindow::withPressure(
+    std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const {
+    return {.used = std::move(used),
+            .unused = std::move(unused),
+            .enabledOptions = pressureOptions_,
+            .selects = pressureOptions_.front()};
+}
+
+CalculationWindow::MethodState CalculationWindow::withoutPressure(
+    std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const {
+    return {
+        .used = std::move(used), .unused = std::move(unused), .disabledOptions = pressureOptions_};
+}
+
+QGroupBox* CalculationWindow::addTemperatureFrame(std::string_view frameName, TwipRect rect,
+                                                  bool withTooltips) {
+    QGroupBox* frame = addFrame(frameName, "Temperature Data", {}, rect);
+    for (int row = 0; row < static_cast<int>(kTemperatureOptions.size()); ++row) {
+        const UnitOption& unit = kTemperatureOptions[static_cast<std::size_t>(row)];
+        temperatureOptions_.push_back(addUnitOption(frame, rect, row, unit.name, unit.caption,
+                                                    withTooltips ? unit.tooltip : ""));
+    }
+    return frame;
+}
+
+QGroupBox* CalculationWindow::addPressureFrame(std::string_view hectopascalsName, TwipRect rect) {
+    QGroupBox* frame =
+        addFrame("fmeAirPressure", "Air Pressure Data", "Select Data Type Here", rect);
+    pressureOptions_ = {
+        addUnitOption(frame, rect, 0, hectopascalsName, "Hectopascals/ &Millibars", {}),
+        addUnitOption(frame, rect, 1, "optmmOfHg", "mm &of Hg", {}),
+        addUnitOption(frame, rect, 2, "optinOfHg", "i&n of Hg", {}),
+    };
+    return frame;
+}
+
+void CalculationWindow::addPressureNote(QGroupBox* frame, std::string_view name,
+                                        TwipRect rectInFrame) {
+    auto* note = new QLabel(
+        QStringLiteral("# If Air Pressure is unavailable use 1013.25 Hectopascals/Millibars"),
+        frame);
+    note->setObjectName(fromUtf8(name));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setGeometry(toPixels(rectInFrame));
+}
+
+std::optional<TemperatureUnit> CalculationWindow::temperatureUnit() const {
+    return firstSelected<TemperatureUnit>(temperatureOptions_);
+}
+
+std::optional<PressureUnit> CalculationWindow::pressureUnit() const {
+    return firstSelected<PressureUnit>(pressureOptions_);
+}
+
+QLineEdit* CalculationWindow::addInput(std::string_view name, TwipPoint box,
+                                       std::string_view labelName, std::string_view labelText,
+                                       TwipPoint label, std::string_view tooltip) {
+    addFixedLabel(this, labelName, labelText, {label.left, label.top});
+    QLineEdit* input = addInputBox(name, tooltip, {box.left, box.top});
+    inputs_.push_back(input);
+    if (calculateButton_ != nullptr) {
+        pressOnEnter(input, calculateButton_);
+    }
+    return input;
+}
+
+void CalculationWindow::addOutput(std::string_view name, std::string_view tooltip,
+                                  TwipPoint position, std::string_view unitLabelName,
+                                  std::string_view unitText) {
+    const OutputLabel* output = addOutputLabel(name, tooltip, {position.left, position.top});
+    const int outputEnd = (output->geometry().right() + 1) * kTwipsPerPixel;
+    addFixedLabel(this, unitLabelName, unitText, {outputEnd + kUnitLabelGap, position.top});
+}
+
+void CalculationWindow::addTemperatureOutputs(
+    TwipPoint first, int pitch, const std::array<std::string_view, 3>& unitLabelNames) {
+    for (std::size_t row = 0; row < kTemperatureOutputs.size(); ++row) {
+        const UnitOption& unit = kTemperatureOutputs[row];
+        addOutput(unit.name, unit.tooltip, {first.left, first.top + static_cast<int>(row) * pitch},
+                  unitLabelNames[row], unit.caption);
+    }
+}
+
+void CalculationWindow::addCommandButtons(const CommandButtons& buttons) {
+    calculateButton_ = addButton("cmdCalculate", "&Calculate", buttons.calculateTooltip,
+                                 {buttons.calculate.left, buttons.calculate.top},
+                                 [this] { cmdCalculate_Click(); });
+    for (QLineEdit* input : inputs_) {
+        pressOnEnter(input, calculateButton_);
+    }
+    addResetButton(buttons.resetTooltip, buttons.reset);
+    addOutputButton(buttons.outputTooltip, buttons.output);
+    addBackAndExitButtons(buttons.back, buttons.exit);
+}
+
+void CalculationWindow::paintBox(QLineEdit* box, bool used) {
+    box->setEnabled(used);
+    QPalette boxPalette = box->palette();
+    boxPalette.setColor(QPalette::Base,
+                        palette().color(QPalette::Active, used ? QPalette::Base : kUnusedBoxRole));
+    box->setPalette(boxPalette);
+}
+
+QRadioButton* CalculationWindow::addUnitOption(QGroupBox* frame, TwipRect frameRect, int row,
+                                               std::string_view name, std::string_view caption,
+                                               std::string_view tooltip) {
+    return addOption(
+        frame, name, caption, tooltip,
+        {frameRect.left + kOptionIndent, frameRect.top + kFirstOptionTop + row * kOptionPitch});
+}
+
+}  // namespace nimbaro

@@ -1,0 +1,74 @@
+#include "wet_bulb_window.h"
+
+#include <QRadioButton>
+
+#include "calculation_layout.h"
+#include "formulas/psychrometrics.h"
+
+namespace nimbaro {
+
+using namespace calculation_layout;
+
+WetBulbWindow::WetBulbWindow(WindowRegistry& registry)
+    : CalculationWindow(registry, kWindowName, "Wet Bulb Temperature", kClientSize,
+                        ResultCheck::AfterEveryClick) {
+    QGroupBox* methods = addFrame("Frame1", "Calculate Using:", {}, kMethodFrame);
+    optAirTempHumidity_ =
+        addMethodOption(methods, "optAirTempHumidity", "Air Temperature + &Humidity", {},
+                        methodOption(0), [this] { optAirTempHumidity_Click(); });
+    optAirTempDewPoint_ =
+        addMethodOption(methods, "optAirTempDewPoint", "Air Temperature + &Dew Point", {},
+                        methodOption(1), [this] { optAirTempDewPoint_Click(); });
+    addPressureNote(methods, "Label4", kPressureNote);
+    addTemperatureFrame("fmeTemperature", kTemperatureFrame);
+    addPressureFrame("optHectopascalsMillibars", kPressureFrame);
+
+    txtAirTemp_ = addInput("txtAirTemp", inputBox(0), "Label1", "Air Temperature", inputLabel(0));
+    txtHumidity_ = addInput("txtHumidity", inputBox(1), "Label2", "Humidity", inputLabel(1));
+    txtDewPoint_ = addInput("txtDewPoint", inputBox(2), "Label3", "Dew Point", inputLabel(2));
+    txtAirPressure_ = addInput("txtAirPressure", inputBox(3), "Label8", "Air Pressure (Sea Level)",
+                               inputLabel(3));
+    addTemperatureOutputs(output(0), kRowPitch, {"Label6", "Label7", "Label5"});
+
+    addCommandButtons(kCommandButtons);
+    Form_Load();
+}
+
+void WetBulbWindow::Form_Load() {
+    optAirTempHumidity_->setChecked(true);
+    temperatureOptions().front()->setChecked(true);
+    pressureOptions().front()->setChecked(true);
+}
+
+void WetBulbWindow::optAirTempHumidity_Click() {
+    applyMethodState({.used = {txtHumidity_}, .unused = {txtDewPoint_}});
+}
+
+void WetBulbWindow::optAirTempDewPoint_Click() {
+    applyMethodState({.used = {txtDewPoint_}, .unused = {txtHumidity_}});
+}
+
+CalculationWindow::Outcome WetBulbWindow::calculate() {
+    using enum Reading::Kind;
+    if (optAirTempHumidity_->isChecked()) {
+        return computeFrom(
+            {{txtAirTemp_, "Air Temperature", Temperature},
+             {txtHumidity_, "Humidity", Humidity},
+             {txtAirPressure_, "Air Pressure", Pressure}},
+            [](double air, double humidity, double pressure) {
+                return inEveryTemperatureUnit(wetBulbFromHumidity(air, humidity, pressure));
+            });
+    }
+    if (optAirTempDewPoint_->isChecked()) {
+        return computeFrom(
+            {{txtAirTemp_, "Air Temperature", Temperature},
+             {txtDewPoint_, "Dew Point", Temperature},
+             {txtAirPressure_, "Air Pressure", Pressure}},
+            [](double air, double dewPoint, double pressure) {
+                return inEveryTemperatureUnit(wetBulbFromDewPoint(air, dewPoint, pressure));
+            });
+    }
+    return stopped();
+}
+
+}  // namespace nimbaro

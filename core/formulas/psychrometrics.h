@@ -1,0 +1,30 @@
+#pragma once
+
+namespace nimbaro {
+
+// Moisture relations of the air, temperatures in degrees Celsius, pressures in hectopascals,
+// humidities in percent. Each keeps its own order of operations and its own constants on
+// purpose: the dew point found from a humidity inverts with 237.7 / 430.22 / 19.08, the one
+// found from a wet bulb with 237.3 / 429.42 / 19.079, and observers compare results to the
+// last digit.
+
+// E(t) = 6.11 × 10^(7.5 × t / (t + 237.7)).
+double saturationVapourPressure(double celsius);
+
+// RH = E(td) / E(t) × 100.
+double relativeHumidity(double airTemperature, double dewPoint);
+
+// e = RH × E(t) / 100, L = ln(e), Td = (L × 237.7 − 430.22) / (19.08 − L).
+double dewPointFromHumidity(double airTemperature, double humidity);
+
+// Ew = exp(17.27 × Tw / (Tw + 237.3) + 1.8096), D = (T − Tw) × 0.0007866 × (Tw / 610 + 1),
+// e = Ew − P × D, L = ln(e), Td = (L × 237.3 − 429.42) / (19.079 − L).
+double dewPointFromWetBulb(double airTemperature, double wetBulb, double pressure);
+
+// The wet bulb in closed form: the air temperature and the dew point weighted by the
+// psychrometric constant γ = 0.00066 × P and the slope Δ of the saturation curve at the dew
+// point, Tw = (t × γ + Δ × Td) / (γ + Δ).
+double wetBulbFromHumidity(double airTemperature, double humidity, double pressure);
+double wetBulbFromDewPoint(double airTemperature, double dewPoint, double pressure);
+
+}  // namespace nimbaro

@@ -1,0 +1,33 @@
+#include "units.h"
+
+namespace nimbaro {
+
+double toCelsius(double value, TemperatureUnit unit) {
+    switch (unit) {
+        case TemperatureUnit::Fahrenheit:
+            return (value - 32) * 5 / 9;
+        case TemperatureUnit::Kelvin:
+            return value - 273.15;
+        case TemperatureUnit::Celsius:
+            break;
+    }
+    return value;
+}
+
+double toHectopascals(double value, PressureUnit unit) {
+    switch (unit) {
+        case PressureUnit::MillimetresOfMercury:
+            return value * 133.322 / 100;
+        case PressureUnit::InchesOfMercury:
+            return value * 133.322 * 25.4 / 100;
+        case PressureUnit::Hectopascals:
+            break;
+    }
+    return value;
+}
+
+std::vector<double> inEveryTemperatureUnit(double celsius) {
+    return {celsius, celsius * (9.0 / 5.0) + 32, celsius + 273.15};
+}
+
+}  // namespace nimbaro
