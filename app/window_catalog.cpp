@@ -1,13 +1,17 @@
 #include "window_catalog.h"
 
 #include "about_window.h"
+#include "cloud_height_window.h"
 #include "conversion_tables.h"
 #include "conversion_window.h"
 #include "dew_point_window.h"
+#include "heat_index_window.h"
 #include "home_window.h"
 #include "humidity_window.h"
+#include "lightning_distance_window.h"
 #include "locale_bridge.h"
 #include "wet_bulb_window.h"
+#include "wind_chill_window.h"
 #include "wind_direction_window.h"
 #include "window_registry.h"
 
@@ -42,6 +46,10 @@ void registerWindows(WindowRegistry& registry) {
     registerCalculation<HumidityWindow>(registry);
     registerCalculation<DewPointWindow>(registry);
     registerCalculation<WetBulbWindow>(registry);
+    registerCalculation<HeatIndexWindow>(registry);
+    registerCalculation<CloudHeightWindow>(registry);
+    registerCalculation<WindChillWindow>(registry);
+    registerCalculation<LightningDistanceWindow>(registry);
 }
 
 }  // namespace nimbaro

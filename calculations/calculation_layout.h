@@ -3,48 +3,61 @@
 #include "calculation_window.h"
 #include "twips.h"
 
+namespace nimbaro {
+
 // The common layout of the moisture windows: the three option frames along the top, the
 // input boxes with their labels down the left, the buttons under the temperature frame and the
-// outputs with their unit labels under the pressure frame.
-namespace nimbaro::calculation_layout {
+// outputs with their unit labels under the pressure frame. The frames grow with the number of
+// input methods, the window with the number of input rows.
+struct CalculationLayout {
+    int methods = 2;
+    int inputRows = 4;
 
-inline constexpr TwipSize kClientSize{9240, 4560};
+    static constexpr int kRowPitch = 480;
 
-inline constexpr TwipRect kMethodFrame{240, 120, 4200, 1620};
-inline constexpr TwipRect kTemperatureFrame{4560, 120, 1560, 1620};
-inline constexpr TwipRect kPressureFrame{6240, 120, 2760, 1620};
-// Under the method options, inside the method frame.
-inline constexpr TwipRect kPressureNote{240, 1080, 3720, 480};
+    constexpr int frameHeight() const { return 900 + methods * kOptionPitch; }
+    constexpr TwipRect methodFrame() const { return {240, kFramesTop, 4200, frameHeight()}; }
+    constexpr TwipRect temperatureFrame() const {
+        return {kTemperatureLeft, kFramesTop, 1560, frameHeight()};
+    }
+    constexpr TwipRect pressureFrame() const {
+        return {kPressureLeft, kFramesTop, 2760, frameHeight()};
+    }
+    constexpr TwipRect methodOption(int row) const {
+        return {480, kFramesTop + 360 + row * kOptionPitch};
+    }
+    // Under the method options, inside the method frame.
+    constexpr TwipRect pressureNote() const {
+        return {240, 360 + methods * kOptionPitch, 3720, 480};
+    }
 
-constexpr TwipRect methodOption(int row) {
-    return {kMethodFrame.left + 240, kMethodFrame.top + 360 + row * 360};
-}
+    constexpr int rowTop(int row) const {
+        return kFramesTop + frameHeight() + 180 + row * kRowPitch;
+    }
+    constexpr TwipPoint inputLabel(int row) const { return {240, rowTop(row)}; }
+    constexpr TwipPoint inputBox(int row) const { return {2400, rowTop(row)}; }
+    constexpr TwipPoint output(int row) const { return {kPressureLeft, rowTop(row)}; }
 
-inline constexpr int kRowPitch = 480;
-inline constexpr int kFirstRowTop = 1920;
+    constexpr TwipSize clientSize() const { return {9240, buttonsTop() + 540}; }
+    // Calculate and Reset under the temperature frame, Output in the output column at
+    // `outputButtonRow`, Back and Exit under the input rows.
+    constexpr CommandButtons commandButtons(int outputButtonRow = 3) const {
+        return {
+            .calculate = {kTemperatureLeft, rowTop(0)},
+            .reset = {kTemperatureLeft, rowTop(1)},
+            .output = output(outputButtonRow),
+            .back = {240, buttonsTop()},
+            .exit = {1680, buttonsTop()},
+        };
+    }
 
-constexpr int rowTop(int row) {
-    return kFirstRowTop + row * kRowPitch;
-}
+  private:
+    static constexpr int kFramesTop = 120;
+    static constexpr int kOptionPitch = 360;
+    static constexpr int kTemperatureLeft = 4560;
+    static constexpr int kPressureLeft = 6240;
 
-constexpr TwipPoint inputLabel(int row) {
-    return {240, rowTop(row)};
-}
-
-constexpr TwipPoint inputBox(int row) {
-    return {2400, rowTop(row)};
-}
-
-constexpr TwipPoint output(int row) {
-    return {kPressureFrame.left, rowTop(row)};
-}
-
-inline constexpr CommandButtons kCommandButtons{
-    .calculate = {kTemperatureFrame.left, rowTop(0)},
-    .reset = {kTemperatureFrame.left, rowTop(1)},
-    .output = {kPressureFrame.left, rowTop(3)},
-    .back = {240, 4020},
-    .exit = {1680, 4020},
+    constexpr int buttonsTop() const { return rowTop(inputRows) + 180; }
 };
 
-}  // namespace nimbaro::calculation_layout
+}  // namespace nimbaro

@@ -33,6 +33,13 @@ struct CommandButtons {
     std::string_view outputTooltip = {};
 };
 
+// An option of a group: its object name, caption and tooltip.
+struct OptionText {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view tooltip = {};
+};
+
 // What the calculation windows share beyond CalculatorWindow: input methods that enable and
 // colour the boxes they use, the temperature and air pressure option groups, number and range
 // checks that name the box, and the click of "&Calculate". A click runs the window's own
@@ -64,6 +71,12 @@ class CalculationWindow : public CalculatorWindow {
         Kind kind;
     };
 
+    // The units of the groups a method reads; a group it does not read counts as its first.
+    struct Units {
+        TemperatureUnit temperature = TemperatureUnit::Celsius;
+        PressureUnit pressure = PressureUnit::Hectopascals;
+    };
+
     // The boxes and options one input method sets when its option becomes selected.
     struct MethodState {
         std::vector<QLineEdit*> used = {};    // enabled, window-background colour
@@ -90,17 +103,25 @@ class CalculationWindow : public CalculatorWindow {
     // argument each, which returns every output's value.
     template <std::size_t N, typename Formula>
     Outcome computeFrom(const Reading (&readings)[N], Formula formula) {
+        return computeFromTyped(
+            readings, [formula, kinds = kindsOf(readings)](Units units, auto... typed) {
+                std::size_t i = 0;
+                // A braced list converts the readings in their order.
+                const std::array<double, N> worked{inWorkingUnit(kinds[i++], typed, units)...};
+                return std::apply(formula, worked);
+            });
+    }
+    // The same checks, for formulas that convert the numbers in an order of their own:
+    // `formula` receives the selected units, then the readings as typed.
+    template <std::size_t N, typename Formula>
+    Outcome computeFromTyped(const Reading (&readings)[N], Formula formula) {
         std::array<double, N> typed{};
         const std::optional<Units> units = checkReadings(readings, typed);
         if (!units) {
             return stopped();
         }
-        return compute([formula, typed, units = *units, kinds = kindsOf(readings)] {
-            std::array<double, N> worked{};
-            for (std::size_t i = 0; i < N; ++i) {
-                worked[i] = inWorkingUnit(kinds[i], typed[i], units);
-            }
-            return std::apply(formula, worked);
+        return compute([formula, typed, units = *units] {
+            return std::apply([&](auto... numbers) { return formula(units, numbers...); }, typed);
         });
     }
 
@@ -115,12 +136,15 @@ class CalculationWindow : public CalculatorWindow {
     // A method that does not: the pressure options disabled, their values untouched.
     MethodState withoutPressure(std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const;
 
+    // A frame with `options` stacked inside it, one group, in tab order.
+    std::vector<QRadioButton*> addOptionFrame(std::string_view frameName, std::string_view caption,
+                                              std::string_view tooltip, TwipRect rect,
+                                              std::span<const OptionText> options);
     // "Temperature Data" with optCelsius, optFahrenheit and optKelvin stacked inside, each
     // with the tooltip "Calculate Using <unit>" unless `withTooltips` is false.
-    QGroupBox* addTemperatureFrame(std::string_view frameName, TwipRect rect,
-                                   bool withTooltips = true);
+    void addTemperatureFrame(std::string_view frameName, TwipRect rect, bool withTooltips = true);
     // "Air Pressure Data" (fmeAirPressure) with `hectopascalsName`, optmmOfHg and optinOfHg.
-    QGroupBox* addPressureFrame(std::string_view hectopascalsName, TwipRect rect);
+    void addPressureFrame(std::string_view hectopascalsName, TwipRect rect);
     // The note under the methods that need an air pressure, wrapped into `rectInFrame`.
     void addPressureNote(QGroupBox* frame, std::string_view name, TwipRect rectInFrame);
     const std::vector<QRadioButton*>& temperatureOptions() const { return temperatureOptions_; }
@@ -128,6 +152,12 @@ class CalculationWindow : public CalculatorWindow {
     // The first selected option of each group, tested in the order of its options.
     std::optional<TemperatureUnit> temperatureUnit() const;
     std::optional<PressureUnit> pressureUnit() const;
+    // The same for a window's own group whose options stand in the order of `Choice`.
+    template <typename Choice>
+    static std::optional<Choice> selectedAs(const std::vector<QRadioButton*>& options) {
+        const std::optional<std::size_t> index = selectedIndex(options);
+        return index ? std::optional<Choice>(static_cast<Choice>(*index)) : std::nullopt;
+    }
 
     // An input box with its fixed label; Enter in the box presses cmdCalculate.
     QLineEdit* addInput(std::string_view name, TwipPoint box, std::string_view labelName,
@@ -152,11 +182,6 @@ class CalculationWindow : public CalculatorWindow {
     bool humidityCheck(QLineEdit* box, double humidity);
 
   private:
-    struct Units {
-        TemperatureUnit temperature = TemperatureUnit::Celsius;
-        PressureUnit pressure = PressureUnit::Hectopascals;
-    };
-
     template <std::size_t N>
     static std::array<Reading::Kind, N> kindsOf(const Reading (&readings)[N]) {
         std::array<Reading::Kind, N> kinds{};
@@ -170,11 +195,9 @@ class CalculationWindow : public CalculatorWindow {
     std::optional<Units> checkReadings(std::span<const Reading> readings, std::span<double> typed);
     static double inWorkingUnit(Reading::Kind kind, double typed, Units units);
 
+    static std::optional<std::size_t> selectedIndex(const std::vector<QRadioButton*>& options);
     bool writeOutputs(const std::optional<OutputValues>& values);
     void paintBox(QLineEdit* box, bool used);
-    QRadioButton* addUnitOption(QGroupBox* frame, TwipRect frameRect, int row,
-                                std::string_view name, std::string_view caption,
-                                std::string_view tooltip);
 
     ResultCheck resultCheck_;
     std::vector<QRadioButton*> temperatureOptions_;

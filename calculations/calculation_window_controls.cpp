@@ -31,28 +31,17 @@ struct UnitOption {
     std::string_view tooltip;
 };
 
-constexpr std::array kTemperatureOptions = {
-    UnitOption{"optCelsius", "Celsiu&s", "Calculate Using Celsius"},
-    UnitOption{"optFahrenheit", "&Fahrenheit", "Calculate Using Fahrenheit"},
-    UnitOption{"optKelvin", "&Kelvin", "Calculate Using Kelvin"},
-};
+constexpr std::array<OptionText, 3> kTemperatureOptions = {{
+    {"optCelsius", "Celsiu&s", "Calculate Using Celsius"},
+    {"optFahrenheit", "&Fahrenheit", "Calculate Using Fahrenheit"},
+    {"optKelvin", "&Kelvin", "Calculate Using Kelvin"},
+}};
 
 constexpr std::array kTemperatureOutputs = {
     UnitOption{"lblCelsius", "Celsius", "Celsius Output Number"},
     UnitOption{"lblFahrenheit", "Fahrenheit", "Fahrenheit Output Number"},
     UnitOption{"lblKelvin", "Kelvin", "Kelvin Output Number"},
 };
-
-// The options of a unit group stand in the order of the unit enumeration.
-template <typename Unit>
-std::optional<Unit> firstSelected(const std::vector<QRadioButton*>& options) {
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        if (options[i]->isChecked()) {
-            return static_cast<Unit>(i);
-        }
-    }
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -100,26 +89,41 @@ CalculationWindow::MethodState CalculationWindow::withoutPressure(
         .used = std::move(used), .unused = std::move(unused), .disabledOptions = pressureOptions_};
 }
 
-QGroupBox* CalculationWindow::addTemperatureFrame(std::string_view frameName, TwipRect rect,
-                                                  bool withTooltips) {
-    QGroupBox* frame = addFrame(frameName, "Temperature Data", {}, rect);
-    for (int row = 0; row < static_cast<int>(kTemperatureOptions.size()); ++row) {
-        const UnitOption& unit = kTemperatureOptions[static_cast<std::size_t>(row)];
-        temperatureOptions_.push_back(addUnitOption(frame, rect, row, unit.name, unit.caption,
-                                                    withTooltips ? unit.tooltip : ""));
+std::vector<QRadioButton*> CalculationWindow::addOptionFrame(std::string_view frameName,
+                                                             std::string_view caption,
+                                                             std::string_view tooltip,
+                                                             TwipRect rect,
+                                                             std::span<const OptionText> options) {
+    QGroupBox* frame = addFrame(frameName, caption, tooltip, rect);
+    std::vector<QRadioButton*> added;
+    for (const OptionText& text : options) {
+        const int row = static_cast<int>(added.size());
+        added.push_back(addOption(
+            frame, text.name, text.caption, text.tooltip,
+            {rect.left + kOptionIndent, rect.top + kFirstOptionTop + row * kOptionPitch}));
     }
-    return frame;
+    return added;
 }
 
-QGroupBox* CalculationWindow::addPressureFrame(std::string_view hectopascalsName, TwipRect rect) {
-    QGroupBox* frame =
-        addFrame("fmeAirPressure", "Air Pressure Data", "Select Data Type Here", rect);
-    pressureOptions_ = {
-        addUnitOption(frame, rect, 0, hectopascalsName, "Hectopascals/ &Millibars", {}),
-        addUnitOption(frame, rect, 1, "optmmOfHg", "mm &of Hg", {}),
-        addUnitOption(frame, rect, 2, "optinOfHg", "i&n of Hg", {}),
-    };
-    return frame;
+void CalculationWindow::addTemperatureFrame(std::string_view frameName, TwipRect rect,
+                                            bool withTooltips) {
+    std::array<OptionText, kTemperatureOptions.size()> options = kTemperatureOptions;
+    if (!withTooltips) {
+        for (OptionText& option : options) {
+            option.tooltip = {};
+        }
+    }
+    temperatureOptions_ = addOptionFrame(frameName, "Temperature Data", {}, rect, options);
+}
+
+void CalculationWindow::addPressureFrame(std::string_view hectopascalsName, TwipRect rect) {
+    const std::array<OptionText, 3> options = {{
+        {hectopascalsName, "Hectopascals/ &Millibars"},
+        {"optmmOfHg", "mm &of Hg"},
+        {"optinOfHg", "i&n of Hg"},
+    }};
+    pressureOptions_ = addOptionFrame("fmeAirPressure", "Air Pressure Data",
+                                      "Select Data Type Here", rect, options);
 }
 
 void CalculationWindow::addPressureNote(QGroupBox* frame, std::string_view name,
@@ -133,12 +137,22 @@ void CalculationWindow::addPressureNote(QGroupBox* frame, std::string_view name,
     note->setGeometry(toPixels(rectInFrame));
 }
 
+std::optional<std::size_t> CalculationWindow::selectedIndex(
+    const std::vector<QRadioButton*>& options) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i]->isChecked()) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<TemperatureUnit> CalculationWindow::temperatureUnit() const {
-    return firstSelected<TemperatureUnit>(temperatureOptions_);
+    return selectedAs<TemperatureUnit>(temperatureOptions_);
 }
 
 std::optional<PressureUnit> CalculationWindow::pressureUnit() const {
-    return firstSelected<PressureUnit>(pressureOptions_);
+    return selectedAs<PressureUnit>(pressureOptions_);
 }
 
 QLineEdit* CalculationWindow::addInput(std::string_view name, TwipPoint box,
@@ -188,14 +202,6 @@ void CalculationWindow::paintBox(QLineEdit* box, bool used) {
     boxPalette.setColor(QPalette::Base,
                         palette().color(QPalette::Active, used ? QPalette::Base : kUnusedBoxRole));
     box->setPalette(boxPalette);
-}
-
-QRadioButton* CalculationWindow::addUnitOption(QGroupBox* frame, TwipRect frameRect, int row,
-                                               std::string_view name, std::string_view caption,
-                                               std::string_view tooltip) {
-    return addOption(
-        frame, name, caption, tooltip,
-        {frameRect.left + kOptionIndent, frameRect.top + kFirstOptionTop + row * kOptionPitch});
 }
 
 }  // namespace nimbaro

@@ -7,31 +7,37 @@
 
 namespace nimbaro {
 
-using namespace calculation_layout;
+namespace {
+
+constexpr CalculationLayout kLayout{.methods = 2, .inputRows = 4};
+
+}  // namespace
 
 DewPointWindow::DewPointWindow(WindowRegistry& registry)
-    : CalculationWindow(registry, kWindowName, "Dew Point Temperature", kClientSize,
+    : CalculationWindow(registry, kWindowName, "Dew Point Temperature", kLayout.clientSize(),
                         ResultCheck::AfterEveryClick) {
-    QGroupBox* methods = addFrame("fmeFormula", "Calculate Using:", {}, kMethodFrame);
+    QGroupBox* methods = addFrame("fmeFormula", "Calculate Using:", {}, kLayout.methodFrame());
     optAirTempHumidity_ =
         addMethodOption(methods, "optAirTempHumidity", "Air Temperature + &Humidity", {},
-                        methodOption(0), [this] { optAirTempHumidity_Click(); });
+                        kLayout.methodOption(0), [this] { optAirTempHumidity_Click(); });
     optAirTempWetBulbAirPressure_ = addMethodOption(
         methods, "optAirTempWetBulbAirPressure", "Air Temperature, &Wet-Bulb + Air Pressure*", {},
-        methodOption(1), [this] { optAirTempWetBulbAirPressure_Click(); });
-    addPressureNote(methods, "Label8", kPressureNote);
-    addTemperatureFrame("fmeTemperature", kTemperatureFrame);
-    addPressureFrame("optHectopascalsMillibars", kPressureFrame);
+        kLayout.methodOption(1), [this] { optAirTempWetBulbAirPressure_Click(); });
+    addPressureNote(methods, "Label8", kLayout.pressureNote());
+    addTemperatureFrame("fmeTemperature", kLayout.temperatureFrame());
+    addPressureFrame("optHectopascalsMillibars", kLayout.pressureFrame());
 
-    txtAirTemp_ = addInput("txtAirTemp", inputBox(0), "Label1", "Air Temperature", inputLabel(0));
-    txtHumidity_ = addInput("txtHumidity", inputBox(1), "Label2", "Humidity", inputLabel(1));
-    txtWetBulb_ =
-        addInput("txtWetBulb", inputBox(2), "Label3", "Wet-Bulb Temperature", inputLabel(2));
-    txtAirPressure_ = addInput("txtAirPressure", inputBox(3), "Label4", "Air Pressure (Sea Level)",
-                               inputLabel(3));
-    addTemperatureOutputs(output(0), kRowPitch, {"Label6", "Label7", "Label5"});
+    txtAirTemp_ = addInput("txtAirTemp", kLayout.inputBox(0), "Label1", "Air Temperature",
+                           kLayout.inputLabel(0));
+    txtHumidity_ =
+        addInput("txtHumidity", kLayout.inputBox(1), "Label2", "Humidity", kLayout.inputLabel(1));
+    txtWetBulb_ = addInput("txtWetBulb", kLayout.inputBox(2), "Label3", "Wet-Bulb Temperature",
+                           kLayout.inputLabel(2));
+    txtAirPressure_ = addInput("txtAirPressure", kLayout.inputBox(3), "Label4",
+                               "Air Pressure (Sea Level)", kLayout.inputLabel(3));
+    addTemperatureOutputs(kLayout.output(0), kLayout.kRowPitch, {"Label6", "Label7", "Label5"});
 
-    addCommandButtons(kCommandButtons);
+    addCommandButtons(kLayout.commandButtons());
     Form_Load();
 }
 

@@ -7,34 +7,41 @@
 
 namespace nimbaro {
 
-using namespace calculation_layout;
+namespace {
+
+constexpr CalculationLayout kLayout{.methods = 2, .inputRows = 4};
+
+}  // namespace
 
 HumidityWindow::HumidityWindow(WindowRegistry& registry)
-    : CalculationWindow(registry, kWindowName, "Humidity", kClientSize,
+    : CalculationWindow(registry, kWindowName, "Humidity", kLayout.clientSize(),
                         ResultCheck::AfterEveryClick) {
-    QGroupBox* methods = addFrame("fmeFormula", "Calculate Using:", {}, kMethodFrame);
+    QGroupBox* methods = addFrame("fmeFormula", "Calculate Using:", {}, kLayout.methodFrame());
     optAirTempDewPoint_ =
         addMethodOption(methods, "optAirTempDewPoint", "Air Temperature + &Dew-Point*", {},
-                        methodOption(0), [this] { optAirTempDewPoint_Click(); });
+                        kLayout.methodOption(0), [this] { optAirTempDewPoint_Click(); });
     optAirTempWetBulbAirPressure_ = addMethodOption(
         methods, "optAirTempWetBulbAirPressure", "Air Temperature, &Wet-Bulb + Air Pressure*", {},
-        methodOption(1), [this] { optAirTempWetBulbAirPressure_Click(); });
-    addPressureNote(methods, "Label8", kPressureNote);
-    addTemperatureFrame("fmeTemperature", kTemperatureFrame);
-    addPressureFrame("optHpaMb", kPressureFrame);
+        kLayout.methodOption(1), [this] { optAirTempWetBulbAirPressure_Click(); });
+    addPressureNote(methods, "Label8", kLayout.pressureNote());
+    addTemperatureFrame("fmeTemperature", kLayout.temperatureFrame());
+    addPressureFrame("optHpaMb", kLayout.pressureFrame());
 
-    txtAirTemp_ = addInput("txtAirTemp", inputBox(0), "Label1", "Air Temperature", inputLabel(0));
-    txtDewPoint_ =
-        addInput("txtDewPoint", inputBox(1), "Label2", "Dew-Point Temperature", inputLabel(1));
-    txtWetBulb_ =
-        addInput("txtWetBulb", inputBox(2), "Label3", "Wet-Bulb Temperature", inputLabel(2));
-    txtAirPressure_ = addInput("txtAirPressure", inputBox(3), "Label4", "Air Pressure (Sea Level)",
-                               inputLabel(3));
+    txtAirTemp_ = addInput("txtAirTemp", kLayout.inputBox(0), "Label1", "Air Temperature",
+                           kLayout.inputLabel(0));
+    txtDewPoint_ = addInput("txtDewPoint", kLayout.inputBox(1), "Label2", "Dew-Point Temperature",
+                            kLayout.inputLabel(1));
+    txtWetBulb_ = addInput("txtWetBulb", kLayout.inputBox(2), "Label3", "Wet-Bulb Temperature",
+                           kLayout.inputLabel(2));
+    txtAirPressure_ = addInput("txtAirPressure", kLayout.inputBox(3), "Label4",
+                               "Air Pressure (Sea Level)", kLayout.inputLabel(3));
 
-    addFixedLabel(this, "Label12", "Relative Humidity", {output(0).left, output(0).top});
-    addOutput("lblHumidity", "Relative Humidity Output Number", output(1), "Label7", "Percent");
+    addFixedLabel(this, "Label12", "Relative Humidity",
+                  {kLayout.output(0).left, kLayout.output(0).top});
+    addOutput("lblHumidity", "Relative Humidity Output Number", kLayout.output(1), "Label7",
+              "Percent");
 
-    addCommandButtons(kCommandButtons);
+    addCommandButtons(kLayout.commandButtons());
     Form_Load();
 }
 

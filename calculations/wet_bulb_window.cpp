@@ -7,30 +7,37 @@
 
 namespace nimbaro {
 
-using namespace calculation_layout;
+namespace {
+
+constexpr CalculationLayout kLayout{.methods = 2, .inputRows = 4};
+
+}  // namespace
 
 WetBulbWindow::WetBulbWindow(WindowRegistry& registry)
-    : CalculationWindow(registry, kWindowName, "Wet Bulb Temperature", kClientSize,
+    : CalculationWindow(registry, kWindowName, "Wet Bulb Temperature", kLayout.clientSize(),
                         ResultCheck::AfterEveryClick) {
-    QGroupBox* methods = addFrame("Frame1", "Calculate Using:", {}, kMethodFrame);
+    QGroupBox* methods = addFrame("Frame1", "Calculate Using:", {}, kLayout.methodFrame());
     optAirTempHumidity_ =
         addMethodOption(methods, "optAirTempHumidity", "Air Temperature + &Humidity", {},
-                        methodOption(0), [this] { optAirTempHumidity_Click(); });
+                        kLayout.methodOption(0), [this] { optAirTempHumidity_Click(); });
     optAirTempDewPoint_ =
         addMethodOption(methods, "optAirTempDewPoint", "Air Temperature + &Dew Point", {},
-                        methodOption(1), [this] { optAirTempDewPoint_Click(); });
-    addPressureNote(methods, "Label4", kPressureNote);
-    addTemperatureFrame("fmeTemperature", kTemperatureFrame);
-    addPressureFrame("optHectopascalsMillibars", kPressureFrame);
+                        kLayout.methodOption(1), [this] { optAirTempDewPoint_Click(); });
+    addPressureNote(methods, "Label4", kLayout.pressureNote());
+    addTemperatureFrame("fmeTemperature", kLayout.temperatureFrame());
+    addPressureFrame("optHectopascalsMillibars", kLayout.pressureFrame());
 
-    txtAirTemp_ = addInput("txtAirTemp", inputBox(0), "Label1", "Air Temperature", inputLabel(0));
-    txtHumidity_ = addInput("txtHumidity", inputBox(1), "Label2", "Humidity", inputLabel(1));
-    txtDewPoint_ = addInput("txtDewPoint", inputBox(2), "Label3", "Dew Point", inputLabel(2));
-    txtAirPressure_ = addInput("txtAirPressure", inputBox(3), "Label8", "Air Pressure (Sea Level)",
-                               inputLabel(3));
-    addTemperatureOutputs(output(0), kRowPitch, {"Label6", "Label7", "Label5"});
+    txtAirTemp_ = addInput("txtAirTemp", kLayout.inputBox(0), "Label1", "Air Temperature",
+                           kLayout.inputLabel(0));
+    txtHumidity_ =
+        addInput("txtHumidity", kLayout.inputBox(1), "Label2", "Humidity", kLayout.inputLabel(1));
+    txtDewPoint_ =
+        addInput("txtDewPoint", kLayout.inputBox(2), "Label3", "Dew Point", kLayout.inputLabel(2));
+    txtAirPressure_ = addInput("txtAirPressure", kLayout.inputBox(3), "Label8",
+                               "Air Pressure (Sea Level)", kLayout.inputLabel(3));
+    addTemperatureOutputs(kLayout.output(0), kLayout.kRowPitch, {"Label6", "Label7", "Label5"});
 
-    addCommandButtons(kCommandButtons);
+    addCommandButtons(kLayout.commandButtons());
     Form_Load();
 }
 

@@ -42,10 +42,15 @@ double dewPointFromHumidity(double airTemperature, double humidity) {
     return invertHumidity(airTemperature, humidity).dewPoint;
 }
 
-double dewPointFromWetBulb(double airTemperature, double wetBulb, double pressure) {
+double dewPointFromWetBulb(double airTemperature, double wetBulb, double pressure,
+                           WetBulbCorrection order) {
     const double atWetBulb = std::exp(17.27 * wetBulb / (wetBulb + 237.3) + 1.8096);
-    const double depression = (airTemperature - wetBulb) * 0.0007866 * (wetBulb / 610 + 1);
-    const double logarithm = std::log(atWetBulb - pressure * depression);
+    const double depression = airTemperature - wetBulb;
+    const double wetBulbFactor = wetBulb / 610 + 1;
+    const double correction = order == WetBulbCorrection::PressureFirst
+                                  ? pressure * wetBulbFactor * depression * 0.0007866
+                                  : pressure * (depression * 0.0007866 * wetBulbFactor);
+    const double logarithm = std::log(atWetBulb - correction);
     return (logarithm * 237.3 - 429.42) / (19.079 - logarithm);
 }
 

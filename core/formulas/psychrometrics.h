@@ -17,9 +17,17 @@ double relativeHumidity(double airTemperature, double dewPoint);
 // e = RH × E(t) / 100, L = ln(e), Td = (L × 237.7 − 430.22) / (19.08 − L).
 double dewPointFromHumidity(double airTemperature, double humidity);
 
-// Ew = exp(17.27 × Tw / (Tw + 237.3) + 1.8096), D = (T − Tw) × 0.0007866 × (Tw / 610 + 1),
-// e = Ew − P × D, L = ln(e), Td = (L × 237.3 − 429.42) / (19.079 − L).
-double dewPointFromWetBulb(double airTemperature, double wetBulb, double pressure);
+// The order in which a window multiplies out the psychrometric correction of the wet bulb;
+// the windows differ in it, and so do their last digits.
+enum class WetBulbCorrection {
+    DepressionFirst,  // P × ((T − Tw) × 0.0007866 × (Tw / 610 + 1))
+    PressureFirst,    // P × (Tw / 610 + 1) × (T − Tw) × 0.0007866, left to right
+};
+
+// Ew = exp(17.27 × Tw / (Tw + 237.3) + 1.8096), e = Ew − the correction, L = ln(e),
+// Td = (L × 237.3 − 429.42) / (19.079 − L).
+double dewPointFromWetBulb(double airTemperature, double wetBulb, double pressure,
+                           WetBulbCorrection order = WetBulbCorrection::DepressionFirst);
 
 // The wet bulb in closed form: the air temperature and the dew point weighted by the
 // psychrometric constant γ = 0.00066 × P and the slope Δ of the saturation curve at the dew

@@ -26,7 +26,16 @@ double toHectopascals(double value, PressureUnit unit) {
     return value;
 }
 
-std::vector<double> inEveryTemperatureUnit(double celsius) {
+std::vector<double> inEveryTemperatureUnit(double value, TemperatureUnit unit) {
+    const double celsius = toCelsius(value, unit);
+    switch (unit) {
+        case TemperatureUnit::Fahrenheit:
+            return {celsius, value, celsius + 273.15};
+        case TemperatureUnit::Kelvin:
+            return {celsius, celsius * (9.0 / 5.0) + 32, value};
+        case TemperatureUnit::Celsius:
+            break;
+    }
     return {celsius, celsius * (9.0 / 5.0) + 32, celsius + 273.15};
 }
 

@@ -13,7 +13,10 @@ double toCelsius(double value, TemperatureUnit unit);
 // x × 133.322 / 100 from mm of mercury, x × 133.322 × 25.4 / 100 from inches of mercury.
 double toHectopascals(double value, PressureUnit unit);
 
-// A Celsius result shown in Celsius, Fahrenheit (c × (9 / 5) + 32) and Kelvin (c + 273.15).
-std::vector<double> inEveryTemperatureUnit(double celsius);
+// A result in `unit` shown in Celsius, Fahrenheit and Kelvin, its own unit as it is: from
+// Celsius c, c × (9 / 5) + 32 and c + 273.15; from Fahrenheit (f − 32) × 5 / 9, f and
+// (f − 32) × 5 / 9 + 273.15; from Kelvin k − 273.15, (k − 273.15) × (9 / 5) + 32 and k.
+std::vector<double> inEveryTemperatureUnit(double value,
+                                           TemperatureUnit unit = TemperatureUnit::Celsius);
 
 }  // namespace nimbaro

@@ -1,12 +1,14 @@
-// Saves a picture of the main menu's pages, of every window it opens (empty and after a
-// sample computation) and of the About window, for looking at the layouts:
-// nimbaro_gallery <folder>.
+// Saves a picture of the main menu's pages, of every window it opens (empty, after a sample
+// computation, and again with the last option of its first group chosen) and of the About
+// window, for looking at the layouts: nimbaro_gallery <folder>.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include "application_style.h"
@@ -34,6 +36,18 @@ void computeSample(QWidget* window) {
             button->objectName().startsWith("cmdCalculate")) {
             button->click();
         }
+    }
+}
+
+// The last option of the window's first group: another input method, or another unit.
+void chooseLastOption(QWidget* window) {
+    const auto groups = window->findChildren<QGroupBox*>();
+    if (groups.isEmpty()) {
+        return;
+    }
+    const auto options = groups.front()->findChildren<QRadioButton*>();
+    if (!options.isEmpty()) {
+        options.back()->click();
     }
 }
 
@@ -67,6 +81,9 @@ int main(int argc, char* argv[]) {
             save(window, folder, window->objectName());
             computeSample(window);
             save(window, folder, window->objectName() + "-sample");
+            chooseLastOption(window);
+            computeSample(window);
+            save(window, folder, window->objectName() + "-other");
         }
     }
     home->findChild<QAction*>("mnuAbout")->trigger();

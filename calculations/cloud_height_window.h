@@ -1,0 +1,23 @@
+#pragma once
+
+#include "moisture_methods_window.h"
+
+namespace nimbaro {
+
+// frmCloudHeight: the height of the base of convective cumulus from the spread between the air
+// temperature and the dew point, typed or derived from the humidity or from the wet bulb with
+// the air pressure.
+class CloudHeightWindow : public MoistureMethodsWindow {
+  public:
+    static constexpr std::string_view kWindowName = "frmCloudHeight";
+
+    explicit CloudHeightWindow(WindowRegistry& registry);
+
+  private:
+    OutputValues fromHumidity(Units units, double airTemperature, double humidity) const override;
+    OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) const override;
+    OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
+                             double pressure) const override;
+};
+
+}  // namespace nimbaro

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "calculation_layout.h"
+#include "calculation_window.h"
+
+namespace nimbaro {
+
+// The names in which the windows built on MoistureMethodsWindow differ.
+struct MoistureMethodsNames {
+    std::string_view windowName;
+    std::string_view title;
+    std::string_view pressureNote;  // the name of the note's label
+    std::string_view temperatureFrame;
+    bool temperatureTooltips = true;
+    // The fixed labels of txtAirTemp, txtHumidity, txtDewPoint, txtWetBulb and txtAirPressure.
+    std::array<std::string_view, 5> inputLabels;
+    int outputButtonRow = 3;
+};
+
+// A window that works from the air temperature and the moisture of the air, given in one of
+// three ways: the relative humidity, the dew point, or the wet bulb with the air pressure. It
+// holds the controls, method states and checks such windows share; a window adds its outputs
+// and the arithmetic of each method.
+class MoistureMethodsWindow : public CalculationWindow {
+  public:
+    void optAirTempHumidity_Click();
+    void optAirTempDew_Click();
+    void optAirTempWetBAirPressure_Click();
+
+  protected:
+    static constexpr CalculationLayout kLayout{.methods = 3, .inputRows = 5};
+
+    MoistureMethodsWindow(WindowRegistry& registry, const MoistureMethodsNames& names);
+
+    // Every output's value from the numbers as typed, in the units selected.
+    virtual OutputValues fromHumidity(Units units, double airTemperature,
+                                      double humidity) const = 0;
+    virtual OutputValues fromDewPoint(Units units, double airTemperature,
+                                      double dewPoint) const = 0;
+    virtual OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
+                                     double pressure) const = 0;
+
+  private:
+    void Form_Load();
+    Outcome calculate() override;
+    // A method's own boxes white and the others grey while its option is selected; the other
+    // way round when its handler finds the option not selected. The pressure options follow
+    // the pressure box.
+    void applyMethod(const QRadioButton* option, const std::vector<QLineEdit*>& ownBoxes);
+
+    QRadioButton* optAirTempHumidity_ = nullptr;
+    QRadioButton* optAirTempDew_ = nullptr;
+    QRadioButton* optAirTempWetBAirPressure_ = nullptr;
+    QLineEdit* txtAirTemp_ = nullptr;
+    QLineEdit* txtHumidity_ = nullptr;
+    QLineEdit* txtDewPoint_ = nullptr;
+    QLineEdit* txtWetBulb_ = nullptr;
+    QLineEdit* txtAirPressure_ = nullptr;
+};
+
+}  // namespace nimbaro

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "calculation_window.h"
+
+namespace nimbaro {
+
+// frmWindChillCalculations: the wind chill temperature from the air temperature and the wind
+// speed, by the new or the old formula.
+class WindChillWindow : public CalculationWindow {
+  public:
+    static constexpr std::string_view kWindowName = "frmWindChillCalculations";
+
+    explicit WindChillWindow(WindowRegistry& registry);
+
+  private:
+    enum class Formula { New, Old };
+
+    void Form_Load();
+    Outcome calculate() override;
+
+    std::vector<QRadioButton*> formulaOptions_;
+    std::vector<QRadioButton*> windSpeedOptions_;
+    QLineEdit* txtInTemp_ = nullptr;
+    QLineEdit* txtInWind_ = nullptr;
+};
+
+}  // namespace nimbaro

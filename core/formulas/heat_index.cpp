@@ -1,0 +1,34 @@
+#include "heat_index.h"
+
+#include <cmath>
+
+namespace nimbaro {
+
+double heatIndexAirTemperature(double typed, TemperatureUnit unit) {
+    switch (unit) {
+        case TemperatureUnit::Celsius:
+            return typed * (9.0 / 5.0) + 32;
+        case TemperatureUnit::Kelvin:
+            return (typed - 273.15) * 9 / 5 + 32;
+        case TemperatureUnit::Fahrenheit:
+            break;
+    }
+    return typed;
+}
+
+double heatIndex(double fahrenheit, double humidity) {
+    const double t = fahrenheit;
+    const double rh = humidity;
+    const double t2 = std::pow(t, 2);
+    const double t3 = std::pow(t, 3);
+    const double rh2 = std::pow(rh, 2);
+    const double rh3 = std::pow(rh, 3);
+    // Term by term, left to right, as the regression is written.
+    return 16.923 + 0.185212 * t + 5.37941 * rh - 0.100254 * t * rh + 0.00941695 * t2 +
+           0.00728898 * rh2 + 0.000345372 * t2 * rh - 0.000814971 * t * rh2 +
+           0.0000102102 * t2 * rh2 - 0.000038646 * t3 + 0.0000291583 * rh3 + 1.42721e-6 * t3 * rh +
+           1.97483e-7 * t * rh3 - 2.18429e-8 * t3 * rh2 + 8.43296e-10 * t2 * rh3 -
+           4.81975e-11 * t3 * rh3;
+}
+
+}  // namespace nimbaro

@@ -1,0 +1,14 @@
+#include "lightning.h"
+
+namespace nimbaro {
+
+double speedOfSound(double airTemperature) {
+    return airTemperature * 0.6 + kUncorrectedSpeedOfSound;
+}
+
+std::vector<double> lightningDistances(double seconds, double speed) {
+    const double metres = seconds * speed;
+    return {metres, metres / 1000, metres / 0.3048, metres / 1609.344};
+}
+
+}  // namespace nimbaro

@@ -1,0 +1,82 @@
+#include "wind_chill.h"
+
+#include <cmath>
+
+namespace nimbaro {
+namespace {
+
+// T × 1.8 + 32 from Celsius, (T − 273.15) × 1.8 + 32 from Kelvin.
+double inFahrenheit(double temperature, TemperatureUnit unit) {
+    switch (unit) {
+        case TemperatureUnit::Celsius:
+            return temperature * 1.8 + 32;
+        case TemperatureUnit::Kelvin:
+            return (temperature - 273.15) * 1.8 + 32;
+        case TemperatureUnit::Fahrenheit:
+            break;
+    }
+    return temperature;
+}
+
+double inMilesPerHour(double speed, WindSpeedUnit unit) {
+    switch (unit) {
+        case WindSpeedUnit::KilometresPerHour:
+            return speed / 1.609344;
+        case WindSpeedUnit::MetresPerSecond:
+            return speed * 3.6 / 1.609344;
+        case WindSpeedUnit::Knots:
+            return speed * 1.852 / 1.609344;
+        case WindSpeedUnit::MilesPerHour:
+            break;
+    }
+    return speed;
+}
+
+double inMetresPerSecond(double speed, WindSpeedUnit unit) {
+    switch (unit) {
+        case WindSpeedUnit::KilometresPerHour:
+            return speed / 3.6;
+        case WindSpeedUnit::MilesPerHour:
+            return speed / 3.6 * 1.609344;
+        case WindSpeedUnit::Knots:
+            return speed / 3600 * 1852;
+        case WindSpeedUnit::MetresPerSecond:
+            break;
+    }
+    return speed;
+}
+
+// 33 °C in each unit.
+double skinReference(TemperatureUnit unit) {
+    switch (unit) {
+        case TemperatureUnit::Fahrenheit:
+            return 91.4;
+        case TemperatureUnit::Kelvin:
+            return 306.15;
+        case TemperatureUnit::Celsius:
+            break;
+    }
+    return 33;
+}
+
+}  // namespace
+
+std::vector<double> newWindChill(double temperature, TemperatureUnit temperatureUnit,
+                                 double windSpeed, WindSpeedUnit windSpeedUnit) {
+    const double fahrenheit = inFahrenheit(temperature, temperatureUnit);
+    const double power = std::pow(inMilesPerHour(windSpeed, windSpeedUnit), 0.16);
+    const double chill =
+        (fahrenheit * 0.6215 + 35.74 - power * 35.75) + fahrenheit * 0.4275 * power;
+    return inEveryTemperatureUnit(chill, TemperatureUnit::Fahrenheit);
+}
+
+std::vector<double> oldWindChill(double temperature, TemperatureUnit temperatureUnit,
+                                 double windSpeed, WindSpeedUnit windSpeedUnit) {
+    const double speed = inMetresPerSecond(windSpeed, windSpeedUnit);
+    const double factor = std::sqrt(speed) * 0.453843 + 0.464255 - speed * 0.0453843;
+    const double reference = skinReference(temperatureUnit);
+    // The chill stays in the typed unit; 9 / 5 in the Fahrenheit output is 1.8 to the bit.
+    return inEveryTemperatureUnit(reference - (reference - temperature) * factor, temperatureUnit);
+}
+
+}  // namespace nimbaro

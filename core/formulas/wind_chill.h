@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include "formulas/units.h"
+
+namespace nimbaro {
+
+// The units an observer can type a wind speed in.
+enum class WindSpeedUnit { KilometresPerHour, MetresPerSecond, MilesPerHour, Knots };
+
+// The new formula, a power law worked in degrees Fahrenheit and miles per hour:
+// S = V^0.16, WF = (TF × 0.6215 + 35.74 − S × 35.75) + TF × 0.4275 × S. The chill in Celsius,
+// Fahrenheit and Kelvin, computed from WF.
+std::vector<double> newWindChill(double temperature, TemperatureUnit temperatureUnit,
+                                 double windSpeed, WindSpeedUnit windSpeedUnit);
+
+// The old formula, a square-root law worked in metres per second around a skin reference R of
+// 33 °C kept in the typed unit: F = √v × 0.453843 + 0.464255 − v × 0.0453843,
+// C = R − (R − T) × F. The chill in Celsius, Fahrenheit and Kelvin, its own unit as computed.
+std::vector<double> oldWindChill(double temperature, TemperatureUnit temperatureUnit,
+                                 double windSpeed, WindSpeedUnit windSpeedUnit);
+
+}  // namespace nimbaro
