@@ -33,8 +33,8 @@ struct CommandButtons {
     std::string_view outputTooltip = {};
 };
 
-// An option of a group: its object name, caption and tooltip.
-struct OptionText {
+// A control of a window: its object name, caption and tooltip.
+struct ControlText {
     std::string_view name;
     std::string_view caption;
     std::string_view tooltip = {};
@@ -139,7 +139,7 @@ class CalculationWindow : public CalculatorWindow {
     // A frame with `options` stacked inside it, one group, in tab order.
     std::vector<QRadioButton*> addOptionFrame(std::string_view frameName, std::string_view caption,
                                               std::string_view tooltip, TwipRect rect,
-                                              std::span<const OptionText> options);
+                                              std::span<const ControlText> options);
     // "Temperature Data" with optCelsius, optFahrenheit and optKelvin stacked inside, each
     // with the tooltip "Calculate Using <unit>" unless `withTooltips` is false.
     void addTemperatureFrame(std::string_view frameName, TwipRect rect, bool withTooltips = true);

@@ -25,23 +25,18 @@ constexpr int kUnitLabelGap = 120;
 // colour of the platform's palette.
 constexpr QPalette::ColorRole kUnusedBoxRole = QPalette::Button;
 
-struct UnitOption {
-    std::string_view name;
-    std::string_view caption;
-    std::string_view tooltip;
-};
-
-constexpr std::array<OptionText, 3> kTemperatureOptions = {{
+constexpr std::array<ControlText, 3> kTemperatureOptions = {{
     {"optCelsius", "Celsiu&s", "Calculate Using Celsius"},
     {"optFahrenheit", "&Fahrenheit", "Calculate Using Fahrenheit"},
     {"optKelvin", "&Kelvin", "Calculate Using Kelvin"},
 }};
 
-constexpr std::array kTemperatureOutputs = {
-    UnitOption{"lblCelsius", "Celsius", "Celsius Output Number"},
-    UnitOption{"lblFahrenheit", "Fahrenheit", "Fahrenheit Output Number"},
-    UnitOption{"lblKelvin", "Kelvin", "Kelvin Output Number"},
-};
+// Each output label; its caption here is that of the unit label beside it.
+constexpr std::array<ControlText, 3> kTemperatureOutputs = {{
+    {"lblCelsius", "Celsius", "Celsius Output Number"},
+    {"lblFahrenheit", "Fahrenheit", "Fahrenheit Output Number"},
+    {"lblKelvin", "Kelvin", "Kelvin Output Number"},
+}};
 
 }  // namespace
 
@@ -93,10 +88,10 @@ std::vector<QRadioButton*> CalculationWindow::addOptionFrame(std::string_view fr
                                                              std::string_view caption,
                                                              std::string_view tooltip,
                                                              TwipRect rect,
-                                                             std::span<const OptionText> options) {
+                                                             std::span<const ControlText> options) {
     QGroupBox* frame = addFrame(frameName, caption, tooltip, rect);
     std::vector<QRadioButton*> added;
-    for (const OptionText& text : options) {
+    for (const ControlText& text : options) {
         const int row = static_cast<int>(added.size());
         added.push_back(addOption(
             frame, text.name, text.caption, text.tooltip,
@@ -107,9 +102,9 @@ std::vector<QRadioButton*> CalculationWindow::addOptionFrame(std::string_view fr
 
 void CalculationWindow::addTemperatureFrame(std::string_view frameName, TwipRect rect,
                                             bool withTooltips) {
-    std::array<OptionText, kTemperatureOptions.size()> options = kTemperatureOptions;
+    std::array<ControlText, kTemperatureOptions.size()> options = kTemperatureOptions;
     if (!withTooltips) {
-        for (OptionText& option : options) {
+        for (ControlText& option : options) {
             option.tooltip = {};
         }
     }
@@ -117,7 +112,7 @@ void CalculationWindow::addTemperatureFrame(std::string_view frameName, TwipRect
 }
 
 void CalculationWindow::addPressureFrame(std::string_view hectopascalsName, TwipRect rect) {
-    const std::array<OptionText, 3> options = {{
+    const std::array<ControlText, 3> options = {{
         {hectopascalsName, "Hectopascals/ &Millibars"},
         {"optmmOfHg", "mm &of Hg"},
         {"optinOfHg", "i&n of Hg"},
@@ -178,7 +173,7 @@ void CalculationWindow::addOutput(std::string_view name, std::string_view toolti
 void CalculationWindow::addTemperatureOutputs(
     TwipPoint first, int pitch, const std::array<std::string_view, 3>& unitLabelNames) {
     for (std::size_t row = 0; row < kTemperatureOutputs.size(); ++row) {
-        const UnitOption& unit = kTemperatureOutputs[row];
+        const ControlText& unit = kTemperatureOutputs[row];
         addOutput(unit.name, unit.tooltip, {first.left, first.top + static_cast<int>(row) * pitch},
                   unitLabelNames[row], unit.caption);
     }

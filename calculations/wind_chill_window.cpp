@@ -13,13 +13,13 @@ namespace {
 // pressure group; it is the tallest group, with four options.
 constexpr CalculationLayout kLayout{.methods = 3, .inputRows = 4};
 
-constexpr std::array<OptionText, 2> kFormulaOptions = {{
+constexpr std::array<ControlText, 2> kFormulaOptions = {{
     {"optNewFormula", "&New Formula*", "Calculate Using New Formula"},
     {"optOldFormula", "&Old Formula*", "Calculate Using Old Formula"},
 }};
 
 // In the order of WindSpeedUnit.
-constexpr std::array<OptionText, 4> kWindSpeedOptions = {{
+constexpr std::array<ControlText, 4> kWindSpeedOptions = {{
     {"optKmPerHour", "&Km / Hour", "Calculate Using Kilometres Per Hour"},
     {"optMPerSec", "&Meters / Sec", "Calculate Using Metres Per Second"},
     {"optMilesPerHour", "Miles / &Hour", "Calculate Using Miles Per Hour"},

@@ -13,6 +13,40 @@ struct Control {
     const char* tooltip = "";
 };
 
+const std::vector<Control> kTemperatureOptions = {
+    {"optCelsius", "Celsiu&s", "Calculate Using Celsius"},
+    {"optFahrenheit", "&Fahrenheit", "Calculate Using Fahrenheit"},
+    {"optKelvin", "&Kelvin", "Calculate Using Kelvin"},
+};
+
+const std::vector<Control> kPressureOptions = {
+    {"fmeAirPressure", "Air Pressure Data", "Select Data Type Here"},
+    {"optmmOfHg", "mm &of Hg"},
+    {"optinOfHg", "i&n of Hg"},
+};
+
+const std::vector<Control> kCommandButtons = {
+    {"cmdCalculate", "&Calculate"},
+    {"cmdReset", "&Reset"},
+    {"cmdOutput", "O&utput"},
+    {"cmdBack", "B&ack", "Close Window"},
+    {"cmdExit", "E&xit", "Close Program"},
+};
+
+std::vector<Control> joined(std::initializer_list<std::vector<Control>> parts) {
+    std::vector<Control> all;
+    for (const std::vector<Control>& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+const std::vector<Control> kTemperatureAndPressure =
+    joined({{{"fmeTemperature", "Temperature Data"}},
+            kTemperatureOptions,
+            kPressureOptions,
+            kCommandButtons});
+
 struct WindowDescription {
     const char* window;
     const char* title;
@@ -21,26 +55,15 @@ struct WindowDescription {
     std::vector<const char*> tabOrder;
     // Each input box's fixed label, then each output's unit label.
     std::vector<std::pair<const char*, const char*>> labelsBeside;
+    // The unit groups and command buttons, where they differ from the moisture windows'.
+    std::vector<Control> sharedControls = kTemperatureAndPressure;
+    // An option that Reset leaves as the user chose it.
+    const char* otherChoice = "optKelvin";
 };
 
 void PrintTo(const WindowDescription& description, std::ostream* out) {
     *out << description.window;
 }
-
-const std::vector<Control> kTemperatureAndPressure = {
-    {"fmeTemperature", "Temperature Data"},
-    {"optCelsius", "Celsiu&s", "Calculate Using Celsius"},
-    {"optFahrenheit", "&Fahrenheit", "Calculate Using Fahrenheit"},
-    {"optKelvin", "&Kelvin", "Calculate Using Kelvin"},
-    {"fmeAirPressure", "Air Pressure Data", "Select Data Type Here"},
-    {"optmmOfHg", "mm &of Hg"},
-    {"optinOfHg", "i&n of Hg"},
-    {"cmdCalculate", "&Calculate"},
-    {"cmdReset", "&Reset"},
-    {"cmdOutput", "O&utput"},
-    {"cmdBack", "B&ack", "Close Window"},
-    {"cmdExit", "E&xit", "Close Program"},
-};
 
 const std::vector<Control> kTemperatureOutputs = {
     {"lblCelsius", "", "Celsius Output Number"},
@@ -72,6 +95,16 @@ class CalculationWindows : public CalculationFixture,
   protected:
     void SetUp() override { launchCalculation(GetParam().window); }
 
+    std::vector<QString> selectedOptions() {
+        std::vector<QString> selected;
+        for (QRadioButton* option : window_->findChildren<QRadioButton*>()) {
+            if (option->isChecked()) {
+                selected.push_back(option->objectName());
+            }
+        }
+        return selected;
+    }
+
     // The boxes the load step's method reads.
     std::vector<QLineEdit*> enabledBoxes() {
         std::vector<QLineEdit*> boxes;
@@ -86,9 +119,7 @@ class CalculationWindows : public CalculationFixture,
 
 TEST_P(CalculationWindows, HaveTheirTitleCaptionsAndTooltips) {
     EXPECT_EQ(window_->windowTitle(), GetParam().title);
-    std::vector<Control> controls = kTemperatureAndPressure;
-    controls.insert(controls.end(), GetParam().controls.begin(), GetParam().controls.end());
-    for (const Control& control : controls) {
+    for (const Control& control : joined({GetParam().sharedControls, GetParam().controls})) {
         auto* widget = find<QWidget>(window_, control.name);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(captionOf(widget), control.caption) << control.name;
@@ -133,18 +164,19 @@ TEST_P(CalculationWindows, LabelsStandBesideTheirControlsAndNothingOverlaps) {
 }
 
 TEST_P(CalculationWindows, ResetEmptiesEveryBoxAndOutputButKeepsTheChoices) {
-    option("optKelvin")->click();
-    calculate(typicalEntries("optKelvin"));
+    option(GetParam().otherChoice)->click();
+    calculate(typicalEntries(GetParam().otherChoice));
     for (QLineEdit* box : window_->findChildren<QLineEdit*>()) {
         box->setText("7");
     }
+    const std::vector<QString> chosen = selectedOptions();
     click(window_, "cmdReset");
     for (QLineEdit* box : window_->findChildren<QLineEdit*>()) {
         EXPECT_TRUE(box->text().isEmpty()) << box->objectName().data();
     }
     EXPECT_EQ(outputs(), std::vector<QString>(outputs().size()));
-    EXPECT_TRUE(option("optKelvin")->isChecked());
-    EXPECT_TRUE(option(GetParam().tabOrder.front())->isChecked());
+    EXPECT_TRUE(option(GetParam().otherChoice)->isChecked());
+    EXPECT_EQ(selectedOptions(), chosen);
 }
 
 TEST_P(CalculationWindows, OutputAndLabelClicksEmptyOnlyOutputs) {
@@ -290,8 +322,173 @@ INSTANTIATE_TEST_SUITE_P(
              {"Label5", "lblKelvin"}},
         }));
 
+const std::vector<Control> kMoistureMethods = {
+    {"fmeFormula", "Calculate Using:"},
+    {"optAirTempHumidity", "Air Temperature + &Humidity"},
+    {"optAirTempDew", "Air Temperature + &Dew-Point"},
+    {"optAirTempWetBAirPressure", "Air Temperature, &Wet-Bulb + Air Pressure"},
+    {"optHpaMb", "Hectopascals/ &Millibars"},
+    {"txtAirTemp", ""},
+    {"txtHumidity", ""},
+    {"txtDewPoint", ""},
+    {"txtWetBulb", ""},
+    {"txtAirPressure", ""},
+};
+
+const std::vector<const char*> kMoistureMethodsTabOrder = {"optAirTempHumidity",
+                                                           "optAirTempDew",
+                                                           "optAirTempWetBAirPressure",
+                                                           "optCelsius",
+                                                           "optFahrenheit",
+                                                           "optKelvin",
+                                                           "optHpaMb",
+                                                           "optmmOfHg",
+                                                           "optinOfHg",
+                                                           "txtAirTemp",
+                                                           "txtHumidity",
+                                                           "txtDewPoint",
+                                                           "txtWetBulb",
+                                                           "txtAirPressure",
+                                                           "cmdCalculate",
+                                                           "cmdReset",
+                                                           "cmdOutput",
+                                                           "cmdBack",
+                                                           "cmdExit"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Weather, CalculationWindows,
+    testing::Values(
+        WindowDescription{
+            "frmHeatIndex",
+            "Heat Index",
+            joined({kMoistureMethods,
+                    kTemperatureOutputs,
+                    {
+                        {"Label8", kPressureNote},
+                        {"Label9", "Air Temperature"},
+                        {"Label2", "Humidity"},
+                        {"Label11", "Dew-Point"},
+                        {"Label1", "Wet-Bulb Temperature"},
+                        {"Label4", "Air Pressure (Sea Level)"},
+                    }}),
+            kMoistureMethodsTabOrder,
+            {{"Label9", "txtAirTemp"},
+             {"Label2", "txtHumidity"},
+             {"Label11", "txtDewPoint"},
+             {"Label1", "txtWetBulb"},
+             {"Label4", "txtAirPressure"},
+             {"Label6", "lblCelsius"},
+             {"Label7", "lblFahrenheit"},
+             {"Label5", "lblKelvin"}},
+        },
+        // The temperature options of this window have no tooltips.
+        WindowDescription{
+            "frmCloudHeight",
+            "Cloud Base Height of Convective Cumulus",
+            joined({kMoistureMethods,
+                    {
+                        {"Label3", kPressureNote},
+                        {"Label1", "Air Temperature"},
+                        {"Label8", "Humidity"},
+                        {"Label11", "Dew-Point"},
+                        {"Label7", "Wet-Bulb Temperature"},
+                        {"Label4", "Air Pressure (Sea Level)"},
+                        {"lblMetres", "", "Metres Output Number"},
+                        {"lblFeet", "", "Feet Output Number"},
+                        {"Label5", "Metres"},
+                        {"Label6", "Feet"},
+                    }}),
+            kMoistureMethodsTabOrder,
+            {{"Label1", "txtAirTemp"},
+             {"Label8", "txtHumidity"},
+             {"Label11", "txtDewPoint"},
+             {"Label7", "txtWetBulb"},
+             {"Label4", "txtAirPressure"},
+             {"Label5", "lblMetres"},
+             {"Label6", "lblFeet"}},
+            joined({{{"Frame1", "Temperature Data"},
+                     {"optCelsius", "Celsiu&s"},
+                     {"optFahrenheit", "&Fahrenheit"},
+                     {"optKelvin", "&Kelvin"}},
+                    kPressureOptions,
+                    kCommandButtons}),
+        },
+        WindowDescription{
+            "frmWindChillCalculations",
+            "Wind Chill Calculations",
+            {
+                {"frmFormula", "Select Formula"},
+                {"optNewFormula", "&New Formula*", "Calculate Using New Formula"},
+                {"optOldFormula", "&Old Formula*", "Calculate Using Old Formula"},
+                {"frmWindSpeed", "Wind Speed Data"},
+                {"optKmPerHour", "&Km / Hour", "Calculate Using Kilometres Per Hour"},
+                {"optMPerSec", "&Meters / Sec", "Calculate Using Metres Per Second"},
+                {"optMilesPerHour", "Miles / &Hour", "Calculate Using Miles Per Hour"},
+                {"optKnots", "Knot&s", "Calculate Using Knots"},
+                {"txtInTemp", "", "Insert a Number Here"},
+                {"txtInWind", "", "Insert a Number Here"},
+                {"Label8", "Air Temperature"},
+                {"Label9", "Wind Speed"},
+                {"lblCelsius", "", "Celsius Output Number"},
+                {"lblFahrenheit", "", "Fahrenheit Output Number"},
+                {"lblKelvin", "", "Kelvin Output Number"},
+                {"Label6", "Celsius"},
+                {"Label2", "Fahrenheit"},
+                {"Label5", "Kelvin"},
+            },
+            {"optNewFormula", "optOldFormula", "optCelsius", "optFahrenheit", "optKelvin",
+             "optKmPerHour", "optMPerSec", "optMilesPerHour", "optKnots", "txtInTemp", "txtInWind",
+             "cmdCalculate", "cmdReset", "cmdOutput", "cmdBack", "cmdExit"},
+            {{"Label8", "txtInTemp"},
+             {"Label9", "txtInWind"},
+             {"Label6", "lblCelsius"},
+             {"Label2", "lblFahrenheit"},
+             {"Label5", "lblKelvin"}},
+            joined({{{"frmTemperature", "Temperature Data"}},
+                    kTemperatureOptions,
+                    {{"cmdCalculate", "&Calculate", "Calculate Number"},
+                     {"cmdReset", "&Reset", "Clear All Numbers"},
+                     {"cmdOutput", "O&utput", "Clear All Numbers"},
+                     {"cmdBack", "B&ack", "Close Window"},
+                     {"cmdExit", "E&xit", "Close Program"}}}),
+            "optMilesPerHour",
+        },
+        WindowDescription{
+            "frmLightningDistance",
+            "Lightning Distance",
+            {
+                {"fmeFormula", "Calculate Using:"},
+                {"optNoCorrection", "&No Correction"},
+                {"optAirTempCorrection", "&Air Temperature Correction"},
+                {"txtTime", ""},
+                {"txtAirTemp", ""},
+                {"Label2", "Time (Seconds)"},
+                {"Label1", "Air Temperature"},
+                {"lblMetres", "", "Metres Output Number"},
+                {"lblKilometres", "", "Kilometres Output Number"},
+                {"lblFeet", ""},
+                {"lblMiles", ""},
+                {"Label3", "Metres"},
+                {"Label14", "Kilometres"},
+                {"Label5", "Feet"},
+                {"Label6", "Miles"},
+            },
+            {"optNoCorrection", "optAirTempCorrection", "optCelsius", "optFahrenheit", "optKelvin",
+             "txtTime", "txtAirTemp", "cmdCalculate", "cmdReset", "cmdOutput", "cmdBack",
+             "cmdExit"},
+            {{"Label2", "txtTime"},
+             {"Label1", "txtAirTemp"},
+             {"Label3", "lblMetres"},
+             {"Label14", "lblKilometres"},
+             {"Label5", "lblFeet"},
+             {"Label6", "lblMiles"}},
+            joined(
+                {{{"fmeTemperature", "Temperature Data"}}, kTemperatureOptions, kCommandButtons}),
+            "optAirTempCorrection",
+        }));
+
 TEST_F(CalculationFixture, TheTemperatureOutputsHaveTheirUnitLabels) {
-    for (const char* window : {"frmDewPoint", "frmWetBulb"}) {
+    for (const char* window : {"frmDewPoint", "frmWetBulb", "frmHeatIndex"}) {
         launchCalculation(window);
         for (const Control& control : kTemperatureOutputs) {
             auto* label = find<QLabel>(window_, control.name);

@@ -1,6 +1,7 @@
 #include <QPalette>
 
 #include "calculation_fixture.h"
+#include "moisture_methods_window.h"
 
 namespace nimbaro::test {
 namespace {
@@ -18,39 +19,42 @@ void PrintTo(const MethodState& state, std::ostream* out) {
     *out << state.window << " " << state.method;
 }
 
-class MethodStates : public CalculationFixture, public testing::WithParamInterface<MethodState> {
+// The boxes and pressure options as `state` says.
+class MethodStateFixture : public CalculationFixture {
   protected:
-    void SetUp() override { launchCalculation(GetParam().window); }
-
-    void expectState() {
+    void expectState(const MethodState& state) {
         const QPalette& colours = window_->palette();
-        for (const char* name : GetParam().used) {
+        for (const char* name : state.used) {
             EXPECT_TRUE(box(name)->isEnabled()) << name;
             EXPECT_EQ(box(name)->palette().color(QPalette::Base), colours.color(QPalette::Base))
                 << name;
         }
-        for (const char* name : GetParam().unused) {
+        for (const char* name : state.unused) {
             EXPECT_FALSE(box(name)->isEnabled()) << name;
             EXPECT_EQ(box(name)->palette().color(QPalette::Base), colours.color(QPalette::Button))
                 << name;
             EXPECT_NE(box(name)->palette().color(QPalette::Base), colours.color(QPalette::Base))
                 << name;
         }
-        const QString selected = QString::fromLatin1(GetParam().pressureUnitSelected);
+        const QString selected = QString::fromLatin1(state.pressureUnitSelected);
         for (QRadioButton* unit :
              find<QWidget>(window_, "fmeAirPressure")->findChildren<QRadioButton*>()) {
-            EXPECT_EQ(unit->isEnabled(), GetParam().pressureUnitsEnabled)
-                << unit->objectName().data();
+            EXPECT_EQ(unit->isEnabled(), state.pressureUnitsEnabled) << unit->objectName().data();
             EXPECT_EQ(unit->isChecked(), unit->objectName() == selected)
                 << unit->objectName().data();
         }
     }
 };
 
+class MethodStates : public MethodStateFixture, public testing::WithParamInterface<MethodState> {
+  protected:
+    void SetUp() override { launchCalculation(GetParam().window); }
+};
+
 TEST_P(MethodStates, SetEnablingColoursAndThePressureUnit) {
     choose(GetParam().method);
     EXPECT_TRUE(option(GetParam().method)->isChecked());
-    expectState();
+    expectState(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,6 +95,102 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"txtHumidity"},
                                 true,
                                 "optHectopascalsMillibars"}));
+
+// Entering a method from another one; the humidity method is the load state.
+INSTANTIATE_TEST_SUITE_P(
+    Weather, MethodStates,
+    testing::Values(MethodState{"frmHeatIndex",
+                                "optAirTempHumidity",
+                                {"txtAirTemp", "txtHumidity"},
+                                {"txtDewPoint", "txtWetBulb", "txtAirPressure"},
+                                false,
+                                nullptr},
+                    MethodState{"frmHeatIndex",
+                                "optAirTempDew",
+                                {"txtAirTemp", "txtDewPoint"},
+                                {"txtHumidity", "txtWetBulb", "txtAirPressure"},
+                                false,
+                                nullptr},
+                    MethodState{"frmHeatIndex",
+                                "optAirTempWetBAirPressure",
+                                {"txtAirTemp", "txtWetBulb", "txtAirPressure"},
+                                {"txtHumidity", "txtDewPoint"},
+                                true,
+                                "optHpaMb"},
+                    MethodState{"frmCloudHeight",
+                                "optAirTempHumidity",
+                                {"txtAirTemp", "txtHumidity"},
+                                {"txtDewPoint", "txtWetBulb", "txtAirPressure"},
+                                false,
+                                nullptr},
+                    MethodState{"frmCloudHeight",
+                                "optAirTempDew",
+                                {"txtAirTemp", "txtDewPoint"},
+                                {"txtHumidity", "txtWetBulb", "txtAirPressure"},
+                                false,
+                                nullptr},
+                    MethodState{"frmCloudHeight",
+                                "optAirTempWetBAirPressure",
+                                {"txtAirTemp", "txtWetBulb", "txtAirPressure"},
+                                {"txtHumidity", "txtDewPoint"},
+                                true,
+                                "optHpaMb"}));
+
+// A method handler that runs while its own option is not selected sets the boxes of the
+// other methods.
+struct UnselectedHandler {
+    void (MoistureMethodsWindow::*handler)();
+    MethodState state;  // state.method is the option selected when the handler runs
+};
+
+void PrintTo(const UnselectedHandler& call, std::ostream* out) {
+    *out << call.state.window << " " << call.state.used.size() << " boxes used";
+}
+
+class UnselectedHandlers : public MethodStateFixture,
+                           public testing::WithParamInterface<UnselectedHandler> {};
+
+TEST_P(UnselectedHandlers, SetTheOtherMethodsBoxes) {
+    const MethodState& state = GetParam().state;
+    launchCalculation(state.window);
+    choose(state.method);
+    auto* window = dynamic_cast<MoistureMethodsWindow*>(window_);
+    ASSERT_NE(window, nullptr);
+    (window->*GetParam().handler)();
+    EXPECT_TRUE(option(state.method)->isChecked());
+    expectState(state);
+}
+
+std::vector<UnselectedHandler> unselectedHandlers(const char* window) {
+    return {
+        {&MoistureMethodsWindow::optAirTempHumidity_Click,
+         {window,
+          "optAirTempDew",
+          {"txtAirTemp", "txtDewPoint", "txtWetBulb", "txtAirPressure"},
+          {"txtHumidity"},
+          true,
+          "optHpaMb"}},
+        {&MoistureMethodsWindow::optAirTempDew_Click,
+         {window,
+          "optAirTempHumidity",
+          {"txtAirTemp", "txtHumidity", "txtWetBulb", "txtAirPressure"},
+          {"txtDewPoint"},
+          true,
+          "optHpaMb"}},
+        {&MoistureMethodsWindow::optAirTempWetBAirPressure_Click,
+         {window,
+          "optAirTempHumidity",
+          {"txtAirTemp", "txtHumidity", "txtDewPoint"},
+          {"txtWetBulb", "txtAirPressure"},
+          false,
+          nullptr}},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(HeatIndex, UnselectedHandlers,
+                         testing::ValuesIn(unselectedHandlers("frmHeatIndex")));
+INSTANTIATE_TEST_SUITE_P(CloudHeight, UnselectedHandlers,
+                         testing::ValuesIn(unselectedHandlers("frmCloudHeight")));
 
 struct Switch {
     const char* window;
@@ -146,6 +246,19 @@ INSTANTIATE_TEST_SUITE_P(
                     // Both methods read the pressure here: the chosen unit stays.
                     Switch{"frmWetBulb", "optAirTempHumidity", "optAirTempDewPoint",
                            "optHectopascalsMillibars", "txtHumidity", false}));
+
+// Leaving the wet-bulb method with mm of Hg chosen, by either other method, and entering it
+// again selects hectopascals once more.
+INSTANTIATE_TEST_SUITE_P(
+    Weather, MethodSwitches,
+    testing::Values(Switch{"frmHeatIndex", "optAirTempHumidity", "optAirTempWetBAirPressure",
+                           "optHpaMb", "txtHumidity", true},
+                    Switch{"frmHeatIndex", "optAirTempDew", "optAirTempWetBAirPressure", "optHpaMb",
+                           "txtDewPoint", true},
+                    Switch{"frmCloudHeight", "optAirTempHumidity", "optAirTempWetBAirPressure",
+                           "optHpaMb", "txtHumidity", true},
+                    Switch{"frmCloudHeight", "optAirTempDew", "optAirTempWetBAirPressure",
+                           "optHpaMb", "txtDewPoint", true}));
 
 }  // namespace
 }  // namespace nimbaro::test

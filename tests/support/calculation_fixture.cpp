@@ -16,6 +16,10 @@ constexpr Launch kLaunches[] = {
     {"frmHumidity", "cmdHumidityCalcs"},
     {"frmDewPoint", "cmdDewPointCalcs"},
     {"frmWetBulb", "cmdWetBulbCalcs"},
+    {"frmHeatIndex", "cmdHeatIndexCalcs"},
+    {"frmCloudHeight", "cmdCloudHeightCalcs"},
+    {"frmWindChillCalculations", "cmdWindChillCalcs"},
+    {"frmLightningDistance", "cmdLightningDistanceCalcs"},
 };
 
 struct TypicalValue {
@@ -30,6 +34,9 @@ constexpr TypicalValue kTypicalValues[] = {
     {"txtDewPoint", "10", "60", "285"},
     {"txtWetBulb", "15", "65", "292"},
     {"txtHumidity", "45", "45", "45"},
+    {"txtTime", "3", "3", "3"},
+    {"txtInTemp", "-5", "25", "265"},
+    {"txtInWind", "20", "20", "20"},
 };
 
 const char* typicalPressure(const char* pressureUnit) {
@@ -81,7 +88,8 @@ std::vector<Entry> CalculationFixture::typicalEntries(const char* temperatureUni
                                       : kelvin   ? value.kelvin
                                                  : value.celsius});
     }
-    if (box("txtAirPressure")->isEnabled()) {
+    if (auto* pressure = window_->findChild<QLineEdit*>("txtAirPressure");
+        pressure != nullptr && pressure->isEnabled()) {
         entries.push_back({"txtAirPressure", typicalPressure(pressureUnit)});
     }
     return entries;
@@ -94,6 +102,12 @@ std::vector<QString> CalculationFixture::outputs() {
 std::vector<const char*> CalculationFixture::outputNames(const char* windowName) {
     if (std::strcmp(windowName, "frmHumidity") == 0) {
         return {"lblHumidity"};
+    }
+    if (std::strcmp(windowName, "frmCloudHeight") == 0) {
+        return {"lblMetres", "lblFeet"};
+    }
+    if (std::strcmp(windowName, "frmLightningDistance") == 0) {
+        return {"lblMetres", "lblKilometres", "lblFeet", "lblMiles"};
     }
     return {"lblCelsius", "lblFahrenheit", "lblKelvin"};
 }

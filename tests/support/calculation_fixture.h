@@ -29,7 +29,8 @@ class CalculationFixture : public WindowFixture {
     // Every enabled box (those the current method reads) with the value the worked examples
     // type for these units: air temperature 20 °C / 80 °F / 300 K, dew point 10 / 60 / 285,
     // wet bulb 15 / 65 / 292, humidity 45 %, pressure 1013.25 hPa (also for nullptr) / 760 mm
-    // / 29.92 in.
+    // / 29.92 in; on the wind chill window temperature -5 °C / 25 °F / 265 K and wind speed 20;
+    // time 3 seconds.
     std::vector<Entry> typicalEntries(const char* temperatureUnit = "optCelsius",
                                       const char* pressureUnit = nullptr);
     std::vector<QString> outputs();
