@@ -36,9 +36,7 @@ void registerWindows(WindowRegistry& registry) {
                  [](WindowRegistry& owner) { return new HomeWindow(owner); });
     registry.add(AboutWindow::kWindowName,
                  [](WindowRegistry& owner) { return new AboutWindow(owner); });
-    for (const ConversionTable* table :
-         {&temperatureTable(), &lengthTable(), &areaTable(), &volumeTable(), &massTable(),
-          &timeTable(), &rainfallTable(), &windSpeedTable(), &airPressureTable()}) {
+    for (const ConversionTable* table : conversionTables()) {
         registerConversion(registry, *table);
     }
     registry.add(QStringLiteral("frmWindDirection"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "conversion_table.h"
 
 namespace nimbaro {
@@ -13,5 +15,8 @@ const ConversionTable& timeTable();
 const ConversionTable& rainfallTable();
 const ConversionTable& windSpeedTable();
 const ConversionTable& airPressureTable();
+
+// Every table above, one per conversion window.
+std::span<const ConversionTable* const> conversionTables();
 
 }  // namespace nimbaro
