@@ -38,7 +38,7 @@ struct CalculationLayout {
     constexpr TwipPoint inputBox(int row) const { return {2400, rowTop(row)}; }
     constexpr TwipPoint output(int row) const { return {kPressureLeft, rowTop(row)}; }
 
-    constexpr TwipSize clientSize() const { return {9240, buttonsTop() + 540}; }
+    constexpr TwipSize clientSize() const { return {kClientWidth, buttonsTop() + 540}; }
     // Calculate and Reset under the temperature frame, Output in the output column at
     // `outputButtonRow`, Back and Exit under the input rows.
     constexpr CommandButtons commandButtons(int outputButtonRow = 3) const {
@@ -51,7 +51,14 @@ struct CalculationLayout {
         };
     }
 
+    // A note on the result, on the bottom row beside Back and Exit, to the right edge.
+    constexpr TwipRect note() const {
+        return {kNoteLeft, buttonsTop(), kClientWidth - kNoteLeft - 120, 375};
+    }
+
   private:
+    static constexpr int kClientWidth = 9240;
+    static constexpr int kNoteLeft = 3240;
     static constexpr int kFramesTop = 120;
     static constexpr int kOptionPitch = 360;
     static constexpr int kTemperatureLeft = 4560;

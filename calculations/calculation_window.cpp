@@ -15,6 +15,7 @@ CalculationWindow::CalculationWindow(WindowRegistry& registry, std::string_view 
     : CalculatorWindow(registry, windowName, title, clientSize), resultCheck_(resultCheck) {}
 
 void CalculationWindow::cmdCalculate_Click() {
+    pendingNote_ = {};
     const Outcome outcome = calculate();
     if (outcome.arithmeticRan && !writeOutputs(outcome.values)) {
         // The fault message already tells the user the click failed; the result check would
@@ -22,9 +23,18 @@ void CalculationWindow::cmdCalculate_Click() {
         reportFault();
         return;
     }
+    if (outcome.arithmeticRan) {
+        showResultNote(fromUtf8(pendingNote_));
+    }
     if (resultCheck_ == ResultCheck::AfterEveryClick &&
         !isNumeric(toUtf8(outputLabels().front()->text()), numberLocale())) {
         reportFault();
+    }
+}
+
+void CalculationWindow::noteOutsideRange(std::string_view note) {
+    if (pendingNote_.empty()) {
+        pendingNote_ = note;
     }
 }
 

@@ -89,6 +89,13 @@ class CalculationWindow : public CalculatorWindow {
     CalculationWindow(WindowRegistry& registry, std::string_view windowName, std::string_view title,
                       TwipSize clientSize, ResultCheck resultCheck);
 
+    // Called by the arithmetic when the result it works out lies outside the range its
+    // formula is meant for; the note (one of range_notes) shows under the outputs once they
+    // are written. The first note of a click stands.
+    void noteOutsideRange(std::string_view note);
+    // A box keeps its white or grey when the palette changes, as from a light to a dark theme.
+    void changeEvent(QEvent* event) override;
+
     // The window's own part of a click: its checks in its order, then the arithmetic of every
     // output through compute() or computeFrom().
     virtual Outcome calculate() = 0;
@@ -200,6 +207,7 @@ class CalculationWindow : public CalculatorWindow {
     void paintBox(QLineEdit* box, bool used);
 
     ResultCheck resultCheck_;
+    std::string_view pendingNote_;
     std::vector<QRadioButton*> temperatureOptions_;
     std::vector<QRadioButton*> pressureOptions_;
     std::vector<QLineEdit*> inputs_;

@@ -1,5 +1,6 @@
 // The controls of a calculation window: option groups, method states, inputs, outputs and
 // command buttons.
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -153,8 +154,10 @@ std::optional<PressureUnit> CalculationWindow::pressureUnit() const {
 QLineEdit* CalculationWindow::addInput(std::string_view name, TwipPoint box,
                                        std::string_view labelName, std::string_view labelText,
                                        TwipPoint label, std::string_view tooltip) {
-    addFixedLabel(this, labelName, labelText, {label.left, label.top});
+    QLabel* caption = addFixedLabel(this, labelName, labelText, {label.left, label.top});
     QLineEdit* input = addInputBox(name, tooltip, {box.left, box.top});
+    // The caption names the box for a screen reader.
+    caption->setBuddy(input);
     inputs_.push_back(input);
     if (calculateButton_ != nullptr) {
         pressOnEnter(input, calculateButton_);
@@ -165,9 +168,9 @@ QLineEdit* CalculationWindow::addInput(std::string_view name, TwipPoint box,
 void CalculationWindow::addOutput(std::string_view name, std::string_view tooltip,
                                   TwipPoint position, std::string_view unitLabelName,
                                   std::string_view unitText) {
-    const OutputLabel* output = addOutputLabel(name, tooltip, {position.left, position.top});
+    OutputLabel* output = addOutputLabel(name, tooltip, {position.left, position.top});
     const int outputEnd = (output->geometry().right() + 1) * kTwipsPerPixel;
-    addFixedLabel(this, unitLabelName, unitText, {outputEnd + kUnitLabelGap, position.top});
+    addUnitLabel(output, unitLabelName, unitText, {outputEnd + kUnitLabelGap, position.top});
 }
 
 void CalculationWindow::addTemperatureOutputs(
@@ -189,6 +192,18 @@ void CalculationWindow::addCommandButtons(const CommandButtons& buttons) {
     addResetButton(buttons.resetTooltip, buttons.reset);
     addOutputButton(buttons.outputTooltip, buttons.output);
     addBackAndExitButtons(buttons.back, buttons.exit);
+}
+
+void CalculationWindow::changeEvent(QEvent* event) {
+    CalculatorWindow::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange) {
+        return;
+    }
+    for (QLineEdit* box : inputs_) {
+        if (box->testAttribute(Qt::WA_SetPalette)) {
+            paintBox(box, box->isEnabledTo(this));
+        }
+    }
 }
 
 void CalculationWindow::paintBox(QLineEdit* box, bool used) {

@@ -14,10 +14,12 @@ class CloudHeightWindow : public MoistureMethodsWindow {
     explicit CloudHeightWindow(WindowRegistry& registry);
 
   private:
-    OutputValues fromHumidity(Units units, double airTemperature, double humidity) const override;
-    OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) const override;
+    OutputValues fromHumidity(Units units, double airTemperature, double humidity) override;
+    OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) override;
     OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
-                             double pressure) const override;
+                             double pressure) override;
+    // The heights in metres and feet, noted when they are negative.
+    OutputValues heights(double airTemperature, double dewPoint);
 };
 
 }  // namespace nimbaro

@@ -4,6 +4,7 @@
 
 #include "calculation_layout.h"
 #include "formulas/psychrometrics.h"
+#include "range_notes.h"
 
 namespace nimbaro {
 
@@ -36,6 +37,7 @@ DewPointWindow::DewPointWindow(WindowRegistry& registry)
     txtAirPressure_ = addInput("txtAirPressure", kLayout.inputBox(3), "Label4",
                                "Air Pressure (Sea Level)", kLayout.inputLabel(3));
     addTemperatureOutputs(kLayout.output(0), kLayout.kRowPitch, {"Label6", "Label7", "Label5"});
+    addResultNote(kLayout.note(), {range_notes::kWetBulbAboveAir});
 
     addCommandButtons(kLayout.commandButtons());
     Form_Load();
@@ -68,7 +70,10 @@ CalculationWindow::Outcome DewPointWindow::calculate() {
             {{txtAirTemp_, "Air Temperature", Temperature},
              {txtWetBulb_, "Wet-Bulb", Temperature},
              {txtAirPressure_, "Air Pressure", Pressure}},
-            [](double air, double wetBulb, double pressure) {
+            [this](double air, double wetBulb, double pressure) {
+                if (supersaturated(air, wetBulb)) {
+                    noteOutsideRange(range_notes::kWetBulbAboveAir);
+                }
                 return inEveryTemperatureUnit(dewPointFromWetBulb(air, wetBulb, pressure));
             });
     }

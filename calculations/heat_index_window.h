@@ -13,10 +13,10 @@ class HeatIndexWindow : public MoistureMethodsWindow {
     explicit HeatIndexWindow(WindowRegistry& registry);
 
   private:
-    OutputValues fromHumidity(Units units, double airTemperature, double humidity) const override;
-    OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) const override;
+    OutputValues fromHumidity(Units units, double airTemperature, double humidity) override;
+    OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) override;
     OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
-                             double pressure) const override;
+                             double pressure) override;
 };
 
 }  // namespace nimbaro

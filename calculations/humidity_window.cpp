@@ -4,6 +4,7 @@
 
 #include "calculation_layout.h"
 #include "formulas/psychrometrics.h"
+#include "range_notes.h"
 
 namespace nimbaro {
 
@@ -40,6 +41,7 @@ HumidityWindow::HumidityWindow(WindowRegistry& registry)
                   {kLayout.output(0).left, kLayout.output(0).top});
     addOutput("lblHumidity", "Relative Humidity Output Number", kLayout.output(1), "Label7",
               "Percent");
+    addResultNote(kLayout.note(), {range_notes::kDewPointAboveAir, range_notes::kWetBulbAboveAir});
 
     addCommandButtons(kLayout.commandButtons());
     Form_Load();
@@ -63,7 +65,10 @@ CalculationWindow::Outcome HumidityWindow::calculate() {
     if (optAirTempDewPoint_->isChecked()) {
         return computeFrom({{txtAirTemp_, "Air Temperature", Temperature},
                             {txtDewPoint_, "Dew Point", Temperature}},
-                           [](double air, double dewPoint) {
+                           [this](double air, double dewPoint) {
+                               if (supersaturated(air, dewPoint)) {
+                                   noteOutsideRange(range_notes::kDewPointAboveAir);
+                               }
                                return OutputValues{relativeHumidity(air, dewPoint)};
                            });
     }
@@ -71,7 +76,10 @@ CalculationWindow::Outcome HumidityWindow::calculate() {
         return computeFrom({{txtAirTemp_, "Air Temperature", Temperature},
                             {txtWetBulb_, "Wet-Bulb", Temperature},
                             {txtAirPressure_, "Air Pressure", Pressure}},
-                           [](double air, double wetBulb, double pressure) {
+                           [this](double air, double wetBulb, double pressure) {
+                               if (supersaturated(air, wetBulb)) {
+                                   noteOutsideRange(range_notes::kWetBulbAboveAir);
+                               }
                                return OutputValues{relativeHumidity(
                                    air, dewPointFromWetBulb(air, wetBulb, pressure))};
                            });

@@ -4,6 +4,7 @@
 
 #include "calculation_layout.h"
 #include "formulas/lightning.h"
+#include "range_notes.h"
 
 namespace nimbaro {
 namespace {
@@ -35,6 +36,7 @@ LightningDistanceWindow::LightningDistanceWindow(WindowRegistry& registry)
               "Kilometres");
     addOutput("lblFeet", {}, kLayout.output(2), "Label5", "Feet");
     addOutput("lblMiles", {}, kLayout.output(3), "Label6", "Miles");
+    addResultNote(kLayout.note(), {range_notes::kNegativeSpeedOfSound});
 
     addCommandButtons(kLayout.commandButtons(4));
     Form_Load();
@@ -81,8 +83,12 @@ CalculationWindow::Outcome LightningDistanceWindow::calculate() {
     if (!unit) {
         return stopped();
     }
-    return compute([=] {
-        return lightningDistances(*seconds, speedOfSound(toCelsius(*airTemperature, *unit)));
+    return compute([=, this] {
+        const double speed = speedOfSound(toCelsius(*airTemperature, *unit));
+        if (!speedOfSoundInRange(speed)) {
+            noteOutsideRange(range_notes::kNegativeSpeedOfSound);
+        }
+        return lightningDistances(*seconds, speed);
     });
 }
 

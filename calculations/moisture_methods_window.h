@@ -35,13 +35,12 @@ class MoistureMethodsWindow : public CalculationWindow {
 
     MoistureMethodsWindow(WindowRegistry& registry, const MoistureMethodsNames& names);
 
-    // Every output's value from the numbers as typed, in the units selected.
-    virtual OutputValues fromHumidity(Units units, double airTemperature,
-                                      double humidity) const = 0;
-    virtual OutputValues fromDewPoint(Units units, double airTemperature,
-                                      double dewPoint) const = 0;
+    // Every output's value from the numbers as typed, in the units selected; a result outside
+    // its formula's range is noted (noteOutsideRange).
+    virtual OutputValues fromHumidity(Units units, double airTemperature, double humidity) = 0;
+    virtual OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) = 0;
     virtual OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
-                                     double pressure) const = 0;
+                                     double pressure) = 0;
 
   private:
     void Form_Load();

@@ -4,6 +4,7 @@
 
 #include "calculation_layout.h"
 #include "formulas/psychrometrics.h"
+#include "range_notes.h"
 
 namespace nimbaro {
 
@@ -36,6 +37,7 @@ WetBulbWindow::WetBulbWindow(WindowRegistry& registry)
     txtAirPressure_ = addInput("txtAirPressure", kLayout.inputBox(3), "Label8",
                                "Air Pressure (Sea Level)", kLayout.inputLabel(3));
     addTemperatureOutputs(kLayout.output(0), kLayout.kRowPitch, {"Label6", "Label7", "Label5"});
+    addResultNote(kLayout.note(), {range_notes::kDewPointAboveAir});
 
     addCommandButtons(kLayout.commandButtons());
     Form_Load();
@@ -71,7 +73,10 @@ CalculationWindow::Outcome WetBulbWindow::calculate() {
             {{txtAirTemp_, "Air Temperature", Temperature},
              {txtDewPoint_, "Dew Point", Temperature},
              {txtAirPressure_, "Air Pressure", Pressure}},
-            [](double air, double dewPoint, double pressure) {
+            [this](double air, double dewPoint, double pressure) {
+                if (supersaturated(air, dewPoint)) {
+                    noteOutsideRange(range_notes::kDewPointAboveAir);
+                }
                 return inEveryTemperatureUnit(wetBulbFromDewPoint(air, dewPoint, pressure));
             });
     }

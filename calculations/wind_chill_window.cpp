@@ -5,6 +5,7 @@
 
 #include "calculation_layout.h"
 #include "formulas/wind_chill.h"
+#include "range_notes.h"
 
 namespace nimbaro {
 namespace {
@@ -50,6 +51,9 @@ WindChillWindow::WindChillWindow(WindowRegistry& registry)
     txtInWind_ = addInput("txtInWind", kLayout.inputBox(1), "Label9", "Wind Speed",
                           kLayout.inputLabel(1), "Insert a Number Here");
     addTemperatureOutputs(kLayout.output(0), kLayout.kRowPitch, {"Label6", "Label2", "Label5"});
+    addResultNote(kLayout.note(),
+                  {range_notes::kWindChillAbove50F, range_notes::kWindChillBelow3Mph,
+                   range_notes::kWindChillOutsideBoth});
 
     addCommandButtons(commandButtons());
     Form_Load();
@@ -79,9 +83,26 @@ CalculationWindow::Outcome WindChillWindow::calculate() {
     if (!formula || !temperatureUnit || !windSpeedUnit) {
         return stopped();
     }
-    const auto chill = *formula == Formula::New ? newWindChill : oldWindChill;
-    return compute(
-        [=] { return chill(*temperature, *temperatureUnit, *windSpeed, *windSpeedUnit); });
+    if (*formula == Formula::Old) {
+        return compute([=] {
+            return oldWindChill(*temperature, *temperatureUnit, *windSpeed, *windSpeedUnit);
+        });
+    }
+    return compute([=, this] {
+        noteNewFormulaRange(
+            newWindChillRange(*temperature, *temperatureUnit, *windSpeed, *windSpeedUnit));
+        return newWindChill(*temperature, *temperatureUnit, *windSpeed, *windSpeedUnit);
+    });
+}
+
+void WindChillWindow::noteNewFormulaRange(WindChillRange range) {
+    if (!range.temperatureInRange && !range.windInRange) {
+        noteOutsideRange(range_notes::kWindChillOutsideBoth);
+    } else if (!range.temperatureInRange) {
+        noteOutsideRange(range_notes::kWindChillAbove50F);
+    } else if (!range.windInRange) {
+        noteOutsideRange(range_notes::kWindChillBelow3Mph);
+    }
 }
 
 }  // namespace nimbaro

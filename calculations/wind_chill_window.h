@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_window.h"
+#include "formulas/wind_chill.h"
 
 namespace nimbaro {
 
@@ -17,6 +18,8 @@ class WindChillWindow : public CalculationWindow {
 
     void Form_Load();
     Outcome calculate() override;
+    // One note on the new formula's range, naming what lies outside it.
+    void noteNewFormulaRange(WindChillRange range);
 
     std::vector<QRadioButton*> formulaOptions_;
     std::vector<QRadioButton*> windSpeedOptions_;

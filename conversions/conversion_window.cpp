@@ -28,6 +28,8 @@ ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionTab
     }
 
     input_ = addInputBox(table.inputName, "Insert a Number Here", table.input);
+    // No caption stands beside the box; the unit options say what the value is in.
+    input_->setAccessibleName(QStringLiteral("Value to convert"));
     QPushButton* convert = addButton("cmdConvert", "&Convert", table.convert.tooltip,
                                      {table.convert.position.left, table.convert.position.top},
                                      [this] { cmdConvert_Click(); });
@@ -37,9 +39,9 @@ ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionTab
     pressOnEnter(input_, convert);
 
     for (const ConversionTable::Output& output : table.outputs) {
-        addOutputLabel(output.name, output.tooltip, output.rect);
-        addFixedLabel(this, output.unitLabelName, output.unitLabelText,
-                      {output.unitLabelPosition.left, output.unitLabelPosition.top});
+        addUnitLabel(addOutputLabel(output.name, output.tooltip, output.rect), output.unitLabelName,
+                     output.unitLabelText,
+                     {output.unitLabelPosition.left, output.unitLabelPosition.top});
     }
     setOutputDecimals(table.decimals);
 }

@@ -60,6 +60,8 @@ void WindDirectionWindow::buildRangeSection() {
         const CompassPoint& point = compassPoints()[i];
         points_[i] = addOption(frame, point.optionName, point.caption, point.tooltip,
                                {kPointColumns[i / 4], kPointRows[i % 4]});
+        // "NNE" read letter by letter says little; the words say which point it is.
+        points_[i]->setAccessibleName(fromUtf8(point.words));
     }
     addButton("cmdConvertRange", "C&onvert Range", "Convert Range",
               {kButtonColumn, 720, kWideButton}, [this] { cmdConvertRange_Click(); });
@@ -71,12 +73,17 @@ void WindDirectionWindow::buildRangeSection() {
     to_ = addResultLabel("lblTo", "Degrees Range TO", {1800, kRangeRow, 1095});
     addFixedLabel(this, "Label8", "Mid-Point", {3120, kRangeRow});
     midPoint_ = addResultLabel("lblMidPoint", "Degree Range Mid-Point", {3960, kRangeRow, 1215});
+    // No unit label stands beside these results; these names say what each one holds.
+    from_->setUnitName(QStringLiteral("Degrees from"));
+    to_->setUnitName(QStringLiteral("Degrees to"));
+    midPoint_->setUnitName(QStringLiteral("Mid-point degrees"));
 }
 
 void WindDirectionWindow::buildDirectionSection() {
     addFixedLabel(this, "Label7", "Convert Degrees to a Direction", {kMargin, kDirectionHeading},
                   true);
     degrees_ = addInputBox("txtInputDegrees", "Insert a Number Here", {kMargin, kDegreesRow});
+    degrees_->setAccessibleName(QStringLiteral("Degrees to convert"));
     QPushButton* convert = addButton(
         "cmdConvertDirection", "&Convert Direction", "Convert Wind Direction",
         {kButtonColumn, kDegreesRow, kWideButton}, [this] { cmdConvertDirection_Click(); });
@@ -89,6 +96,8 @@ void WindDirectionWindow::buildDirectionSection() {
                                    {kMargin, kDirectionRow, 1095});
     direction_ =
         addResultLabel("lblDirection", "Output for Wind Direction", {1440, kDirectionRow, 2415});
+    directionAcr_->setUnitName(QStringLiteral("Compass point"));
+    direction_->setUnitName(QStringLiteral("Direction"));
 }
 
 void WindDirectionWindow::cmdConvertRange_Click() {

@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "fit_to_contents.h"
 #include "locale_bridge.h"
 #include "message_box.h"
 #include "number_text.h"
 #include "output_label.h"
+#include "result_copying.h"
 #include "select_all_line_edit.h"
 #include "twip_geometry.h"
 #include "window_registry.h"
@@ -58,7 +60,7 @@ bool groupHasSelection(const QRadioButton* option) {
 
 CalculatorWindow::CalculatorWindow(WindowRegistry& registry, std::string_view windowName,
                                    std::string_view title, TwipSize clientSize)
-    : registry_(registry) {
+    : registry_(registry), copying_(new ResultCopying(this)) {
     setName(this, windowName);
     setWindowTitle(fromUtf8(title));
     setFixedSize(toPixels(clientSize));
@@ -82,6 +84,17 @@ void CalculatorWindow::cmdReset_Click() {
 void CalculatorWindow::cmdOutput_Click() {
     for (OutputLabel* label : outputLabels_) {
         label->clear();
+    }
+    showResultNote({});
+}
+
+void CalculatorWindow::clearOutput(OutputLabel* label) {
+    label->clear();
+    const bool anyShown =
+        std::any_of(outputLabels_.begin(), outputLabels_.end(),
+                    [](const OutputLabel* output) { return !output->text().isEmpty(); });
+    if (!anyShown) {
+        showResultNote({});
     }
 }
 
@@ -126,7 +139,7 @@ QLineEdit* CalculatorWindow::addInputBox(std::string_view name, std::string_view
 OutputLabel* CalculatorWindow::addOutputLabel(std::string_view name, std::string_view tooltip,
                                               TwipRect rect) {
     OutputLabel* label = addResultLabel(name, tooltip, rect);
-    connect(label, &OutputLabel::clicked, label, &QLabel::clear);
+    connect(label, &OutputLabel::clicked, this, [this, label] { clearOutput(label); });
     outputLabels_.push_back(label);
     return label;
 }
@@ -137,6 +150,7 @@ OutputLabel* CalculatorWindow::addResultLabel(std::string_view name, std::string
     setName(label, name);
     label->setToolTip(fromUtf8(tooltip));
     label->setGeometry(placement(label, rect, kOutputLabelSize, false));
+    copying_->add(label);
     return label;
 }
 
@@ -151,6 +165,32 @@ QLabel* CalculatorWindow::addFixedLabel(QWidget* parent, std::string_view name,
     }
     label->setGeometry(placement(label, rect, {0, kOutputLabelSize.height}));
     return label;
+}
+
+QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view name,
+                                       std::string_view unitName, TwipRect rect) {
+    output->setUnitName(fromUtf8(unitName));
+    return addFixedLabel(this, name, unitName, rect);
+}
+
+void CalculatorWindow::addResultNote(TwipRect rect,
+                                     std::initializer_list<std::string_view> possibleNotes) {
+    resultNote_ = new QLabel(this);
+    resultNote_->setObjectName(QStringLiteral("lblNote"));
+    resultNote_->setTextFormat(Qt::PlainText);
+    QRect room = toPixels(rect);
+    for (std::string_view note : possibleNotes) {
+        resultNote_->setText(fromUtf8(note));
+        room.setSize(room.size().expandedTo(resultNote_->sizeHint()));
+    }
+    resultNote_->clear();
+    resultNote_->setGeometry(room);
+}
+
+void CalculatorWindow::showResultNote(const QString& note) {
+    if (resultNote_ != nullptr) {
+        resultNote_->setText(note);
+    }
 }
 
 QPushButton* CalculatorWindow::addButton(std::string_view name, std::string_view caption,

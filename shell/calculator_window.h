@@ -20,12 +20,13 @@ class QRadioButton;
 namespace nimbaro {
 
 class OutputLabel;
+class ResultCopying;
 class WindowRegistry;
 
 // What every calculator window shares: Back and Exit, select-all input boxes, output labels
 // that clear on a click, Reset and Output, the number check with its message, the fault
-// message and FormatOutputs. A window adds its controls through the builders below and
-// keeps only its own arithmetic.
+// message and FormatOutputs; copying results and a note on the result. A window adds its
+// controls through the builders below and keeps only its own arithmetic.
 class CalculatorWindow : public QWidget {
   public:
     CalculatorWindow(WindowRegistry& registry, std::string_view windowName, std::string_view title,
@@ -49,10 +50,19 @@ class CalculatorWindow : public QWidget {
     QLineEdit* addInputBox(std::string_view name, std::string_view tooltip, TwipRect rect);
     // An output that Reset and Output clear, a click empties and FormatOutputs formats.
     OutputLabel* addOutputLabel(std::string_view name, std::string_view tooltip, TwipRect rect);
-    // A bold result label without those duties.
+    // A bold result label without those duties. Every result label can be copied.
     OutputLabel* addResultLabel(std::string_view name, std::string_view tooltip, TwipRect rect);
     QLabel* addFixedLabel(QWidget* parent, std::string_view name, std::string_view text,
                           TwipRect rect, bool bold = false);
+    // The fixed label naming the unit of `output`, which also names the output for a screen
+    // reader and in copied results.
+    QLabel* addUnitLabel(OutputLabel* output, std::string_view name, std::string_view unitName,
+                         TwipRect rect);
+    // A quiet line for a note on the result, sized for the longest of `possibleNotes`. A note
+    // shown by showResultNote() goes with the outputs: Reset and Output clear it, and so does
+    // a click that empties the last output still showing.
+    void addResultNote(TwipRect rect, std::initializer_list<std::string_view> possibleNotes);
+    void showResultNote(const QString& note);
     QPushButton* addButton(std::string_view name, std::string_view caption,
                            std::string_view tooltip, TwipRect rect, std::function<void()> handler);
     void addResetButton(std::string_view tooltip, TwipPoint position);
@@ -79,8 +89,11 @@ class CalculatorWindow : public QWidget {
 
   private:
     void focusFirstControl();
+    void clearOutput(OutputLabel* label);
 
     WindowRegistry& registry_;
+    ResultCopying* copying_;
+    QLabel* resultNote_ = nullptr;
     std::vector<QLineEdit*> inputBoxes_;
     std::vector<OutputLabel*> outputLabels_;
     int outputDecimals_ = 5;

@@ -164,6 +164,7 @@ void HomeWindow::buildMenus() {
 void HomeWindow::buildPages() {
     auto* tabs = new QTabWidget(centralWidget());
     tabs->setObjectName("tabMain");
+    tabs->setAccessibleName(QStringLiteral("Calculators"));
     tabs->setGeometry(toPixels(kTabControl));
 
     std::array<QWidget*, kPages.size()> pages{};

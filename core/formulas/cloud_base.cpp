@@ -19,4 +19,8 @@ std::vector<double> cloudBaseHeight(double airTemperature, double dewPoint) {
     return {metres, metres / 0.3048};
 }
 
+bool hasCloudBase(double metres) {
+    return metres >= 0;
+}
+
 }  // namespace nimbaro

@@ -17,4 +17,8 @@ double throughTypedUnit(double dewPoint, TemperatureUnit unit);
 // a negative height.
 std::vector<double> cloudBaseHeight(double airTemperature, double dewPoint);
 
+// A negative height means there is no cloud base to find; a height of zero is a base on the
+// ground (fog), which is inside.
+bool hasCloudBase(double metres);
+
 }  // namespace nimbaro

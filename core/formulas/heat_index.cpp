@@ -31,4 +31,8 @@ double heatIndex(double fahrenheit, double humidity) {
            4.81975e-11 * t3 * rh3;
 }
 
+bool heatIndexInRange(double fahrenheit) {
+    return fahrenheit >= kHeatIndexLowestFahrenheit;
+}
+
 }  // namespace nimbaro

@@ -14,4 +14,8 @@ double heatIndexAirTemperature(double typed, TemperatureUnit unit);
 // every temperature and humidity, with no threshold: observers compare against exactly this.
 double heatIndex(double fahrenheit, double humidity);
 
+// The regression was fitted to air temperatures of 80 °F and above; 80 °F itself is inside.
+inline constexpr double kHeatIndexLowestFahrenheit = 80;
+bool heatIndexInRange(double fahrenheit);
+
 }  // namespace nimbaro

@@ -11,4 +11,8 @@ std::vector<double> lightningDistances(double seconds, double speed) {
     return {metres, metres / 1000, metres / 0.3048, metres / 1609.344};
 }
 
+bool speedOfSoundInRange(double speed) {
+    return speed >= 0;
+}
+
 }  // namespace nimbaro

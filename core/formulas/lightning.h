@@ -14,4 +14,8 @@ double speedOfSound(double airTemperature);
 // metres, kilometres, feet and miles; the product S × v is formed first, then divided.
 std::vector<double> lightningDistances(double seconds, double speed);
 
+// A corrected speed below zero (air colder than about −551.7 °C) turns every distance
+// negative; zero itself is inside.
+bool speedOfSoundInRange(double speed);
+
 }  // namespace nimbaro

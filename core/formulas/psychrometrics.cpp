@@ -54,6 +54,10 @@ double dewPointFromWetBulb(double airTemperature, double wetBulb, double pressur
     return (logarithm * 237.3 - 429.42) / (19.079 - logarithm);
 }
 
+bool supersaturated(double airTemperature, double moistureReading) {
+    return moistureReading > airTemperature;
+}
+
 double wetBulbFromHumidity(double airTemperature, double humidity, double pressure) {
     const HumidityInversion inversion = invertHumidity(airTemperature, humidity);
     const double slope = saturationSlope(inversion.vapourPressure, inversion.dewPoint);

@@ -29,6 +29,11 @@ enum class WetBulbCorrection {
 double dewPointFromWetBulb(double airTemperature, double wetBulb, double pressure,
                            WetBulbCorrection order = WetBulbCorrection::DepressionFirst);
 
+// A dew point or a wet bulb above the air temperature describes air that holds more water
+// than it can: a relative humidity over 100 %. Equal to the air temperature is saturation,
+// which is inside. Both temperatures in one unit.
+bool supersaturated(double airTemperature, double moistureReading);
+
 // The wet bulb in closed form: the air temperature and the dew point weighted by the
 // psychrometric constant γ = 0.00066 × P and the slope Δ of the saturation curve at the dew
 // point, Tw = (t × γ + Δ × Td) / (γ + Δ).

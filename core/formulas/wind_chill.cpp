@@ -70,6 +70,15 @@ std::vector<double> newWindChill(double temperature, TemperatureUnit temperature
     return inEveryTemperatureUnit(chill, TemperatureUnit::Fahrenheit);
 }
 
+WindChillRange newWindChillRange(double temperature, TemperatureUnit temperatureUnit,
+                                 double windSpeed, WindSpeedUnit windSpeedUnit) {
+    return {
+        .temperatureInRange =
+            inFahrenheit(temperature, temperatureUnit) <= kNewWindChillHighestFahrenheit,
+        .windInRange = inMilesPerHour(windSpeed, windSpeedUnit) >= kNewWindChillLowestMilesPerHour,
+    };
+}
+
 std::vector<double> oldWindChill(double temperature, TemperatureUnit temperatureUnit,
                                  double windSpeed, WindSpeedUnit windSpeedUnit) {
     const double speed = inMetresPerSecond(windSpeed, windSpeedUnit);

@@ -15,6 +15,19 @@ enum class WindSpeedUnit { KilometresPerHour, MetresPerSecond, MilesPerHour, Kno
 std::vector<double> newWindChill(double temperature, TemperatureUnit temperatureUnit,
                                  double windSpeed, WindSpeedUnit windSpeedUnit);
 
+// The new formula is meant for air temperatures of 50 °F and below and for winds of 3 mph and
+// above, both bounds inside; each is judged on the value the formula works with.
+inline constexpr double kNewWindChillHighestFahrenheit = 50;
+inline constexpr double kNewWindChillLowestMilesPerHour = 3;
+
+struct WindChillRange {
+    bool temperatureInRange = true;
+    bool windInRange = true;
+};
+
+WindChillRange newWindChillRange(double temperature, TemperatureUnit temperatureUnit,
+                                 double windSpeed, WindSpeedUnit windSpeedUnit);
+
 // The old formula, a square-root law worked in metres per second around a skin reference R of
 // 33 °C kept in the typed unit: F = √v × 0.453843 + 0.464255 − v × 0.0453843,
 // C = R − (R − T) × F. The chill in Celsius, Fahrenheit and Kelvin, its own unit as computed.
