@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "conversion_table.h"
 
 namespace nimbaro {
@@ -13,5 +15,8 @@ const ConversionTable& timeTable();
 const ConversionTable& rainfallTable();
 const ConversionTable& windSpeedTable();
 const ConversionTable& airPressureTable();
+
+// Every table above, in the order the main menu's pages list their windows.
+const std::vector<const ConversionTable*>& conversionTables();
 
 }  // namespace nimbaro
