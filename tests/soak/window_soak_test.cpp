@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -29,7 +30,7 @@
 namespace nimbaro::test {
 namespace {
 
-constexpr int kStepsPerWindowAndLocale = 1500;
+constexpr int kStepsPerWindowAndLocale = 1200;
 constexpr std::size_t kHistoryShown = 12;
 
 struct SoakLocale {
@@ -271,6 +272,14 @@ QString WindowSoak::brokenRule(const Screen& before, const Screen& after,
     for (const auto& [label, text] : after.labels) {
         if (!text.isEmpty() && !rules_.showsForm(label, text, locale_)) {
             return label + " shows \"" + text + "\"";
+        }
+    }
+    for (const OutputLabel* label : controls_.labels) {
+        const OutputLabel::Shown drawn = label->shown();
+        const bool whole = drawn.text == label->text() || drawn.text.contains(QChar(0x2026));
+        if (!whole ||
+            QFontMetrics(drawn.font).horizontalAdvance(drawn.text) > label->textArea().width()) {
+            return label->objectName() + " cuts off \"" + label->text() + "\"";
         }
     }
     for (const ShownMessage& message : shown) {
