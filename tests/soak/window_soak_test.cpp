@@ -4,7 +4,6 @@
 // show, and exactly what the core arithmetic gives wherever the soak knows the answer.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -95,6 +94,7 @@ class WindowSoak : public testing::TestWithParam<SoakParameter> {
 
     // Opens the window through its launch button; nothing when that window is not built.
     QWidget* launch() {
+        window_ = nullptr;
         home_->findChild<QPushButton*>(QString::fromStdString(std::get<0>(GetParam())))->click();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window != home_ && window->isVisible() && window->objectName().startsWith("frm")) {
@@ -123,9 +123,14 @@ class WindowSoak : public testing::TestWithParam<SoakParameter> {
     // The outcomes the step may have, where they are known exactly; none where they are not.
     std::vector<Outcome> expected(const Screen& before) const;
     std::optional<Outcome> pressOutcome(const Screen& before, const QString& button) const;
-    // Every rule a window keeps after any step; the first broken one, or an empty text.
+    // The first rule the step broke, or an empty text.
     QString brokenRule(const Screen& before, const Screen& after,
                        const std::vector<ShownMessage>& shown) const;
+    // What the window shows: labels, their drawing and the message boxes.
+    QString brokenShowingRule(const Screen& after, const std::vector<ShownMessage>& shown) const;
+    // What the step did to the window's state.
+    QString brokenStepRule(const Screen& before, const Screen& after,
+                           const std::vector<ShownMessage>& shown) const;
 
     WindowRegistry registry_;
     MessageCatcher messages_;
@@ -269,6 +274,12 @@ std::vector<Outcome> WindowSoak::expected(const Screen& before) const {
 
 QString WindowSoak::brokenRule(const Screen& before, const Screen& after,
                                const std::vector<ShownMessage>& shown) const {
+    const QString broken = brokenShowingRule(after, shown);
+    return broken.isEmpty() ? brokenStepRule(before, after, shown) : broken;
+}
+
+QString WindowSoak::brokenShowingRule(const Screen& after,
+                                      const std::vector<ShownMessage>& shown) const {
     for (const auto& [label, text] : after.labels) {
         if (!text.isEmpty() && !rules_.showsForm(label, text, locale_)) {
             return label + " shows \"" + text + "\"";
@@ -288,6 +299,11 @@ QString WindowSoak::brokenRule(const Screen& before, const Screen& after,
             return "a malformed message: " + message.title + ": " + message.text;
         }
     }
+    return {};
+}
+
+QString WindowSoak::brokenStepRule(const Screen& before, const Screen& after,
+                                   const std::vector<ShownMessage>& shown) const {
     if (action_ == Action::BackAndLaunch) {
         return after.checkedOptions == loadState_.checkedOptions &&
                        after.enabledBoxes == loadState_.enabledBoxes &&
@@ -323,9 +339,9 @@ QString WindowSoak::brokenRule(const Screen& before, const Screen& after,
                after.boxes == outcome.screen.boxes;
     };
     if (!outcomes.empty() && std::none_of(outcomes.begin(), outcomes.end(), matches)) {
-        const Outcome& first = outcomes.back();
-        return QStringLiteral("expected ") + (first.message ? "a message and " : "") +
-               describe(first.screen.labels) + " " + describe(first.screen.boxes) +
+        const Outcome& likeliest = outcomes.back();
+        return QStringLiteral("expected ") + (likeliest.message ? "a message and " : "") +
+               describe(likeliest.screen.labels) + " " + describe(likeliest.screen.boxes) +
                (shown.empty() ? QString() : "\nbut the message \"" + shown.front().text + "\"");
     }
     return {};
