@@ -77,15 +77,17 @@ QFont OutputLabel::displayFont() const {
     return shown;
 }
 
+QString OutputLabel::displayedText() const {
+    return QFontMetrics(displayFont()).elidedText(text(), Qt::ElideMiddle, valueRect().width());
+}
+
 void OutputLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     drawFrame(&painter);
-    const QFont shown = displayFont();
-    painter.setFont(shown);
-    const QRect room = valueRect();
-    const QString value = QFontMetrics(shown).elidedText(text(), Qt::ElideMiddle, room.width());
-    style()->drawItemText(&painter, room, QStyle::visualAlignment(layoutDirection(), alignment()),
-                          palette(), isEnabled(), value, foregroundRole());
+    painter.setFont(displayFont());
+    style()->drawItemText(&painter, valueRect(),
+                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                          isEnabled(), displayedText(), foregroundRole());
 }
 
 void OutputLabel::mouseReleaseEvent(QMouseEvent* event) {

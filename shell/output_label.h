@@ -20,6 +20,9 @@ class OutputLabel : public QLabel {
     // The font the value is drawn in: the label's own, or a smaller one where the value needs
     // more room, down to three fifths of its size.
     QFont displayFont() const;
+    // What is drawn of the value in that font: all of it, or where even the smallest font is
+    // too wide, the value shortened in the middle with an ellipsis.
+    QString displayedText() const;
     // Where the value is drawn, inside the frame and the indent.
     QRect valueRect() const;
 

@@ -1,0 +1,168 @@
+"""A real X display, the program on it, real input through xdotool and the program's
+accessibility tree, with every wait a poll of what the program shows."""
+
+import os
+import subprocess
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+POLL_SECONDS = 0.02
+PATIENCE_SECONDS = 60
+
+
+class EndToEndFailure(Exception):
+    pass
+
+
+def wait_until(condition, what, patience=PATIENCE_SECONDS):
+    """Polls until condition() gives something true and returns it."""
+    deadline = time.monotonic() + patience
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise EndToEndFailure(f"gave up waiting for {what}")
+        time.sleep(POLL_SECONDS)
+
+
+class Display:
+    """An Xvfb server on the first free display number."""
+
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp"],
+            pass_fds=[write_end], stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as announced:
+            number = announced.readline().strip()
+        if not number:
+            raise EndToEndFailure("Xvfb did not start")
+        self.name = f":{number}"
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait()
+
+
+class Program:
+    """The program under test, started on a display with its accessibility bridge on."""
+
+    def __init__(self, executable, display, language):
+        environment = dict(os.environ, DISPLAY=display.name, QT_QPA_PLATFORM="xcb",
+                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL=language,
+                           LANG=language)
+        environment.pop("LC_NUMERIC", None)
+        self.display = display
+        self.process = subprocess.Popen([executable], env=environment)
+        self.root = wait_until(self._find_in_registry, "the program in the accessibility tree")
+
+    def _find_in_registry(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            application = desktop.getChildAtIndex(index)
+            if application is not None and application.get_process_id() == self.process.pid:
+                return application if application.childCount > 0 else None
+        return None
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def windows(self):
+        """The program's open top-level windows, message boxes included."""
+        self.root.clear_cache()
+        return children(self.root)
+
+    def window(self, title):
+        return next((window for window in self.windows() if window.name == title), None)
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], check=True,
+                       env=dict(os.environ, DISPLAY=self.display.name))
+
+    def press_key(self, key):
+        self.xdotool("key", "--clearmodifiers", key)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", "10", text)
+
+    def click(self, control):
+        """A real click; returns once the program has handled the release, which a button
+        shows by being pressed and then no longer (or by closing with its window)."""
+        x, y = centre(control)
+        is_button = control.getRoleName() == "push button"
+        name = control.name
+        self.xdotool("mousemove", str(x), str(y), "mousedown", "1")
+        if is_button:
+            wait_until(lambda: has_state(control, "pressed"), f"{name} to go down")
+        self.xdotool("mouseup", "1")
+        if is_button:
+            wait_until(lambda: gone(control) or not has_state(control, "pressed"),
+                       f"{name} to come up")
+
+    def screenshot(self, window, path):
+        extents = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        geometry = f"{extents.width}x{extents.height}+{extents.x}+{extents.y}"
+        subprocess.run(["import", "-display", self.display.name, "-window", "root", "-crop",
+                        geometry, "+repage", path], check=True)
+
+    def close(self):
+        if self.alive():
+            self.process.kill()
+        self.process.wait()
+
+
+def gone(node):
+    """Whether the control no longer exists in the program."""
+    try:
+        node.clear_cache()
+        node.getState()
+        return False
+    except GLib.GError:
+        return True
+
+
+def children(node):
+    return [child for child in (node.getChildAtIndex(i) for i in range(node.childCount))
+            if child is not None]
+
+
+def descendants(node):
+    for child in children(node):
+        yield child
+        yield from descendants(child)
+
+
+def find(node, role, name=None, description=None):
+    node.clear_cache()
+    for candidate in descendants(node):
+        if (candidate.getRoleName() == role and (name is None or candidate.name == name)
+                and (description is None or candidate.description == description)):
+            return candidate
+    return None
+
+
+def has_state(node, state):
+    return state in states(node)
+
+
+def states(node):
+    node.clear_cache()
+    return {pyatspi.stateToString(state) for state in node.getState().getStates()}
+
+
+def centre(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+def text_of(node):
+    node.clear_cache()
+    if node.getRoleName() == "text":
+        text = node.queryText()
+        return text.getText(0, text.characterCount)
+    return node.name
