@@ -177,15 +177,16 @@ void HomeWindow::buildPages() {
     // its tab strip.
     const int stripHeight = tabs->tabBar()->sizeHint().height();
 
-    for (const LaunchButton& spec : kLaunchButtons) {
-        auto* button = new QPushButton(spec.caption, pages[static_cast<std::size_t>(spec.page)]);
-        button->setObjectName(spec.name);
-        button->setToolTip(spec.tooltip);
-        const QPoint position = toPixels(spec.position);
+    for (const LaunchButton& launch : kLaunchButtons) {
+        auto* button =
+            new QPushButton(launch.caption, pages[static_cast<std::size_t>(launch.page)]);
+        button->setObjectName(launch.name);
+        button->setToolTip(launch.tooltip);
+        const QPoint position = toPixels(launch.position);
         button->setGeometry(position.x(), position.y() - stripHeight,
-                            std::max(twipsToPixels(spec.width), button->sizeHint().width()),
+                            std::max(twipsToPixels(launch.width), button->sizeHint().width()),
                             twipsToPixels(kButtonSize.height));
-        const QString window = spec.window;
+        const QString window = launch.window;
         connect(button, &QPushButton::clicked, this, [this, window] { registry_.open(window); });
     }
     tabs->setCurrentIndex(0);

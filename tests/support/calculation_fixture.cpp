@@ -30,12 +30,9 @@ struct TypicalValue {
 };
 
 constexpr TypicalValue kTypicalValues[] = {
-    {"txtAirTemp", "20", "80", "300"},
-    {"txtDewPoint", "10", "60", "285"},
-    {"txtWetBulb", "15", "65", "292"},
-    {"txtHumidity", "45", "45", "45"},
-    {"txtTime", "3", "3", "3"},
-    {"txtInTemp", "-5", "25", "265"},
+    {"txtAirTemp", "20", "80", "300"}, {"txtDewPoint", "10", "60", "285"},
+    {"txtWetBulb", "15", "65", "292"}, {"txtHumidity", "45", "45", "45"},
+    {"txtTime", "3", "3", "3"},        {"txtInTemp", "-5", "25", "265"},
     {"txtInWind", "20", "20", "20"},
 };
 
