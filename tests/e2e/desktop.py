@@ -161,8 +161,11 @@ def centre(node):
 
 
 def text_of(node):
+    """What the node shows: its text where it offers one (input boxes, and output labels,
+    whose name says what they show), otherwise its name."""
     node.clear_cache()
-    if node.getRoleName() == "text":
+    try:
         text = node.queryText()
-        return text.getText(0, text.characterCount)
-    return node.name
+    except NotImplementedError:
+        return node.name
+    return text.getText(0, text.characterCount)

@@ -150,7 +150,7 @@ def check_sample(program, window, sample):
 
 
 def check_wind_direction(program, window):
-    choose(program, window, "NE")
+    choose(program, window, "North East")
     program.press_key("alt+o")
     wait_until(lambda: outputs(window)[:3] == ["34", "56", "45.0"], "the range of NE")
     box = find(window, "text")
