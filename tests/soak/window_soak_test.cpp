@@ -99,6 +99,13 @@ class WindowSoak : public testing::TestWithParam<SoakParameter> {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window != home_ && window->isVisible() && window->objectName().startsWith("frm")) {
                 window_ = window;
+                // A user acts only once a new window is up and active and the event loop has
+                // gone idle. Acting sooner lets the activation, and the line edits' deferred
+                // clean-up after it, run inside a message box and drop a refused entry's
+                // selection, which no window manager restores offscreen.
+                EXPECT_TRUE(QTest::qWaitForWindowActive(window))
+                    << window->objectName().toStdString();
+                QCoreApplication::sendPostedEvents();
                 controls_ = WindowControls::of(window);
                 rules_ = rulesFor(window->objectName());
                 return window;
