@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "calculation_expectations.h"
 #include "conversion.h"
 #include "conversion_tables.h"
 #include "locale_bridge.h"
@@ -104,8 +105,7 @@ bool isWindDirectionForm(const QString& label, const QString& text, const Number
     return false;
 }
 
-// Windows that differ from five decimals and labels that clear on a click. The calculation
-// windows add their expectation here once their formulas are in core.
+// Windows that differ from five decimals and labels that clear on a click.
 const std::map<QString, WindowRules>& specialWindows() {
     static const std::map<QString, WindowRules> windows = {
         {"frmAreaConversions", {.decimals = 10}},
@@ -128,6 +128,9 @@ WindowRules rulesFor(const QString& windowName) {
                                                       const NumberLocale& locale) {
             return isFormatted(text, decimals, locale);
         };
+    }
+    if (Expectation calculation = calculationExpectation(windowName)) {
+        rules.expectation = std::move(calculation);
     }
     for (const ConversionTable* table : conversionTables()) {
         if (fromUtf8(table->windowName) == windowName) {

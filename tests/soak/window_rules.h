@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -13,6 +14,8 @@ namespace nimbaro::test {
 struct Outcome {
     bool message = false;
     Screen screen;
+    // Where they are known: the messages ("title: text") in the order they show.
+    QStringList messages = {};
 };
 
 // The exact outcome of pressing `button` on a window showing `before`; nothing where the soak

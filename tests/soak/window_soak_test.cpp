@@ -341,15 +341,25 @@ QString WindowSoak::brokenStepRule(const Screen& before, const Screen& after,
         return QStringLiteral("after a refused entry the focus is not on the box, all selected");
     }
     const std::vector<Outcome> outcomes = expected(before);
+    QStringList shownSummaries;
+    for (const ShownMessage& message : shown) {
+        shownSummaries << message.title + ": " + message.text;
+    }
     const auto matches = [&](const Outcome& outcome) {
-        return outcome.message == !shown.empty() && after.labels == outcome.screen.labels &&
-               after.boxes == outcome.screen.boxes;
+        return outcome.message == !shown.empty() &&
+               (outcome.messages.isEmpty() || outcome.messages == shownSummaries) &&
+               after.labels == outcome.screen.labels && after.boxes == outcome.screen.boxes;
     };
     if (!outcomes.empty() && std::none_of(outcomes.begin(), outcomes.end(), matches)) {
         const Outcome& likeliest = outcomes.back();
-        return QStringLiteral("expected ") + (likeliest.message ? "a message and " : "") +
+        const QStringList& messages = likeliest.messages;
+        return QStringLiteral("expected ") +
+               (!messages.isEmpty() ? "the messages [" + messages.join(" | ") + "] and "
+                : likeliest.message ? QStringLiteral("a message and ")
+                                    : QString()) +
                describe(likeliest.screen.labels) + " " + describe(likeliest.screen.boxes) +
-               (shown.empty() ? QString() : "\nbut the message \"" + shown.front().text + "\"");
+               (shown.empty() ? QString()
+                              : "\nbut the messages [" + shownSummaries.join(" | ") + "]");
     }
     return {};
 }
