@@ -159,9 +159,6 @@ QLineEdit* CalculationWindow::addInput(std::string_view name, TwipPoint box,
     // The caption names the box for a screen reader.
     caption->setBuddy(input);
     inputs_.push_back(input);
-    if (calculateButton_ != nullptr) {
-        pressOnEnter(input, calculateButton_);
-    }
     return input;
 }
 

@@ -226,16 +226,6 @@ void CalculatorWindow::pressOnEnter(QLineEdit* box, QPushButton* button) {
     connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
-void CalculatorWindow::setTabChain(std::initializer_list<QWidget*> chain) {
-    QWidget* previous = nullptr;
-    for (QWidget* next : chain) {
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, next);
-        }
-        previous = next;
-    }
-}
-
 bool CalculatorWindow::numberCheck(QLineEdit* box, const QString& prompt, const QString& title) {
     if (numberIn(box)) {
         return true;

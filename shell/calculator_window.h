@@ -70,7 +70,6 @@ class CalculatorWindow : public QWidget {
     void addBackAndExitButtons(TwipPoint back, TwipPoint exit);
     // Enter in the box presses the button.
     void pressOnEnter(QLineEdit* box, QPushButton* button);
-    void setTabChain(std::initializer_list<QWidget*> chain);
     void setOutputDecimals(int decimals) { outputDecimals_ = decimals; }
 
     // The number check: true when the box holds a number; otherwise the message, then the

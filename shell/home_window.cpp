@@ -176,16 +176,15 @@ void HomeWindow::buildPages() {
     // The button positions count from the tab control's top edge; the page starts below
     // its tab strip.
     const int stripHeight = tabs->tabBar()->sizeHint().height();
+    const int stripTwips = stripHeight * kTwipsPerPixel;
 
     for (const LaunchButton& launch : kLaunchButtons) {
         auto* button =
             new QPushButton(launch.caption, pages[static_cast<std::size_t>(launch.page)]);
         button->setObjectName(launch.name);
         button->setToolTip(launch.tooltip);
-        const QPoint position = toPixels(launch.position);
-        button->setGeometry(position.x(), position.y() - stripHeight,
-                            std::max(twipsToPixels(launch.width), button->sizeHint().width()),
-                            twipsToPixels(kButtonSize.height));
+        placeGrownToFit(button, {launch.position.left, launch.position.top - stripTwips,
+                                 launch.width, kButtonSize.height});
         const QString window = launch.window;
         connect(button, &QPushButton::clicked, this, [this, window] { registry_.open(window); });
     }
