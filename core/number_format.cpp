@@ -140,6 +140,22 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale) 
     return text;
 }
 
+bool isShowable(double value) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    // The largest double, 1.7976931348623157E+308, already rounds up to an overflow at 15 digits.
+    constexpr std::string_view kLargestShowable = "179769313486231";
+    const SignificantDigits significant = significantDigits(value);
+    return significant.exponent < 308 || significant.digits <= kLargestShowable;
+}
+
+// Formatting the value itself gives the same digits as formatting its 15-digit text read back:
+// both start from the same 15 significant digits.
+std::string resultText(double value, int decimals, const NumberLocale& locale) {
+    return formatFixed(value, decimals, locale);
+}
+
 std::optional<std::string> outputNumberText(double value, const NumberLocale& locale) {
     if (!std::isfinite(value)) {
         return std::nullopt;

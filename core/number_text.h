@@ -26,6 +26,14 @@ std::string numberToText(double value, const NumberLocale& locale);
 // back as an overflow.
 std::optional<std::string> outputNumberText(double value, const NumberLocale& locale);
 
+// Whether a value can be a result: it is finite and its 15-digit text reads back (a value at
+// the very top of the double range rounds up to a text that would read as an overflow).
+bool isShowable(double value);
+
+// The text a result shows: the value's 15-digit plain number text, rewritten with `decimals`
+// places as formatFixed() writes them. The value must be showable.
+std::string resultText(double value, int decimals, const NumberLocale& locale);
+
 // The value at 15 significant digits, rounded half away from zero to `decimals` places,
 // with grouped integer digits, a leading zero and no minus sign on a value that shows as
 // zero. The value must be finite.

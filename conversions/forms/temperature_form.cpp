@@ -1,9 +1,11 @@
-#include "conversion_tables.h"
+#include "conversion_forms.h"
+#include "quantities.h"
 
 namespace nimbaro {
 
-const ConversionTable& temperatureTable() {
-    static const ConversionTable table{
+const ConversionForm& temperatureForm() {
+    static const ConversionForm form{
+        .quantity = temperatureQuantity(),
         .windowName = "frmTemperature",
         .title = "Temperature Conversions",
         .clientSize = {6045, 4290},
@@ -30,37 +32,20 @@ const ConversionTable& temperatureTable() {
                  "Celsius Output Number",
                  {3240, 2160},
                  "Label4",
-                 "Celsius",
                  {5040, 2160}},
                 {"lblFahrenheit",
                  "Fahrenheit Output Number",
                  {3240, 2640},
                  "Label5",
-                 "Fahrenheit",
                  {5040, 2640}},
                 {"lblKelvin",
                  "Kelvin Output Number",
                  {3240, 3120},
                  "Label6",
-                 "Kelvin",
                  {5040, 3120}},
             },
-        .decimals = 5,
-        .cells =
-            {
-                // from Celsius: the quotient 9 ÷ 5 is formed before it multiplies
-                {CellExpression::inputText(), {times(9.0 / 5.0), plus(32)}, {plus(273.15)}},
-                // from Fahrenheit
-                {{minus(32), times(5), over(9)},
-                 CellExpression::inputText(),
-                 {minus(32), times(5), over(9), plus(273.15)}},
-                // from Kelvin
-                {{minus(273.15)},
-                 {minus(273.15), times(9), over(5), plus(32)},
-                 CellExpression::inputText()},
-            },
     };
-    return table;
+    return form;
 }
 
 }  // namespace nimbaro

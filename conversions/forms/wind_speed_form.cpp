@@ -1,9 +1,11 @@
-#include "conversion_tables.h"
+#include "conversion_forms.h"
+#include "quantities.h"
 
 namespace nimbaro {
 
-const ConversionTable& windSpeedTable() {
-    static const ConversionTable table{
+const ConversionForm& windSpeedForm() {
+    static const ConversionForm form{
+        .quantity = windSpeedQuantity(),
         .windowName = "frmWindSpeedConversions",
         .title = "Wind Speed Conversions",
         .clientSize = {6345, 4920},
@@ -32,70 +34,30 @@ const ConversionTable& windSpeedTable() {
                  "Kilometres Per Hour Output Number",
                  {3480, 2280, 1695},
                  "Label1",
-                 "Km / Hour",
                  {5280, 2280}},
                 {"lblMPerSec",
                  "Metres Per Second Output Number",
                  {3480, 2760, 1695},
                  "Label2",
-                 "Metres / Sec",
                  {5280, 2760}},
                 {"lblMilesPerHour",
                  "Miles Per Hour Output Number",
                  {3480, 3240, 1695},
                  "Label3",
-                 "Miles / Hour",
                  {5280, 3240}},
                 {"lblFeetPerSec",
                  "Feet Per Second Output Number",
                  {3480, 3720, 1695},
                  "Label4",
-                 "Feet / sec",
                  {5280, 3720}},
                 {"lblKnots",
                  "Knots Output Number",
                  {3480, 4200, 1695},
                  "Label5",
-                 "Knots",
                  {5280, 4200}},
             },
-        .decimals = 5,
-        // Columns: km/h, m/s, mph, ft/s, knots.
-        .cells =
-            {
-                // from Km / Hour
-                {CellExpression::inputText(),
-                 {times(1000), over(3600)},
-                 {over(1.609344)},
-                 {times(1000), over(3600), over(0.3048)},
-                 {times(1000), over(1852)}},
-                // from Metres / Sec
-                {{times(3.6)},
-                 CellExpression::inputText(),
-                 {times(3.6), over(1.609344)},
-                 {over(0.3048)},
-                 {times(3600), over(1852)}},
-                // from Miles / Hour
-                {{times(1.609344)},
-                 {times(1.609344), times(1000), over(3600)},
-                 CellExpression::inputText(),
-                 {times(1.609344), times(1000), over(3600), over(0.3048)},
-                 {times(1.609344), times(1000), over(1852)}},
-                // from Feet / Sec
-                {{times(0.3048), times(3.6)},
-                 {times(0.3048)},
-                 {times(0.3048), times(3.6), over(1.609344)},
-                 CellExpression::inputText(),
-                 {times(0.3048), times(3.6), times(1000), over(1852)}},
-                // from Knots
-                {{times(1.852)},
-                 {times(1.852), times(1000), over(3600)},
-                 {times(1852), over(1000), over(1.609344)},
-                 {times(1852), over(3600), over(0.3048)},
-                 CellExpression::inputText()},
-            },
     };
-    return table;
+    return form;
 }
 
 }  // namespace nimbaro
