@@ -176,7 +176,7 @@ void HomeWindow::buildPages() {
     // The button positions count from the tab control's top edge; the page starts below
     // its tab strip.
     const int stripHeight = tabs->tabBar()->sizeHint().height();
-    const int stripTwips = stripHeight * kTwipsPerPixel;
+    const int stripTwips = pixelsToTwips(stripHeight);
 
     for (const LaunchButton& launch : kLaunchButtons) {
         auto* button =
