@@ -18,25 +18,10 @@ std::optional<OutputValues> computeGuarded(const std::function<OutputValues()>& 
     OutputValues values = compute();
     const bool faulted = std::fetestexcept(kFaults) != 0;
     std::feclearexcept(kFaults);
-    if (faulted || !std::all_of(values.begin(), values.end(),
-                                [](double value) { return std::isfinite(value); })) {
+    if (faulted || !std::all_of(values.begin(), values.end(), isShowable)) {
         return std::nullopt;
     }
     return values;
-}
-
-std::optional<std::vector<std::string>> plainNumberTexts(const OutputValues& values,
-                                                         const NumberLocale& locale) {
-    std::vector<std::string> texts;
-    texts.reserve(values.size());
-    for (const double value : values) {
-        std::optional<std::string> text = outputNumberText(value, locale);
-        if (!text) {
-            return std::nullopt;
-        }
-        texts.push_back(std::move(*text));
-    }
-    return texts;
 }
 
 }  // namespace nimbaro

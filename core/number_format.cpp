@@ -140,24 +140,20 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale) 
     return text;
 }
 
-std::optional<std::string> outputNumberText(double value, const NumberLocale& locale) {
+bool isShowable(double value) {
     if (!std::isfinite(value)) {
-        return std::nullopt;
+        return false;
     }
-    std::string text = numberToText(value, locale);
-    if (!isNumeric(text, locale)) {
-        return std::nullopt;
-    }
-    return text;
+    // The largest double, 1.7976931348623157E+308, already rounds up to an overflow at 15 digits.
+    constexpr std::string_view kLargestShowable = "179769313486231";
+    const SignificantDigits significant = significantDigits(value);
+    return significant.exponent < 308 || significant.digits <= kLargestShowable;
 }
 
-std::optional<std::string> reformatNumberText(std::string_view text, int decimals,
-                                              const NumberLocale& locale) {
-    const std::optional<double> value = parseNumber(text, locale);
-    if (!value) {
-        return std::nullopt;
-    }
-    return formatFixed(*value, decimals, locale);
+// Formatting the value itself gives the same digits as formatting its 15-digit text read back:
+// both start from the same 15 significant digits.
+std::string resultText(double value, int decimals, const NumberLocale& locale) {
+    return formatFixed(value, decimals, locale);
 }
 
 }  // namespace nimbaro

@@ -1,6 +1,7 @@
 #include "wind_direction.h"
 
 #include "number_text.h"
+#include "text_match.h"
 
 namespace nimbaro {
 namespace {
@@ -16,31 +17,34 @@ bool inSector(double degrees, int from, int to) {
 const std::array<CompassPoint, 16>& compassPoints() {
     static constexpr std::array<CompassPoint, 16> points = {{
         // North's mid-point is shown as "360 or 0" instead.
-        {"optN", "&N", "Convert from North", 349, 0.0, 11, "N", "North"},
-        {"optNNE", "&NNE", "Convert from North North East", 12, 22.5, 33, "NNE",
-         "North North East"},
-        {"optNE", "&NE", "Convert from North East", 34, 45.0, 56, "NE", "North East"},
-        {"optENE", "E&NE", "Convert from East North East", 57, 67.5, 78, "ENE", "East North East"},
-        {"optE", "&E", "Convert from East", 79, 90.0, 101, "E", "East"},
-        {"optESE", "E&SE", "Convert from East South East", 102, 112.5, 123, "ESE",
-         "East South East"},
-        {"optSE", "&SE", "Convert from South East", 124, 135.0, 146, "SE", "South East"},
-        {"optSSE", "&SSE", "Convert from South South East", 147, 157.5, 168, "SSE",
-         "South South East"},
-        {"optS", "&S", "Convert from South", 169, 180.0, 191, "S", "South"},
-        {"optSSW", "&SSW", "Convert from South South West", 192, 202.5, 213, "SSW",
-         "South South West"},
-        {"optSW", "&SW", "Convert from South West", 214, 225.0, 236, "SW", "South West"},
-        {"optWSW", "W&SW", "Convert from West South West", 237, 247.5, 258, "WSW",
-         "West South West"},
-        {"optW", "&W", "Convert from West", 259, 270.0, 281, "W", "West"},
-        {"optWNW", "W&NW", "Convert from West North West", 282, 292.5, 303, "WNW",
-         "West North West"},
-        {"optNW", "&NW", "Convert from North West", 304, 315.0, 326, "NW", "North West"},
-        {"optNNW", "&NNW", "Convert from North North West", 327, 337.5, 348, "NNW",
-         "North North West"},
+        {"N", "North", 349, 0.0, 11},
+        {"NNE", "North North East", 12, 22.5, 33},
+        {"NE", "North East", 34, 45.0, 56},
+        {"ENE", "East North East", 57, 67.5, 78},
+        {"E", "East", 79, 90.0, 101},
+        {"ESE", "East South East", 102, 112.5, 123},
+        {"SE", "South East", 124, 135.0, 146},
+        {"SSE", "South South East", 147, 157.5, 168},
+        {"S", "South", 169, 180.0, 191},
+        {"SSW", "South South West", 192, 202.5, 213},
+        {"SW", "South West", 214, 225.0, 236},
+        {"WSW", "West South West", 237, 247.5, 258},
+        {"W", "West", 259, 270.0, 281},
+        {"WNW", "West North West", 282, 292.5, 303},
+        {"NW", "North West", 304, 315.0, 326},
+        {"NNW", "North North West", 327, 337.5, 348},
     }};
     return points;
+}
+
+std::optional<std::size_t> findCompassPoint(std::string_view typed) {
+    const auto& points = compassPoints();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (sameName(typed, points[i].abbreviation) || sameName(typed, points[i].name)) {
+            return i;
+        }
+    }
+    return std::nullopt;
 }
 
 std::string boundText(int degrees, const NumberLocale& locale) {

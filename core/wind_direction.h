@@ -10,23 +10,23 @@
 
 namespace nimbaro {
 
-// One of the sixteen points: its option, the whole degrees of its sector (both bounds
-// inclusive; North wraps from 349 over 360 and 0 to 11) and the texts the window shows.
+// One of the sixteen points: its abbreviation and name, and the whole degrees of its sector
+// (both bounds inclusive; North wraps from 349 over 360 and 0 to 11).
 struct CompassPoint {
-    std::string_view optionName;
-    std::string_view caption;
-    std::string_view tooltip;
+    std::string_view abbreviation;  // "NNE"
+    std::string_view name;          // "North North East"
     int from;
     double midPoint;
     int to;
-    std::string_view abbreviation;
-    std::string_view words;
 };
 
 inline constexpr std::size_t kNorth = 0;
 
-// Clockwise from North, which is also the options' tab order.
+// Clockwise from North.
 const std::array<CompassPoint, 16>& compassPoints();
+
+// The point of that abbreviation or name, without regard to case.
+std::optional<std::size_t> findCompassPoint(std::string_view typed);
 
 // The texts of a sector's bounds and of its mid-point as the range section shows them: whole
 // numbers, and the mid-point with one decimal, except North's "360 or 0".

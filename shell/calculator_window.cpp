@@ -66,22 +66,22 @@ CalculatorWindow::CalculatorWindow(WindowRegistry& registry, std::string_view wi
     setFixedSize(toPixels(clientSize));
 }
 
-void CalculatorWindow::cmdBack_Click() {
+void CalculatorWindow::onBackClicked() {
     registry_.back(this);
 }
 
-void CalculatorWindow::cmdExit_Click() {
+void CalculatorWindow::onExitClicked() {
     WindowRegistry::exitProgram();
 }
 
-void CalculatorWindow::cmdReset_Click() {
+void CalculatorWindow::onResetClicked() {
     for (QLineEdit* box : inputBoxes_) {
         box->clear();
     }
-    cmdOutput_Click();
+    onOutputClicked();
 }
 
-void CalculatorWindow::cmdOutput_Click() {
+void CalculatorWindow::onOutputClicked() {
     for (OutputLabel* label : outputLabels_) {
         label->clear();
     }
@@ -98,12 +98,9 @@ void CalculatorWindow::clearOutput(OutputLabel* label) {
     }
 }
 
-void CalculatorWindow::FormatOutputs() {
-    const NumberLocale locale = numberLocale();
-    for (OutputLabel* label : outputLabels_) {
-        if (auto formatted = reformatNumberText(toUtf8(label->text()), outputDecimals_, locale)) {
-            label->setText(fromUtf8(*formatted));
-        }
+void CalculatorWindow::showResults(const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        outputLabels_.at(i)->setText(fromUtf8(texts[i]));
     }
 }
 
@@ -175,21 +172,35 @@ QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view nam
 
 void CalculatorWindow::addResultNote(TwipRect rect,
                                      std::initializer_list<std::string_view> possibleNotes) {
-    resultNote_ = new QLabel(this);
-    resultNote_->setObjectName(QStringLiteral("lblNote"));
-    resultNote_->setTextFormat(Qt::PlainText);
-    QRect room = toPixels(rect);
-    for (std::string_view note : possibleNotes) {
-        resultNote_->setText(fromUtf8(note));
-        room.setSize(room.size().expandedTo(resultNote_->sizeHint()));
-    }
-    resultNote_->clear();
-    resultNote_->setGeometry(room);
+    resultNote_ = addQuietLine("lblNote", rect, possibleNotes);
 }
 
-void CalculatorWindow::showResultNote(const QString& note) {
+void CalculatorWindow::addRiskLine(TwipRect rect,
+                                   std::initializer_list<std::string_view> possibleRisks) {
+    riskLine_ = addQuietLine("lblRisk", rect, possibleRisks);
+}
+
+QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
+                                       std::initializer_list<std::string_view> possibleTexts) {
+    auto* line = new QLabel(this);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setTextFormat(Qt::PlainText);
+    QRect room = toPixels(rect);
+    for (std::string_view text : possibleTexts) {
+        line->setText(fromUtf8(text));
+        room.setSize(room.size().expandedTo(line->sizeHint()));
+    }
+    line->clear();
+    line->setGeometry(room);
+    return line;
+}
+
+void CalculatorWindow::showResultNote(const QString& note, const QString& risk) {
     if (resultNote_ != nullptr) {
         resultNote_->setText(note);
+    }
+    if (riskLine_ != nullptr) {
+        riskLine_->setText(risk);
     }
 }
 
@@ -207,19 +218,19 @@ QPushButton* CalculatorWindow::addButton(std::string_view name, std::string_view
 
 void CalculatorWindow::addResetButton(std::string_view tooltip, TwipPoint position) {
     addButton("cmdReset", "&Reset", tooltip, {position.left, position.top},
-              [this] { cmdReset_Click(); });
+              [this] { onResetClicked(); });
 }
 
 void CalculatorWindow::addOutputButton(std::string_view tooltip, TwipPoint position) {
     addButton("cmdOutput", "O&utput", tooltip, {position.left, position.top},
-              [this] { cmdOutput_Click(); });
+              [this] { onOutputClicked(); });
 }
 
 void CalculatorWindow::addBackAndExitButtons(TwipPoint back, TwipPoint exit) {
     addButton("cmdBack", "B&ack", "Close Window", {back.left, back.top},
-              [this] { cmdBack_Click(); });
+              [this] { onBackClicked(); });
     addButton("cmdExit", "E&xit", "Close Program", {exit.left, exit.top},
-              [this] { cmdExit_Click(); });
+              [this] { onExitClicked(); });
 }
 
 void CalculatorWindow::pressOnEnter(QLineEdit* box, QPushButton* button) {

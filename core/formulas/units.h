@@ -4,9 +4,10 @@
 
 namespace nimbaro {
 
-// The units an observer can type a calculation's temperatures and pressures in.
+// The units an observer can type a calculation's temperatures, pressures and wind speeds in.
 enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
 enum class PressureUnit { Hectopascals, MillimetresOfMercury, InchesOfMercury };
+enum class WindSpeedUnit { KilometresPerHour, MetresPerSecond, MilesPerHour, Knots };
 
 // (x − 32) × 5 / 9 from Fahrenheit, x − 273.15 from Kelvin.
 double toCelsius(double value, TemperatureUnit unit);

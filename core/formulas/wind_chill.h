@@ -6,9 +6,6 @@
 
 namespace nimbaro {
 
-// The units an observer can type a wind speed in.
-enum class WindSpeedUnit { KilometresPerHour, MetresPerSecond, MilesPerHour, Knots };
-
 // The new formula, a power law worked in degrees Fahrenheit and miles per hour:
 // S = V^0.16, WF = (TF × 0.6215 + 35.74 − S × 35.75) + TF × 0.4275 × S. The chill in Celsius,
 // Fahrenheit and Kelvin, computed from WF.

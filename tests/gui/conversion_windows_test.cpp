@@ -1,11 +1,37 @@
 #include <QGroupBox>
 #include <QLocale>
 
+#include <set>
+
+#include "conversion_forms.h"
 #include "message_catcher.h"
 #include "window_fixture.h"
 
 namespace nimbaro::test {
 namespace {
+
+TEST(ConversionForms, HaveOneOptionAndOutputPerUnitAndNoClashingNames) {
+    for (const ConversionForm* form : conversionForms()) {
+        SCOPED_TRACE(form->windowName);
+        ASSERT_EQ(form->options.size(), form->quantity.units.size());
+        ASSERT_EQ(form->outputs.size(), form->quantity.units.size());
+        std::multiset<std::string_view> names = {
+            "Frame1", "cmdConvert", "cmdReset", "cmdOutput", "cmdBack", "cmdExit", form->inputName};
+        for (const auto& option : form->options) {
+            names.insert(option.name);
+        }
+        for (const auto& output : form->outputs) {
+            names.insert(output.name);
+            names.insert(output.unitLabelName);
+        }
+        for (const auto& note : form->notes) {
+            names.insert(note.name);
+        }
+        for (std::string_view name : names) {
+            EXPECT_EQ(names.count(name), 1u) << name;
+        }
+    }
+}
 
 struct ConversionWindowCase {
     const char* launchButton;
@@ -227,15 +253,20 @@ TEST_F(ConversionWindowTexts, ShowAsTheSystemWordsThem) {
     }
 }
 
-TEST_F(ConversionWindowTexts, NotesStandBoldInsideTheFrame) {
-    const std::vector<std::pair<const char*, const char*>> notes = {
-        {"frmAreaConversions", "Label12"}, {"frmVolumeConversions", "Label1"}};
-    for (const auto& [windowName, name] : notes) {
+// Only the area window's note is bold.
+TEST_F(ConversionWindowTexts, NotesStandInsideTheFrame) {
+    struct Note {
+        const char* window;
+        const char* name;
+        bool bold;
+    };
+    for (const auto& [windowName, name, bold] : {Note{"frmAreaConversions", "Label12", true},
+                                                 Note{"frmVolumeConversions", "Label1", false}}) {
         QWidget* window = open(windowName);
         auto* note = find<QLabel>(window, name);
         auto* frame = find<QGroupBox>(window, "Frame1");
         EXPECT_EQ(note->parentWidget(), frame);
-        EXPECT_TRUE(note->font().bold());
+        EXPECT_EQ(note->font().bold(), bold) << name;
         EXPECT_TRUE(frame->rect().contains(note->geometry())) << name;
     }
     EXPECT_EQ(find<QLabel>(open("frmAreaConversions"), "Label12")->text(),

@@ -1,85 +1,22 @@
-#include "conversion_tables.h"
+#include "quantities.h"
 
 namespace nimbaro {
 
 // Cubic units throughout; the cubic mile is 4.168181825 km³ in every cell.
-const ConversionTable& volumeTable() {
-    static const ConversionTable table{
-        .windowName = "frmVolumeConversions",
-        .title = "Volume Conversions",
-        .clientSize = {6885, 5235},
-        .frame = {240, 240, 3135, 2895},
-        .frameTooltip = "Select Data Type Here",
-        .options =
+const Quantity& volumeQuantity() {
+    static const Quantity quantity{
+        .id = "volume",
+        .name = "Volume",
+        .units =
             {
-                {"optMillimetres", "&Millimetres", "Convert from Millimetres", {480, 600}},
-                {"optCentimetres", "Ce&ntimetres", "Convert from Centimetres", {480, 1080}},
-                {"optMetres", "M&etres", "Convert from Metres", {480, 1560}},
-                {"optKilometres", "&Kilometres", "Convert from Kilometres", {480, 2040}},
-                {"optInches", "&Inches", "Convert from Inches", {1920, 600}},
-                {"optFeet", "&Feet", "Convert from Feet", {1920, 1080}},
-                {"optYards", "&Yards", "Convert from Yards", {1920, 1560}},
-                {"optMiles", "&Miles", "Convert from Miles", {1920, 2040}},
-            },
-        .loadStepOption = 0,
-        .inputName = "txtInputVolume",
-        .input = {360, 3840, 1695},
-        .convert = {"Convert Number", {2160, 3600}},
-        .reset = {"Clear All Numbers", {2160, 4080}},
-        .output = {"Clear All Numbers", {4080, 240}},
-        .back = {360, 4680},
-        .exit = {1920, 4680},
-        .notes = {{"Label1", "# NOTE: Parameters are in Cubic Units", {360, 2280, 2655}}},
-        .outputs =
-            {
-                {"lblMillimetres",
-                 "Millimetres Output Number",
-                 {3480, 720, 2415},
-                 "Label2",
-                 "Millimetres",
-                 {6000, 720}},
-                {"lblCentimetres",
-                 "Centimetres Output Number",
-                 {3480, 1200, 2415},
-                 "Label3",
-                 "Centimetres",
-                 {6000, 1200}},
-                {"lblMetres",
-                 "Metres Output Number",
-                 {3480, 1680, 2415},
-                 "Label4",
-                 "Metres",
-                 {6000, 1680}},
-                {"lblKilometres",
-                 "Kilometres Output Number",
-                 {3480, 2160, 2415},
-                 "Label5",
-                 "Kilometres",
-                 {6000, 2160}},
-                {"lblInches",
-                 "Inches Output Number",
-                 {3480, 2640, 2415},
-                 "Label6",
-                 "Inches",
-                 {6000, 2640}},
-                {"lblFeet",
-                 "Feet Output Number",
-                 {3480, 3120, 2415},
-                 "Label7",
-                 "Feet",
-                 {6000, 3120}},
-                {"lblYards",
-                 "Yards Output Number",
-                 {3480, 3600, 2415},
-                 "Label8",
-                 "Yards",
-                 {6000, 3600}},
-                {"lblMiles",
-                 "Miles Output Number",
-                 {3480, 4080, 2415},
-                 "Label9",
-                 "Miles",
-                 {6000, 4080}},
+                {"cubic-millimetres", "Millimetres", {"mm3", "mm³", "mm"}},
+                {"cubic-centimetres", "Centimetres", {"cm3", "cm³", "cc", "cm"}},
+                {"cubic-metres", "Metres", {"m3", "m³", "m"}},
+                {"cubic-kilometres", "Kilometres", {"km3", "km³", "km"}},
+                {"cubic-inches", "Inches", {"in3", "in³", "in"}},
+                {"cubic-feet", "Feet", {"ft3", "ft³", "ft"}},
+                {"cubic-yards", "Yards", {"yd3", "yd³", "yd"}},
+                {"cubic-miles", "Miles", {"mi3", "mi³", "mi"}},
             },
         .decimals = 10,
         // Columns: mm³, cm³, m³, km³, in³, ft³, yd³, mi³.
@@ -163,7 +100,7 @@ const ConversionTable& volumeTable() {
                  CellExpression::inputText()},
             },
     };
-    return table;
+    return quantity;
 }
 
 }  // namespace nimbaro

@@ -1,72 +1,23 @@
-#include "conversion_tables.h"
+#include "quantities.h"
 
 namespace nimbaro {
 
-const ConversionTable& lengthTable() {
-    static const ConversionTable table{
-        .windowName = "frmLengthConversions",
-        .title = "Length Conversions",
-        .clientSize = {6795, 4665},
-        .frame = {240, 240, 3495, 2415},
-        .frameTooltip = "Select Data Type Here",
-        .options =
+const Quantity& lengthQuantity() {
+    static const Quantity quantity{
+        .id = "length",
+        .name = "Length",
+        .units =
             {
-                {"optMillimetres", "&Millimetres", "Convert from Millimetres", {720, 600}},
-                {"optMetres", "M&etres", "Convert from Metres", {720, 1080}},
-                {"optKilometres", "&Kilometres", "Convert from Kilometres", {720, 1560}},
-                {"optInches", "&Inches", "Convert from Inches", {720, 2040}},
-                {"optFeet", "&Feet", "Convert from Feet", {2160, 600}},
-                {"optYards", "&Yards", "Convert from Yards", {2160, 1080}},
-                {"optMiles", "Mile&s", "Convert from Miles", {2160, 1560}},
-                {"optNauticleMiles",
-                 "&Nauticle Miles",
-                 "Convert from Nauticle Miles",
-                 {2160, 2040}},
-            },
-        .loadStepOption = 0,
-        .inputName = "txtInLength",
-        .input = {960, 3000},
-        .convert = {"Convert Number", {2520, 2760}},
-        .reset = {"Clear All Numbers", {2520, 3240}},
-        .output = {"Clear Answers", {4080, 360}},
-        .back = {240, 4200},
-        .exit = {1800, 4200},
-        .notes = {},
-        .outputs =
-            {
-                {"lblMillimetres",
-                 "Millimetres Output Number",
-                 {3840, 840},
-                 "Label1",
-                 "Millimetres",
-                 {5640, 840}},
-                {"lblMetres",
-                 "Metres Output Number",
-                 {3840, 1320},
-                 "Label2",
-                 "Metres",
-                 {5640, 1320}},
-                {"lblKilometres",
-                 "Kilometres Output Number",
-                 {3840, 1800},
-                 "Label3",
-                 "Kilometres",
-                 {5640, 1800}},
-                {"lblInches",
-                 "Inches Output Number",
-                 {3840, 2280},
-                 "Label4",
-                 "Inches",
-                 {5640, 2280}},
-                {"lblFeet", "Feet Output Number", {3840, 2760}, "Label5", "Feet", {5640, 2760}},
-                {"lblYards", "Yards Output Number", {3840, 3240}, "Label6", "Yards", {5640, 3240}},
-                {"lblMiles", "Miles Output Number", {3840, 3720}, "Label7", "Miles", {5640, 3720}},
-                {"lblNauticleMiles",
-                 "Nauticle Miles Output Number",
-                 {3840, 4200},
-                 "Label8",
+                {"millimetres", "Millimetres", {"mm", "millimetre", "millimeter", "millimeters"}},
+                {"metres", "Metres", {"m", "metre", "meter", "meters"}},
+                {"kilometres", "Kilometres", {"km", "kilometre", "kilometer", "kilometers"}},
+                {"inches", "Inches", {"in", "inch"}},
+                {"feet", "Feet", {"ft", "foot"}},
+                {"yards", "Yards", {"yd", "yard"}},
+                {"miles", "Miles", {"mi", "mile"}},
+                {"nautical-miles",
                  "Nauticle Miles",
-                 {5640, 4200}},
+                 {"nmi", "NM", "nautical-mile", "nautical miles"}},
             },
         .decimals = 5,
         // Columns: millimetres, metres, kilometres, inches, feet, yards, miles, nautical miles.
@@ -146,7 +97,7 @@ const ConversionTable& lengthTable() {
                  CellExpression::inputText()},
             },
     };
-    return table;
+    return quantity;
 }
 
 }  // namespace nimbaro

@@ -1,100 +1,25 @@
-#include "conversion_tables.h"
+#include "quantities.h"
 
 namespace nimbaro {
 
 // Square units throughout; the square mile (2.58998811 km²) and the acre (4046.86 m²) are the
 // shortened values observers' reference tables use, the same in every cell.
-const ConversionTable& areaTable() {
-    static const ConversionTable table{
-        .windowName = "frmAreaConversions",
-        .title = "Area Conversions",
-        .clientSize = {6810, 5430},
-        .frame = {120, 360, 3135, 3255},
-        .frameTooltip = "Select Data Type Here",
-        .options =
+const Quantity& areaQuantity() {
+    static const Quantity quantity{
+        .id = "area",
+        .name = "Area",
+        .units =
             {
-                {"optMillimetres", "&Millimetres", "Convert from Millimetres", {360, 600}},
-                {"optCentimetres", "Ce&ntimetres", "Convert from Centimetres", {360, 1080}},
-                {"optMetres", "M&etres", "Convert from Metres", {360, 1560}},
-                {"optKilometres", "&Kilometres", "Convert from Kilometres", {360, 2040}},
-                {"optInches", "&Inches", "Convert from Inches", {1800, 600}},
-                {"optFeet", "&Feet", "Convert from Feet", {1800, 1080}},
-                {"optYards", "&Yards", "Convert from Yards", {1800, 1560}},
-                {"optMiles", "&Miles", "Convert from Miles", {1800, 2040}},
-                {"optAcres", "Acre&s", "Convert from Acres", {1800, 2520}},
-                {"optHectares", "&Hectares", "Convert from Hectares", {360, 2520}},
-            },
-        .loadStepOption = 0,
-        .inputName = "txtInputArea",
-        .input = {240, 4200, 1695},
-        .convert = {"Convert Number", {2040, 3960}},
-        .reset = {"Clear All Numbers", {2040, 4440}},
-        .output = {"Clear All Numbers", {3960, 120}},
-        .back = {120, 4920},
-        .exit = {1680, 4920},
-        .notes = {{"Label12", "# NOTE: Parameters are in Square Units", {480, 2640, 2535}}},
-        .outputs =
-            {
-                {"lblMillimetres",
-                 "Millimetres Output Number",
-                 {3360, 600, 2415},
-                 "Label1",
-                 "Millimetres",
-                 {5880, 600}},
-                {"lblCentimetres",
-                 "Centimetres Output Number",
-                 {3360, 1080, 2415},
-                 "Label2",
-                 "Centimetres",
-                 {5880, 1080}},
-                {"lblMetres",
-                 "Metres Output Number",
-                 {3360, 1560, 2415},
-                 "Label3",
-                 "Metres",
-                 {5880, 1560}},
-                {"lblKilometres",
-                 "Kilometres Output Number",
-                 {3360, 2040, 2415},
-                 "Label4",
-                 "Kilometres",
-                 {5880, 2040}},
-                {"lblInches",
-                 "Inches Output Number",
-                 {3360, 2520, 2415},
-                 "Label5",
-                 "Inches",
-                 {5880, 2520}},
-                {"lblFeet",
-                 "Feet Output Number",
-                 {3360, 3000, 2415},
-                 "Label6",
-                 "Feet",
-                 {5880, 3000}},
-                {"lblYards",
-                 "Yards Output Number",
-                 {3360, 3480, 2415},
-                 "Label7",
-                 "Yards",
-                 {5880, 3480}},
-                {"lblMiles",
-                 "Miles Output Number",
-                 {3360, 3960, 2415},
-                 "Label8",
-                 "Miles",
-                 {5880, 3960}},
-                {"lblAcres",
-                 "Acres Output Number",
-                 {3360, 4440, 2415},
-                 "Label9",
-                 "Acres",
-                 {5880, 4440}},
-                {"lblHectares",
-                 "Hectares Output Number",
-                 {3360, 4920, 2415},
-                 "Label10",
-                 "Hectares",
-                 {5880, 4920}},
+                {"square-millimetres", "Millimetres", {"mm2", "mm²", "mm"}},
+                {"square-centimetres", "Centimetres", {"cm2", "cm²", "cm"}},
+                {"square-metres", "Metres", {"m2", "m²", "m"}},
+                {"square-kilometres", "Kilometres", {"km2", "km²", "km"}},
+                {"square-inches", "Inches", {"in2", "in²", "in"}},
+                {"square-feet", "Feet", {"ft2", "ft²", "ft"}},
+                {"square-yards", "Yards", {"yd2", "yd²", "yd"}},
+                {"square-miles", "Miles", {"mi2", "mi²", "mi"}},
+                {"acres", "Acres", {"ac", "acre"}},
+                {"hectares", "Hectares", {"ha", "hectare"}},
             },
         .decimals = 10,
         // Columns: mm², cm², m², km², in², ft², yd², mi², acres, hectares.
@@ -214,7 +139,7 @@ const ConversionTable& areaTable() {
                  CellExpression::inputText()},
             },
     };
-    return table;
+    return quantity;
 }
 
 }  // namespace nimbaro
