@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 #include "number_text.h"
 
@@ -12,62 +14,27 @@ constexpr int kSignificantDigits = 15;
 
 // |value| correctly rounded to 15 significant digits: d.dddddddddddddd × 10^exponent.
 struct SignificantDigits {
-    std::string digits;
+    std::array<char, kSignificantDigits> digits{};
     int exponent = 0;
+
+    std::string_view text() const { return {digits.data(), digits.size()}; }
 };
 
 SignificantDigits significantDigits(double value) {
     std::array<char, 40> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer.data(),
-                                static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t exponentMark = text.find('e');
-    SignificantDigits result15;
-    result15.digits.reserve(kSignificantDigits);
-    result15.digits += text[0];
-    result15.digits.append(text.substr(2, exponentMark - 2));
-    result15.exponent = std::atoi(std::string(text.substr(exponentMark + 1)).c_str());
-    return result15;
-}
-
-std::string groupThousands(const std::string& integerDigits, const std::string& separator) {
-    std::string grouped;
-    const std::size_t length = integerDigits.size();
-    for (std::size_t i = 0; i < length; ++i) {
-        if (i > 0 && (length - i) % 3 == 0) {
-            grouped += separator;
-        }
-        grouped += integerDigits[i];
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                    std::chars_format::scientific, kSignificantDigits - 1)
+                          .ptr;
+    // The text is "d.ddddddddddddddde+dd": the first digit, the point, 14 digits, the exponent.
+    SignificantDigits result;
+    result.digits[0] = buffer[0];
+    std::copy_n(buffer.data() + 2, kSignificantDigits - 1, result.digits.data() + 1);
+    const char* exponent = buffer.data() + kSignificantDigits + 2;
+    if (*exponent == '+') {
+        ++exponent;
     }
-    return grouped;
-}
-
-// Rounds the decimal digits (the point after `pointPosition` of them) to `kept` digits, half
-// away from zero; a carry out of the first digit moves the point one place right.
-void roundDigits(std::string& digits, int& pointPosition, int kept) {
-    if (kept < 0) {
-        digits.clear();
-        return;
-    }
-    if (kept >= static_cast<int>(digits.size())) {
-        return;
-    }
-    const bool roundUp = digits[static_cast<std::size_t>(kept)] >= '5';
-    digits.resize(static_cast<std::size_t>(kept));
-    if (!roundUp) {
-        return;
-    }
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
-    ++pointPosition;
+    std::from_chars(exponent, end, result.exponent);
+    return result;
 }
 
 }  // namespace
@@ -76,8 +43,8 @@ std::string numberToText(double value, const NumberLocale& locale) {
     if (value == 0.0) {
         return "0";
     }
-    SignificantDigits significant = significantDigits(value);
-    std::string& digits = significant.digits;
+    const SignificantDigits significant = significantDigits(value);
+    std::string digits(significant.text());
     digits.erase(digits.find_last_not_of('0') + 1);
     const int exponent = significant.exponent;
 
@@ -109,33 +76,67 @@ std::string numberToText(double value, const NumberLocale& locale) {
 }
 
 std::string formatFixed(double value, int decimals, const NumberLocale& locale) {
-    std::string digits = "0";
+    // The digits start one place into the buffer, leaving room for a carry out of the first.
+    std::array<char, kSignificantDigits + 1> buffer{};
+    char* digits = buffer.data() + 1;
+    int count = 1;
     int pointPosition = 1;
-    if (value != 0.0) {
-        SignificantDigits significant = significantDigits(value);
-        digits = std::move(significant.digits);
+    if (value == 0.0) {
+        digits[0] = '0';
+    } else {
+        const SignificantDigits significant = significantDigits(value);
+        std::copy(significant.digits.begin(), significant.digits.end(), digits);
+        count = kSignificantDigits;
         pointPosition = significant.exponent + 1;
     }
-    roundDigits(digits, pointPosition, pointPosition + decimals);
 
-    std::string integerDigits = "0";
-    std::string fraction;
-    if (pointPosition > 0) {
-        integerDigits = digits.substr(0, static_cast<std::size_t>(pointPosition));
-        integerDigits.resize(static_cast<std::size_t>(pointPosition), '0');
-        if (digits.size() > static_cast<std::size_t>(pointPosition)) {
-            fraction = digits.substr(static_cast<std::size_t>(pointPosition));
+    // Rounded half away from zero to the digits before the point and `decimals` after it.
+    const int kept = pointPosition + decimals;
+    if (kept < 0) {
+        count = 0;
+    } else if (kept < count) {
+        const bool roundUp = digits[kept] >= '5';
+        count = kept;
+        int last = count - 1;
+        while (roundUp && last >= 0 && digits[last] == '9') {
+            digits[last--] = '0';
         }
-    } else if (!digits.empty()) {
-        fraction = std::string(static_cast<std::size_t>(-pointPosition), '0') + digits;
+        if (roundUp && last >= 0) {
+            ++digits[last];
+        } else if (roundUp) {
+            *--digits = '1';
+            ++count;
+            ++pointPosition;
+        }
     }
-    fraction.resize(static_cast<std::size_t>(decimals), '0');
+    const std::string_view rounded(digits, static_cast<std::size_t>(count));
 
-    const bool showsAsZero = digits.find_first_not_of('0') == std::string::npos;
-    std::string text = std::signbit(value) && !showsAsZero ? locale.minusSign : std::string();
-    text += groupThousands(integerDigits, locale.groupSeparator);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(pointPosition, 1) * 2 + decimals) + 8);
+    if (std::signbit(value) && rounded.find_first_not_of('0') != std::string_view::npos) {
+        text += locale.minusSign;
+    }
+    if (pointPosition > 0) {
+        for (int i = 0; i < pointPosition; ++i) {
+            if (i > 0 && (pointPosition - i) % 3 == 0) {
+                text += locale.groupSeparator;
+            }
+            text += i < count ? digits[i] : '0';
+        }
+    } else {
+        text += '0';
+    }
     if (decimals > 0) {
-        text += locale.decimalSeparator + fraction;
+        text += locale.decimalSeparator;
+        const std::size_t fractionStart = text.size();
+        if (pointPosition > 0) {
+            text.append(
+                rounded.substr(std::min(rounded.size(), static_cast<std::size_t>(pointPosition))));
+        } else {
+            text.append(static_cast<std::size_t>(std::min(-pointPosition, decimals)), '0');
+            text.append(rounded);
+        }
+        text.resize(fractionStart + static_cast<std::size_t>(decimals), '0');
     }
     return text;
 }
@@ -147,7 +148,7 @@ bool isShowable(double value) {
     // The largest double, 1.7976931348623157E+308, already rounds up to an overflow at 15 digits.
     constexpr std::string_view kLargestShowable = "179769313486231";
     const SignificantDigits significant = significantDigits(value);
-    return significant.exponent < 308 || significant.digits <= kLargestShowable;
+    return significant.exponent < 308 || significant.text() <= kLargestShowable;
 }
 
 // Formatting the value itself gives the same digits as formatting its 15-digit text read back:

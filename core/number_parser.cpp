@@ -19,8 +19,13 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Most texts fail on the first byte, compared here before a call to compare the rest.
+bool startsWith(std::string_view text, std::string_view token) {
+    return !token.empty() && !text.empty() && text[0] == token[0] && text.starts_with(token);
+}
+
 bool consume(std::string_view& text, std::string_view token) {
-    if (token.empty() || !text.starts_with(token)) {
+    if (!startsWith(text, token)) {
         return false;
     }
     text.remove_prefix(token.size());
@@ -56,18 +61,20 @@ std::size_t leadingDigitCount(std::string_view text) {
 // a plain space where the locale writes a narrow no-break space.
 std::size_t groupSeparatorLength(std::string_view text, const NumberLocale& locale) {
     const std::string_view separator = locale.groupSeparator;
+    if (startsWith(text, separator)) {
+        return separator.size();
+    }
     const bool spaceLike =
         std::find(kSpaceLikeGroupSeparators.begin(), kSpaceLikeGroupSeparators.end(), separator) !=
         kSpaceLikeGroupSeparators.end();
     if (spaceLike) {
         for (std::string_view candidate : kSpaceLikeGroupSeparators) {
-            if (text.starts_with(candidate)) {
+            if (startsWith(text, candidate)) {
                 return candidate.size();
             }
         }
-        return 0;
     }
-    return !separator.empty() && text.starts_with(separator) ? separator.size() : 0;
+    return 0;
 }
 
 enum class GroupResult { Grouped, NotAGroup, Malformed };
