@@ -111,9 +111,16 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale) 
     }
     const std::string_view rounded(digits, static_cast<std::size_t>(count));
 
+    const bool negative =
+        std::signbit(value) && rounded.find_first_not_of('0') != std::string_view::npos;
+    // Sized exactly, so that a short text stays within the string's own buffer.
+    const auto integerLength = static_cast<std::size_t>(std::max(pointPosition, 1));
     std::string text;
-    text.reserve(static_cast<std::size_t>(std::max(pointPosition, 1) * 2 + decimals) + 8);
-    if (std::signbit(value) && rounded.find_first_not_of('0') != std::string_view::npos) {
+    text.reserve(
+        (negative ? locale.minusSign.size() : 0) + integerLength +
+        (integerLength - 1) / 3 * locale.groupSeparator.size() +
+        (decimals > 0 ? locale.decimalSeparator.size() + static_cast<std::size_t>(decimals) : 0));
+    if (negative) {
         text += locale.minusSign;
     }
     if (pointPosition > 0) {
