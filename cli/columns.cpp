@@ -2,33 +2,20 @@
 
 #include <charconv>
 
-#include "csv.h"
 #include "text_match.h"
 
 namespace nimbaro::cli {
-namespace {
-
-std::string_view headerText(std::span<const std::string_view> header, std::size_t index) {
-    std::string_view text = header[index];
-    if (index == 0 && text.starts_with(kByteOrderMark)) {
-        text.remove_prefix(kByteOrderMark.size());
-    }
-    return text;
-}
-
-}  // namespace
-
 std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
                                                      std::span<const std::string_view> header) {
     for (std::size_t i = 0; i < header.size(); ++i) {
-        if (headerText(header, i) == wanted) {
+        if (header[i] == wanted) {
             return i;
         }
     }
     std::size_t matches = 0;
     std::size_t match = 0;
     for (std::size_t i = 0; i < header.size(); ++i) {
-        if (sameName(headerText(header, i), wanted)) {
+        if (sameName(header[i], wanted)) {
             ++matches;
             match = i;
         }

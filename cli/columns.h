@@ -15,7 +15,6 @@ struct ColumnNotFound {
 
 // The 0-based index of the column that `wanted` names in the header: its header text (exact,
 // or else without regard to case when only one column answers), or else its 1-based number.
-// A byte order mark before the first header is not part of its text.
 std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
                                                      std::span<const std::string_view> header);
 

@@ -311,6 +311,10 @@ class Pipeline {
 
 std::vector<Column> findColumns(const Task& task, const InputTexts& columns,
                                 std::string_view headerBody, char delimiter) {
+    // A byte order mark is no part of the first column's name.
+    if (headerBody.starts_with(kByteOrderMark)) {
+        headerBody.remove_prefix(kByteOrderMark.size());
+    }
     FieldSplitter splitter(delimiter);
     const std::vector<std::string_view>& header = splitter.split(headerBody);
     std::vector<Column> found;

@@ -131,6 +131,11 @@ class CommandLine {
     }
 
     int run(int argc, char** argv) {
+        const auto named = [&](const CLI::App* command) { return command->check_name(argv[1]); };
+        if (argc > 1 && argv[1][0] != '-' && app_.get_subcommands(named).empty()) {
+            complain("no command is named " + inQuotes(argv[1]) + "; --help lists them");
+            return kUsageError;
+        }
         try {
             app_.parse(argc, argv);
         } catch (const CLI::ParseError& error) {
