@@ -1,8 +1,11 @@
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "number_text.h"
@@ -20,9 +23,9 @@ struct SignificantDigits {
     std::string_view text() const { return {digits.data(), digits.size()}; }
 };
 
-SignificantDigits significantDigits(double value) {
+SignificantDigits significantDigitsByText(double magnitude) {
     std::array<char, 40> buffer{};
-    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, kSignificantDigits - 1)
                           .ptr;
     // The text is "d.ddddddddddddddde+dd": the first digit, the point, 14 digits, the exponent.
@@ -35,6 +38,75 @@ SignificantDigits significantDigits(double value) {
     }
     std::from_chars(exponent, end, result.exponent);
     return result;
+}
+
+__extension__ using Wide = unsigned __int128;
+
+constexpr std::uint64_t kSmallestFifteenDigits = 100'000'000'000'000;
+constexpr int kLargestScale = 22;
+
+constexpr std::array<Wide, kLargestScale + 1> kPowersOfTen = [] {
+    std::array<Wide, kLargestScale + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t k = 1; k < powers.size(); ++k) {
+        powers[k] = powers[k - 1] * 10;
+    }
+    return powers;
+}();
+
+// The digits of the magnitudes most results have, 1e-7 up to 1e15, in integer arithmetic: the
+// magnitude is mantissa / 2^shift, so its 15 digits are mantissa × 10^scale / 2^shift, rounded
+// to nearest with ties to even as to_chars() rounds; mantissa × 10^22 fits in 128 bits.
+std::optional<SignificantDigits> significantDigitsInIntegers(double magnitude) {
+    if (!(magnitude >= 1e-7 && magnitude < 1e15)) {
+        return std::nullopt;
+    }
+    constexpr int kMantissaBits = 52;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> kMantissaBits);
+    const std::uint64_t implicitOne = std::uint64_t{1} << kMantissaBits;
+    const std::uint64_t mantissa = (bits & (implicitOne - 1)) | implicitOne;
+    const int binaryExponent = biasedExponent - 1023;
+    const int shift = kMantissaBits - binaryExponent;
+    // floor(binaryExponent × log10(2)); the decimal exponent is that or one more.
+    int exponent = (binaryExponent * 78913) >> 18;
+    for (;;) {
+        const int scale = kSignificantDigits - 1 - exponent;
+        if (scale < 0 || scale > kLargestScale) {
+            return std::nullopt;
+        }
+        const Wide scaled = Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(scale)];
+        auto leading = static_cast<std::uint64_t>(scaled >> shift);
+        if (leading >= kSmallestFifteenDigits * 10) {
+            ++exponent;
+            continue;
+        }
+        if (leading < kSmallestFifteenDigits) {
+            --exponent;
+            continue;
+        }
+        const Wide rest = scaled - (Wide{leading} << shift);
+        const Wide half = Wide{1} << (shift - 1);
+        if (rest > half || (rest == half && leading % 2 == 1)) {
+            ++leading;
+        }
+        if (leading == kSmallestFifteenDigits * 10) {
+            leading = kSmallestFifteenDigits;
+            ++exponent;
+        }
+        SignificantDigits result;
+        std::to_chars(result.digits.data(), result.digits.data() + result.digits.size(), leading);
+        result.exponent = exponent;
+        return result;
+    }
+}
+
+SignificantDigits significantDigits(double value) {
+    const double magnitude = std::fabs(value);
+    if (const std::optional<SignificantDigits> digits = significantDigitsInIntegers(magnitude)) {
+        return *digits;
+    }
+    return significantDigitsByText(magnitude);
 }
 
 }  // namespace
