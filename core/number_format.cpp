@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "number_text.h"
 
@@ -12,62 +14,79 @@ constexpr int kSignificantDigits = 15;
 
 // |value| correctly rounded to 15 significant digits: d.dddddddddddddd × 10^exponent.
 struct SignificantDigits {
-    std::string digits;
+    std::array<char, kSignificantDigits> digits;
     int exponent = 0;
+
+    std::string_view text() const { return {digits.data(), digits.size()}; }
 };
 
+// By to_chars with a precision: exact, but several times slower than the shortest form.
+SignificantDigits roundedSignificantDigits(double magnitude) {
+    // "d.dddddddddddddde+dd", with two or three exponent digits.
+    std::array<char, 32> buffer;
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    constexpr std::size_t kExponentSign = kSignificantDigits + 2;
+    SignificantDigits result;
+    result.digits[0] = buffer[0];
+    std::copy_n(buffer.data() + 2, kSignificantDigits - 1, result.digits.data() + 1);
+    std::from_chars(buffer.data() + kExponentSign + 1, written.ptr, result.exponent);
+    if (buffer[kExponentSign] == '-') {
+        result.exponent = -result.exponent;
+    }
+    return result;
+}
+
+// The shortest text that reads back as a normal value lies within half a unit in its last
+// place, closer than any 15-digit rounding boundary can be unless it is one: rounded to 15
+// digits it gives the value's own rounding. A 16-digit shortest text ending in 5 may be such a
+// boundary, which the value itself need not be on, and a subnormal value has fewer than 15
+// digits of precision: those take the exact way.
 SignificantDigits significantDigits(double value) {
-    std::array<char, 40> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer.data(),
-                                static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t exponentMark = text.find('e');
-    SignificantDigits result15;
-    result15.digits.reserve(kSignificantDigits);
-    result15.digits += text[0];
-    result15.digits.append(text.substr(2, exponentMark - 2));
-    result15.exponent = std::atoi(std::string(text.substr(exponentMark + 1)).c_str());
-    return result15;
-}
-
-std::string groupThousands(const std::string& integerDigits, const std::string& separator) {
-    std::string grouped;
-    const std::size_t length = integerDigits.size();
-    for (std::size_t i = 0; i < length; ++i) {
-        if (i > 0 && (length - i) % 3 == 0) {
-            grouped += separator;
+    const double magnitude = std::fabs(value);
+    if (magnitude < std::numeric_limits<double>::min()) {
+        return roundedSignificantDigits(magnitude);
+    }
+    // "d.ddde+dd", or "de+dd" for a single digit: at most 17 digits.
+    std::array<char, 32> buffer;
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::scientific);
+    const char* const end = written.ptr;
+    std::array<char, 17> digits;
+    std::size_t count = 0;
+    const char* at = buffer.data();
+    for (; *at != 'e'; ++at) {
+        if (*at != '.') {
+            digits[count++] = *at;
         }
-        grouped += integerDigits[i];
     }
-    return grouped;
-}
-
-// Rounds the decimal digits (the point after `pointPosition` of them) to `kept` digits, half
-// away from zero; a carry out of the first digit moves the point one place right.
-void roundDigits(std::string& digits, int& pointPosition, int kept) {
-    if (kept < 0) {
-        digits.clear();
-        return;
+    if (count == kSignificantDigits + 1 && digits[kSignificantDigits] == '5') {
+        return roundedSignificantDigits(magnitude);
     }
-    if (kept >= static_cast<int>(digits.size())) {
-        return;
+    SignificantDigits result;
+    const bool negativeExponent = at[1] == '-';
+    std::from_chars(at + 2, end, result.exponent);
+    if (negativeExponent) {
+        result.exponent = -result.exponent;
     }
-    const bool roundUp = digits[static_cast<std::size_t>(kept)] >= '5';
-    digits.resize(static_cast<std::size_t>(kept));
-    if (!roundUp) {
-        return;
+    const bool roundUp = count > kSignificantDigits && digits[kSignificantDigits] >= '5';
+    for (std::size_t i = count; i < kSignificantDigits; ++i) {
+        digits[i] = '0';
     }
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
+    std::copy_n(digits.begin(), kSignificantDigits, result.digits.begin());
+    if (roundUp) {
+        auto last = result.digits.rbegin();
+        for (; last != result.digits.rend() && *last == '9'; ++last) {
+            *last = '0';
         }
-        *it = '0';
+        if (last != result.digits.rend()) {
+            ++*last;
+        } else {
+            result.digits[0] = '1';
+            ++result.exponent;
+        }
     }
-    digits.insert(digits.begin(), '1');
-    ++pointPosition;
+    return result;
 }
 
 }  // namespace
@@ -76,8 +95,8 @@ std::string numberToText(double value, const NumberLocale& locale) {
     if (value == 0.0) {
         return "0";
     }
-    SignificantDigits significant = significantDigits(value);
-    std::string& digits = significant.digits;
+    const SignificantDigits significant = significantDigits(value);
+    std::string digits(significant.text());
     digits.erase(digits.find_last_not_of('0') + 1);
     const int exponent = significant.exponent;
 
@@ -109,33 +128,62 @@ std::string numberToText(double value, const NumberLocale& locale) {
 }
 
 std::string formatFixed(double value, int decimals, const NumberLocale& locale) {
-    std::string digits = "0";
+    // The decimal digits, the point after `pointPosition` of them; one place in front for a
+    // carry out of the first digit.
+    std::array<char, kSignificantDigits + 1> buffer;
+    char* digits = buffer.data() + 1;
+    int count = 1;
     int pointPosition = 1;
+    digits[0] = '0';
     if (value != 0.0) {
-        SignificantDigits significant = significantDigits(value);
-        digits = std::move(significant.digits);
+        const SignificantDigits significant = significantDigits(value);
+        std::copy(significant.digits.begin(), significant.digits.end(), digits);
+        count = kSignificantDigits;
         pointPosition = significant.exponent + 1;
     }
-    roundDigits(digits, pointPosition, pointPosition + decimals);
 
-    std::string integerDigits = "0";
-    std::string fraction;
-    if (pointPosition > 0) {
-        integerDigits = digits.substr(0, static_cast<std::size_t>(pointPosition));
-        integerDigits.resize(static_cast<std::size_t>(pointPosition), '0');
-        if (digits.size() > static_cast<std::size_t>(pointPosition)) {
-            fraction = digits.substr(static_cast<std::size_t>(pointPosition));
+    // Keeps the digits down to the last decimal, rounded half away from zero.
+    const int kept = pointPosition + decimals;
+    if (kept < 0) {
+        count = 0;
+    } else if (kept < count) {
+        const bool roundUp = digits[kept] >= '5';
+        count = kept;
+        int at = count - 1;
+        for (; roundUp && at >= 0 && digits[at] == '9'; --at) {
+            digits[at] = '0';
         }
-    } else if (!digits.empty()) {
-        fraction = std::string(static_cast<std::size_t>(-pointPosition), '0') + digits;
+        if (roundUp && at >= 0) {
+            ++digits[at];
+        } else if (roundUp) {
+            *--digits = '1';
+            ++count;
+            ++pointPosition;
+        }
     }
-    fraction.resize(static_cast<std::size_t>(decimals), '0');
+    const auto digitAt = [&](int index) {
+        return index >= 0 && index < count ? digits[index] : '0';
+    };
 
-    const bool showsAsZero = digits.find_first_not_of('0') == std::string::npos;
-    std::string text = std::signbit(value) && !showsAsZero ? locale.minusSign : std::string();
-    text += groupThousands(integerDigits, locale.groupSeparator);
+    const bool showsAsZero = std::all_of(digits, digits + count, [](char c) { return c == '0'; });
+    std::string text;
+    if (std::signbit(value) && !showsAsZero) {
+        text += locale.minusSign;
+    }
+    if (pointPosition <= 0) {
+        text += '0';
+    }
+    for (int index = 0; index < pointPosition; ++index) {
+        if (index > 0 && (pointPosition - index) % 3 == 0) {
+            text += locale.groupSeparator;
+        }
+        text += digitAt(index);
+    }
     if (decimals > 0) {
-        text += locale.decimalSeparator + fraction;
+        text += locale.decimalSeparator;
+        for (int index = pointPosition; index < pointPosition + decimals; ++index) {
+            text += digitAt(index);
+        }
     }
     return text;
 }
@@ -147,7 +195,7 @@ bool isShowable(double value) {
     // The largest double, 1.7976931348623157E+308, already rounds up to an overflow at 15 digits.
     constexpr std::string_view kLargestShowable = "179769313486231";
     const SignificantDigits significant = significantDigits(value);
-    return significant.exponent < 308 || significant.digits <= kLargestShowable;
+    return significant.exponent < 308 || significant.text() <= kLargestShowable;
 }
 
 // Formatting the value itself gives the same digits as formatting its 15-digit text read back:
