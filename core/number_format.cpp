@@ -20,6 +20,15 @@ struct SignificantDigits {
     std::string_view text() const { return {digits.data(), digits.size()}; }
 };
 
+// The exponent to_chars writes after its 'e': a sign and two or three digits.
+int exponentAt(const char* sign, const char* end) {
+    int exponent = 0;
+    for (const char* digit = sign + 1; digit != end; ++digit) {
+        exponent = exponent * 10 + (*digit - '0');
+    }
+    return *sign == '-' ? -exponent : exponent;
+}
+
 // By to_chars with a precision: exact, but several times slower than the shortest form.
 SignificantDigits roundedSignificantDigits(double magnitude) {
     // "d.dddddddddddddde+dd", with two or three exponent digits.
@@ -30,10 +39,7 @@ SignificantDigits roundedSignificantDigits(double magnitude) {
     SignificantDigits result;
     result.digits[0] = buffer[0];
     std::copy_n(buffer.data() + 2, kSignificantDigits - 1, result.digits.data() + 1);
-    std::from_chars(buffer.data() + kExponentSign + 1, written.ptr, result.exponent);
-    if (buffer[kExponentSign] == '-') {
-        result.exponent = -result.exponent;
-    }
+    result.exponent = exponentAt(buffer.data() + kExponentSign, written.ptr);
     return result;
 }
 
@@ -51,7 +57,6 @@ SignificantDigits significantDigits(double value) {
     std::array<char, 32> buffer;
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                        std::chars_format::scientific);
-    const char* const end = written.ptr;
     std::array<char, 17> digits;
     std::size_t count = 0;
     const char* at = buffer.data();
@@ -64,11 +69,7 @@ SignificantDigits significantDigits(double value) {
         return roundedSignificantDigits(magnitude);
     }
     SignificantDigits result;
-    const bool negativeExponent = at[1] == '-';
-    std::from_chars(at + 2, end, result.exponent);
-    if (negativeExponent) {
-        result.exponent = -result.exponent;
-    }
+    result.exponent = exponentAt(at + 1, written.ptr);
     const bool roundUp = count > kSignificantDigits && digits[kSignificantDigits] >= '5';
     for (std::size_t i = count; i < kSignificantDigits; ++i) {
         digits[i] = '0';
