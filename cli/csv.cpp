@@ -85,8 +85,8 @@ std::string_view FieldSplitter::unquote(std::string_view field) {
 
 void appendField(std::string& out, std::string_view text, char delimiter) {
     const bool needsQuotes =
-        text.find_first_of(std::string_view("\"\r\n", 3)) != std::string_view::npos ||
-        text.find(delimiter) != std::string_view::npos ||
+        std::any_of(text.begin(), text.end(),
+                    [&](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; }) ||
         (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!needsQuotes) {
         out += text;

@@ -174,7 +174,7 @@ class CommandLine {
     void addConversion(CLI::App& convert, const Quantity& quantity) {
         CLI::App* command = convert.add_subcommand(
             std::string(quantity.id),
-            "Convert a " + lowerCase(quantity.name) + " into every unit, or into one with --to");
+            std::string(quantity.name) + " in every unit, or in one with --to");
         std::string& value = choices_.inputs[static_cast<std::size_t>(Input::Value)];
         CLI::Option* valueArgument = command->add_option("VALUE", value, "The value to convert");
         CLI::Option* unitArgument = command->add_option("UNIT", choices_.unit, "Its unit");

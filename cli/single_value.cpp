@@ -1,6 +1,8 @@
 #include "single_value.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,8 +49,9 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void print(std::string_view command, const std::vector<NamedText>& results,
-           std::optional<std::string_view> note, Format format) {
+// The exit status: printing fails on a full disk or a closed output.
+int print(std::string_view command, const std::vector<NamedText>& results,
+          std::optional<std::string_view> note, Format format) {
     std::string out;
     if (format == Format::Lines) {
         for (const NamedText& result : results) {
@@ -75,10 +78,14 @@ void print(std::string_view command, const std::vector<NamedText>& results,
         }
         out += "}\n";
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
+        complain(std::string("cannot write to standard output: ") + std::strerror(errno));
+        return kUsageError;
+    }
     if (note) {
         std::fprintf(stderr, "note: %.*s\n", static_cast<int>(note->size()), note->data());
     }
+    return kSuccess;
 }
 
 std::string inputFaultMessage(const InputFault& fault, std::string_view text,
@@ -121,8 +128,7 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
     if (results.note) {
         note = noteText(*results.note);
     }
-    print(task.command, named, note, format);
-    return kSuccess;
+    return print(task.command, named, note, format);
 }
 
 int runWindDirection(std::string_view typed, const NumberLocale& locale, Format format) {
@@ -140,14 +146,13 @@ int runWindDirection(std::string_view typed, const NumberLocale& locale, Format 
         return kUsageError;
     }
     const CompassPoint& compass = compassPoints()[*point];
-    print("wind-direction",
-          {{"Degrees from", boundText(compass.from, locale)},
-           {"Degrees to", boundText(compass.to, locale)},
-           {"Mid-point degrees", midPointText(*point, locale)},
-           {"Compass point", std::string(compass.abbreviation)},
-           {"Direction", std::string(compass.name)}},
-          std::nullopt, format);
-    return kSuccess;
+    return print("wind-direction",
+                 {{"Degrees from", boundText(compass.from, locale)},
+                  {"Degrees to", boundText(compass.to, locale)},
+                  {"Mid-point degrees", midPointText(*point, locale)},
+                  {"Compass point", std::string(compass.abbreviation)},
+                  {"Direction", std::string(compass.name)}},
+                 std::nullopt, format);
 }
 
 }  // namespace nimbaro::cli

@@ -34,6 +34,10 @@ bool consume(std::string_view& text, std::string_view token) {
 }
 
 void skipBlanks(std::string_view& text) {
+    // Every blank starts with one of these bytes; most texts start with none of them.
+    if (text.empty() || (text.front() != ' ' && text.front() != '\t' && text.front() != '\xC2')) {
+        return;
+    }
     while (std::any_of(kBlanks.begin(), kBlanks.end(),
                        [&](std::string_view blank) { return consume(text, blank); })) {
     }
