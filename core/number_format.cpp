@@ -185,37 +185,39 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale) 
 
     const bool negative =
         std::signbit(value) && rounded.find_first_not_of('0') != std::string_view::npos;
-    // Sized exactly, so that a short text stays within the string's own buffer.
+    // Written in place into a text of its exact length, filled with the zeros that pad the
+    // integer digits and the decimals.
     const auto integerLength = static_cast<std::size_t>(std::max(pointPosition, 1));
-    std::string text;
-    text.reserve(
-        (negative ? locale.minusSign.size() : 0) + integerLength +
-        (integerLength - 1) / 3 * locale.groupSeparator.size() +
-        (decimals > 0 ? locale.decimalSeparator.size() + static_cast<std::size_t>(decimals) : 0));
+    const auto decimalsLength = static_cast<std::size_t>(decimals);
+    std::string text((negative ? locale.minusSign.size() : 0) + integerLength +
+                         (integerLength - 1) / 3 * locale.groupSeparator.size() +
+                         (decimals > 0 ? locale.decimalSeparator.size() + decimalsLength : 0),
+                     '0');
+    char* out = text.data();
+    const auto put = [&out](std::string_view piece) {
+        out = std::copy(piece.begin(), piece.end(), out);
+    };
     if (negative) {
-        text += locale.minusSign;
+        put(locale.minusSign);
     }
-    if (pointPosition > 0) {
-        for (int i = 0; i < pointPosition; ++i) {
-            if (i > 0 && (pointPosition - i) % 3 == 0) {
-                text += locale.groupSeparator;
-            }
-            text += i < count ? digits[i] : '0';
+    for (int i = 0; i < pointPosition; ++i) {
+        if (i > 0 && (pointPosition - i) % 3 == 0) {
+            put(locale.groupSeparator);
         }
-    } else {
-        text += '0';
+        *out++ = i < count ? digits[i] : '0';
+    }
+    if (pointPosition <= 0) {
+        ++out;
     }
     if (decimals > 0) {
-        text += locale.decimalSeparator;
-        const std::size_t fractionStart = text.size();
+        put(locale.decimalSeparator);
+        // Rounding kept no digit beyond the last decimal.
         if (pointPosition > 0) {
-            text.append(
-                rounded.substr(std::min(rounded.size(), static_cast<std::size_t>(pointPosition))));
-        } else {
-            text.append(static_cast<std::size_t>(std::min(-pointPosition, decimals)), '0');
-            text.append(rounded);
+            put(rounded.substr(std::min(rounded.size(), integerLength)));
+        } else if (-pointPosition < decimals) {
+            out += -pointPosition;
+            put(rounded);
         }
-        text.resize(fractionStart + static_cast<std::size_t>(decimals), '0');
     }
     return text;
 }
