@@ -357,8 +357,8 @@ void report(const Tally& tally) {
     if (tally.badRows == 0) {
         return;
     }
-    complain(std::to_string(tally.badRows) + " of " + std::to_string(tally.rows) +
-             " rows have no results; their result cells are empty:");
+    complain("no results for " + std::to_string(tally.badRows) + " of " +
+             std::to_string(tally.rows) + " rows; their result cells are empty:");
     std::string lines;
     for (const BadRow& row : tally.firstBadRows) {
         lines += "  line " + std::to_string(row.line) + ": " + row.reason + "\n";

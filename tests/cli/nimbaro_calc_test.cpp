@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
              "T,RH" + kDewPointTitles + "\n20,abc,,,\n20,50" + kDewPoint2050 +
                  "\n,50,,,\n\n20,150,,,\n20,,,\n",
              1,
-             "nimbaro-calc: 4 of 6 rows have no results; their result cells are empty:\n"
+             "nimbaro-calc: no results for 4 of 6 rows; their result cells are empty:\n"
              "  line 2: column \"RH\" (--humidity): \"abc\" is not a number\n"
              "  line 4: column \"T\" (--air-temperature): empty\n"
              "  line 6: column \"RH\" (--humidity): \"150\" is not within 0 < humidity <= 100\n"
