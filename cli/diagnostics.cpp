@@ -10,8 +10,13 @@ void complain(std::string_view message) {
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
+// Appended piece by piece: GCC 12 at -O3 takes "\"" + std::string(...) for an overlapping copy
+// (-Wrestrict), which -Werror turns into a failed Release build.
 std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted = "\"";
+    quoted.append(text);
+    quoted += '"';
+    return quoted;
 }
 
 }  // namespace nimbaro::cli

@@ -84,7 +84,10 @@ std::string methodList(const CalculationInfo& calculation) {
     for (const MethodInfo& method : calculation.methods) {
         std::string set;
         for (const Input input : method.inputs) {
-            set += (set.empty() ? "" : " ") + std::string(inputOption(input).option);
+            if (!set.empty()) {
+                set += ' ';
+            }
+            set += inputOption(input).option;
         }
         if (list.find(set) == std::string::npos) {
             list += "\n  " + set;
