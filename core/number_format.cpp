@@ -193,6 +193,10 @@ bool isShowable(double value) {
     if (!std::isfinite(value)) {
         return false;
     }
+    // Below 1E+308 even a rounding up at 15 digits stays at 1E+308 or under.
+    if (std::fabs(value) < 1e308) {
+        return true;
+    }
     // The largest double, 1.7976931348623157E+308, already rounds up to an overflow at 15 digits.
     constexpr std::string_view kLargestShowable = "179769313486231";
     const SignificantDigits significant = significantDigits(value);

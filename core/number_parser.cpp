@@ -117,9 +117,42 @@ long long leadingDigitExponent(const std::string& integerDigits, const std::stri
     return exponent - static_cast<long long>(firstFraction) - 1;
 }
 
+// The plain form most texts take, an optional minus, digits and optionally a point and more
+// digits, read at once: the text is then its own normalized form. Nothing for any other text,
+// and for a text from_chars does not read (a value out of range).
+std::optional<double> parsePlainNumber(std::string_view text, const NumberLocale& locale) {
+    if (locale.decimalSeparator != ".") {
+        return std::nullopt;
+    }
+    const bool negative = text.starts_with('-');
+    text.remove_prefix(negative ? 1 : 0);
+    const std::size_t integerLength = leadingDigitCount(text);
+    std::size_t length = integerLength;
+    if (length < text.size() && text[length] == '.') {
+        const std::size_t fractionLength = leadingDigitCount(text.substr(length + 1));
+        if (fractionLength == 0) {
+            return std::nullopt;
+        }
+        length += 1 + fractionLength;
+    }
+    if (integerLength == 0 || length != text.size()) {
+        return std::nullopt;
+    }
+    double magnitude = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, magnitude);
+    if (error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
+    if (const std::optional<double> plain = parsePlainNumber(text, locale)) {
+        return plain;
+    }
     skipBlanks(text);
 
     bool negative = false;
