@@ -2,7 +2,7 @@
 
 #include "about_window.h"
 #include "cloud_height_window.h"
-#include "conversion_tables.h"
+#include "conversion_forms.h"
 #include "conversion_window.h"
 #include "dew_point_window.h"
 #include "heat_index_window.h"
@@ -18,9 +18,9 @@
 namespace nimbaro {
 namespace {
 
-void registerConversion(WindowRegistry& registry, const ConversionTable& table) {
-    registry.add(fromUtf8(table.windowName),
-                 [&table](WindowRegistry& owner) { return new ConversionWindow(owner, table); });
+void registerConversion(WindowRegistry& registry, const ConversionForm& form) {
+    registry.add(fromUtf8(form.windowName),
+                 [&form](WindowRegistry& owner) { return new ConversionWindow(owner, form); });
 }
 
 template <typename Window>
@@ -36,10 +36,10 @@ void registerWindows(WindowRegistry& registry) {
                  [](WindowRegistry& owner) { return new HomeWindow(owner); });
     registry.add(AboutWindow::kWindowName,
                  [](WindowRegistry& owner) { return new AboutWindow(owner); });
-    for (const ConversionTable* table : conversionTables()) {
-        registerConversion(registry, *table);
+    for (const ConversionForm* form : conversionForms()) {
+        registerConversion(registry, *form);
     }
-    registry.add(QStringLiteral("frmWindDirection"),
+    registry.add(fromUtf8(window_names::kWindDirection),
                  [](WindowRegistry& owner) { return new WindDirectionWindow(owner); });
     registerCalculation<HumidityWindow>(registry);
     registerCalculation<DewPointWindow>(registry);

@@ -2,120 +2,116 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
 
 #include "locale_bridge.h"
 #include "number_text.h"
 #include "output_label.h"
 
 namespace nimbaro {
+namespace {
+
+struct Message {
+    QString prompt;
+    QString title;
+};
+
+Message messageFor(InputFault fault, std::string_view boxName) {
+    const QString name = fromUtf8(boxName);
+    switch (fault.rule) {
+        case Rule::HumidityRange:
+            return {QStringLiteral("Please insert a number greater than 0 & less than or equal "
+                                   "to 100 into the white box (%1)")
+                        .arg(name),
+                    QStringLiteral("Valid Humidity Value Needed")};
+        case Rule::GreaterThanZero:
+            return {QStringLiteral("Please insert a number greater than 0 into the white box (%1)")
+                        .arg(name),
+                    fault.input == Input::Time ? QStringLiteral("Valid Time Value Needed")
+                                               : QStringLiteral("Positive Value Needed")};
+        case Rule::Number:
+            break;
+    }
+    return {QStringLiteral("Please insert a number into the white box (%1)").arg(name),
+            QStringLiteral("Numerical Value Needed")};
+}
+
+}  // namespace
 
 CalculationWindow::CalculationWindow(WindowRegistry& registry, std::string_view windowName,
                                      std::string_view title, TwipSize clientSize,
-                                     ResultCheck resultCheck)
-    : CalculatorWindow(registry, windowName, title, clientSize), resultCheck_(resultCheck) {}
+                                     Calculation calculation, ResultCheck resultCheck)
+    : CalculatorWindow(registry, windowName, title, clientSize),
+      calculation_(calculation),
+      resultCheck_(resultCheck) {}
 
-void CalculationWindow::cmdCalculate_Click() {
-    pendingNote_ = {};
-    const Outcome outcome = calculate();
-    if (outcome.arithmeticRan && !writeOutputs(outcome.values)) {
+void CalculationWindow::onCalculateClicked() {
+    const Method method = selectedMethod();
+    const NumberLocale locale = numberLocale();
+    // The readings look into these texts.
+    std::vector<std::string> typed;
+    typed.reserve(inputs_.size());
+    Readings readings(locale);
+    for (const InputBox& input : inputs_) {
+        if (reads(method, input.input)) {
+            readings.set(input.input, typed.emplace_back(toUtf8(input.box->text())));
+        }
+    }
+    const Outcome<Calculated> outcome = calculate(method, readings, selectedUnits());
+    if (const auto* calculated = std::get_if<Calculated>(&outcome)) {
+        std::vector<std::string> texts;
+        for (const double value : calculated->values) {
+            texts.push_back(resultText(value, calculationInfo(calculation_).decimals, locale));
+        }
+        showResults(texts);
+        showResultNote(calculated->note ? fromUtf8(noteText(*calculated->note)) : QString());
+    } else if (const auto* fault = std::get_if<InputFault>(&outcome)) {
+        showInputFault(*fault);
+    } else {
         // The fault message already tells the user the click failed; the result check would
         // only say it a second time.
         reportFault();
         return;
     }
-    if (outcome.arithmeticRan) {
-        showResultNote(fromUtf8(pendingNote_));
-    }
     if (resultCheck_ == ResultCheck::AfterEveryClick &&
-        !isNumeric(toUtf8(outputLabels().front()->text()), numberLocale())) {
+        !isNumeric(toUtf8(outputLabels().front()->text()), locale)) {
         reportFault();
     }
 }
 
-void CalculationWindow::noteOutsideRange(std::string_view note) {
-    if (pendingNote_.empty()) {
-        pendingNote_ = note;
-    }
+Method CalculationWindow::selectedMethod() const {
+    return calculationInfo(calculation_).methods[selectedIndex(methodOptions_)].method;
 }
 
-std::optional<double> CalculationWindow::checkedNumber(QLineEdit* box, std::string_view name) {
-    const QString prompt =
-        QStringLiteral("Please insert a number into the white box (%1)").arg(fromUtf8(name));
-    if (!numberCheck(box, prompt, QStringLiteral("Numerical Value Needed"))) {
-        return std::nullopt;
-    }
-    return numberIn(box);
+const CalculationWindow::InputBox& CalculationWindow::inputBox(Input input) const {
+    return *std::find_if(inputs_.begin(), inputs_.end(),
+                         [input](const InputBox& box) { return box.input == input; });
 }
 
-bool CalculationWindow::rangeCheck(QLineEdit* box, bool inRange, std::string_view prompt,
-                                   std::string_view title) {
-    if (!inRange) {
-        showMessage(fromUtf8(prompt), fromUtf8(title));
-        focusAndSelect(box);
-    }
-    return inRange;
+void CalculationWindow::showInputFault(InputFault fault) {
+    const InputBox& input = inputBox(fault.input);
+    const Message message = messageFor(fault, input.messageName);
+    showMessage(message.prompt, message.title);
+    focusAndSelect(input.box);
 }
 
-bool CalculationWindow::humidityCheck(QLineEdit* box, double humidity) {
-    return rangeCheck(box, humidity > 0 && humidity <= 100,
-                      "Please insert a number greater than 0 & less than or equal to 100 into "
-                      "the white box (Humidity)",
-                      "Valid Humidity Value Needed");
+UnitChoice CalculationWindow::selectedUnits() const {
+    UnitChoice units;
+    if (!temperatureOptions_.empty()) {
+        units.temperature = static_cast<TemperatureUnit>(selectedIndex(temperatureOptions_));
+    }
+    if (!pressureOptions_.empty()) {
+        units.pressure = static_cast<PressureUnit>(selectedIndex(pressureOptions_));
+    }
+    return units;
 }
 
-std::optional<CalculationWindow::Units> CalculationWindow::checkReadings(
-    std::span<const Reading> readings, std::span<double> typed) {
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-        const std::optional<double> number = checkedNumber(readings[i].box, readings[i].name);
-        if (!number) {
-            return std::nullopt;
-        }
-        typed[i] = *number;
-    }
-    bool needsTemperature = false;
-    bool needsPressure = false;
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-        const Reading::Kind kind = readings[i].kind;
-        if (kind == Reading::Kind::Humidity && !humidityCheck(readings[i].box, typed[i])) {
-            return std::nullopt;
-        }
-        needsTemperature = needsTemperature || kind == Reading::Kind::Temperature;
-        needsPressure = needsPressure || kind == Reading::Kind::Pressure;
-    }
-    const std::optional<TemperatureUnit> temperature = temperatureUnit();
-    const std::optional<PressureUnit> pressure = pressureUnit();
-    if ((needsTemperature && !temperature) || (needsPressure && !pressure)) {
-        return std::nullopt;
-    }
-    return Units{temperature.value_or(TemperatureUnit::Celsius),
-                 pressure.value_or(PressureUnit::Hectopascals)};
-}
-
-double CalculationWindow::inWorkingUnit(Reading::Kind kind, double typed, Units units) {
-    switch (kind) {
-        case Reading::Kind::Temperature:
-            return toCelsius(typed, units.temperature);
-        case Reading::Kind::Pressure:
-            return toHectopascals(typed, units.pressure);
-        case Reading::Kind::Humidity:
-            break;
-    }
-    return typed;
-}
-
-bool CalculationWindow::writeOutputs(const std::optional<OutputValues>& values) {
-    if (!values) {
-        return false;
-    }
-    const auto texts = plainNumberTexts(*values, numberLocale());
-    if (!texts) {
-        return false;
-    }
-    for (std::size_t i = 0; i < texts->size(); ++i) {
-        outputLabels().at(i)->setText(fromUtf8((*texts)[i]));
-    }
-    FormatOutputs();
-    return true;
+std::size_t CalculationWindow::selectedIndex(const std::vector<QRadioButton*>& options) {
+    const auto selected =
+        std::find_if(options.begin(), options.end(),
+                     [](const QRadioButton* option) { return option->isChecked(); });
+    return selected == options.end() ? 0 : static_cast<std::size_t>(selected - options.begin());
 }
 
 }  // namespace nimbaro

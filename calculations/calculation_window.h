@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
+#include "calculations.h"
 #include "calculator_window.h"
-#include "formulas/units.h"
-#include "guarded_computation.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -41,41 +37,20 @@ struct ControlText {
 };
 
 // What the calculation windows share beyond CalculatorWindow: input methods that enable and
-// colour the boxes they use, the temperature and air pressure option groups, number and range
-// checks that name the box, and the click of "&Calculate". A click runs the window's own
-// checks and arithmetic (calculate()), writes every output or, on a fault, none of them and
-// says so once, and then, on the windows that have it, ends with the result check.
+// colour the boxes they use, the temperature and air pressure option groups, and the click of
+// "&Calculate": it hands the boxes the selected method reads and the selected units to the
+// engine, then either says which box broke which rule, or writes every output once, or, on a
+// fault, none of them and says so once; on the windows that have it, it ends with the result
+// check.
 class CalculationWindow : public CalculatorWindow {
   public:
-    void cmdCalculate_Click();
+    void onCalculateClicked();
 
   protected:
     enum class ResultCheck { AfterEveryClick, None };
 
-    // How the window's own part of a click ended: stopped by a check (whose message is
-    // already shown) or by an option group without a selection, or with the arithmetic run.
-    struct Outcome {
-        bool arithmeticRan = false;
-        std::optional<OutputValues> values;  // nothing when the arithmetic met a fault
-    };
-
-    // A number that a method reads from a box.
-    struct Reading {
-        enum class Kind {
-            Temperature,  // in the selected temperature unit, worked in degrees Celsius
-            Pressure,     // in the selected pressure unit, worked in hectopascals
-            Humidity,     // in percent, greater than 0 and at most 100
-        };
-        QLineEdit* box;
-        std::string_view name;  // as the number-check message names the box
-        Kind kind;
-    };
-
-    // The units of the groups a method reads; a group it does not read counts as its first.
-    struct Units {
-        TemperatureUnit temperature = TemperatureUnit::Celsius;
-        PressureUnit pressure = PressureUnit::Hectopascals;
-    };
+    CalculationWindow(WindowRegistry& registry, std::string_view windowName, std::string_view title,
+                      TwipSize clientSize, Calculation calculation, ResultCheck resultCheck);
 
     // The boxes and options one input method sets when its option becomes selected.
     struct MethodState {
@@ -86,52 +61,10 @@ class CalculationWindow : public CalculatorWindow {
         QRadioButton* selects = nullptr;                  // selected after the enabling
     };
 
-    CalculationWindow(WindowRegistry& registry, std::string_view windowName, std::string_view title,
-                      TwipSize clientSize, ResultCheck resultCheck);
-
-    // Called by the arithmetic when the result it works out lies outside the range its
-    // formula is meant for; the note (one of range_notes) shows under the outputs once they
-    // are written. The first note of a click stands.
-    void noteOutsideRange(std::string_view note);
     // A box keeps its white or grey when the palette changes, as from a light to a dark theme.
     void changeEvent(QEvent* event) override;
 
-    // The window's own part of a click: its checks in its order, then the arithmetic of every
-    // output through compute() or computeFrom().
-    virtual Outcome calculate() = 0;
-    static Outcome stopped() { return {}; }
-    // Runs the arithmetic of every output, unit conversions included, under the fault guard.
-    static Outcome compute(const std::function<OutputValues()>& arithmetic) {
-        return {true, computeGuarded(arithmetic)};
-    }
-    // The whole of a method that reads `readings`: their number checks in this order, then the
-    // humidity range checks, then the unit groups the readings need; then, under the fault
-    // guard, the readings converted to Celsius and hectopascals are passed to `formula`, one
-    // argument each, which returns every output's value.
-    template <std::size_t N, typename Formula>
-    Outcome computeFrom(const Reading (&readings)[N], Formula formula) {
-        return computeFromTyped(
-            readings, [formula, kinds = kindsOf(readings)](Units units, auto... typed) {
-                std::size_t i = 0;
-                // A braced list converts the readings in their order.
-                const std::array<double, N> worked{inWorkingUnit(kinds[i++], typed, units)...};
-                return std::apply(formula, worked);
-            });
-    }
-    // The same checks, for formulas that convert the numbers in an order of their own:
-    // `formula` receives the selected units, then the readings as typed.
-    template <std::size_t N, typename Formula>
-    Outcome computeFromTyped(const Reading (&readings)[N], Formula formula) {
-        std::array<double, N> typed{};
-        const std::optional<Units> units = checkReadings(readings, typed);
-        if (!units) {
-            return stopped();
-        }
-        return compute([formula, typed, units = *units] {
-            return std::apply([&](auto... numbers) { return formula(units, numbers...); }, typed);
-        });
-    }
-
+    // The option of the calculation's next input method, in the engine's order of its methods.
     // `click` runs whenever the option becomes selected, by the user or by the load step.
     QRadioButton* addMethodOption(QGroupBox* frame, std::string_view name, std::string_view caption,
                                   std::string_view tooltip, TwipRect rect,
@@ -143,6 +76,9 @@ class CalculationWindow : public CalculatorWindow {
     // A method that does not: the pressure options disabled, their values untouched.
     MethodState withoutPressure(std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const;
 
+    // The options of the calculation's input methods, in the engine's order, in their own frame.
+    void addMethodFrame(std::string_view frameName, std::string_view caption, TwipRect rect,
+                        std::span<const ControlText> options);
     // A frame with `options` stacked inside it, one group, in tab order.
     std::vector<QRadioButton*> addOptionFrame(std::string_view frameName, std::string_view caption,
                                               std::string_view tooltip, TwipRect rect,
@@ -154,21 +90,19 @@ class CalculationWindow : public CalculatorWindow {
     void addPressureFrame(std::string_view hectopascalsName, TwipRect rect);
     // The note under the methods that need an air pressure, wrapped into `rectInFrame`.
     void addPressureNote(QGroupBox* frame, std::string_view name, TwipRect rectInFrame);
+    const std::vector<QRadioButton*>& methodOptions() const { return methodOptions_; }
     const std::vector<QRadioButton*>& temperatureOptions() const { return temperatureOptions_; }
     const std::vector<QRadioButton*>& pressureOptions() const { return pressureOptions_; }
-    // The first selected option of each group, tested in the order of its options.
-    std::optional<TemperatureUnit> temperatureUnit() const;
-    std::optional<PressureUnit> pressureUnit() const;
-    // The same for a window's own group whose options stand in the order of `Choice`.
-    template <typename Choice>
-    static std::optional<Choice> selectedAs(const std::vector<QRadioButton*>& options) {
-        const std::optional<std::size_t> index = selectedIndex(options);
-        return index ? std::optional<Choice>(static_cast<Choice>(*index)) : std::nullopt;
-    }
+    // The selected option of each group; a group holds a selection from the load step on.
+    virtual UnitChoice selectedUnits() const;
+    // The index of the selected option, the first found in the order of the options.
+    static std::size_t selectedIndex(const std::vector<QRadioButton*>& options);
 
-    // An input box with its fixed label; Enter in the box presses cmdCalculate.
-    QLineEdit* addInput(std::string_view name, TwipPoint box, std::string_view labelName,
-                        std::string_view labelText, TwipPoint label, std::string_view tooltip = {});
+    // The box of `input` with its fixed label; Enter in the box presses cmdCalculate. The
+    // messages about the box name it `messageName`.
+    QLineEdit* addInput(Input input, std::string_view messageName, std::string_view name,
+                        TwipPoint box, std::string_view labelName, std::string_view labelText,
+                        TwipPoint label, std::string_view tooltip = {});
     // An output label with the label naming its unit to its right.
     void addOutput(std::string_view name, std::string_view tooltip, TwipPoint position,
                    std::string_view unitLabelName, std::string_view unitText);
@@ -179,39 +113,26 @@ class CalculationWindow : public CalculatorWindow {
     // cmdCalculate, cmdReset, cmdOutput, cmdBack and cmdExit, in this tab order.
     void addCommandButtons(const CommandButtons& buttons);
 
-    // The number check naming the box: "Please insert a number into the white box
-    // (<name>)". The number, or nothing once the message is shown and the box has the focus.
-    std::optional<double> checkedNumber(QLineEdit* box, std::string_view name);
-    // A range rule on a checked number: when `inRange` is false, the message, then the focus
-    // back to the box with its text selected.
-    bool rangeCheck(QLineEdit* box, bool inRange, std::string_view prompt, std::string_view title);
-    // 0 < humidity ≤ 100, with the humidity message.
-    bool humidityCheck(QLineEdit* box, double humidity);
-
   private:
-    template <std::size_t N>
-    static std::array<Reading::Kind, N> kindsOf(const Reading (&readings)[N]) {
-        std::array<Reading::Kind, N> kinds{};
-        for (std::size_t i = 0; i < N; ++i) {
-            kinds[i] = readings[i].kind;
-        }
-        return kinds;
-    }
-    // The checks of computeFrom(): the typed numbers into `typed` and the units they are in,
-    // or nothing when a check refused or a needed group has no selection.
-    std::optional<Units> checkReadings(std::span<const Reading> readings, std::span<double> typed);
-    static double inWorkingUnit(Reading::Kind kind, double typed, Units units);
+    // A box the engine reads, and how the messages name it.
+    struct InputBox {
+        Input input;
+        QLineEdit* box;
+        std::string_view messageName;
+    };
 
-    static std::optional<std::size_t> selectedIndex(const std::vector<QRadioButton*>& options);
-    bool writeOutputs(const std::optional<OutputValues>& values);
+    Method selectedMethod() const;
+    const InputBox& inputBox(Input input) const;
+    // The message for the rule the box broke, then the focus back to it with its text selected.
+    void showInputFault(InputFault fault);
     void paintBox(QLineEdit* box, bool used);
 
+    Calculation calculation_;
     ResultCheck resultCheck_;
-    std::string_view pendingNote_;
+    std::vector<QRadioButton*> methodOptions_;
     std::vector<QRadioButton*> temperatureOptions_;
     std::vector<QRadioButton*> pressureOptions_;
-    std::vector<QLineEdit*> inputs_;
-    QPushButton* calculateButton_ = nullptr;
+    std::vector<InputBox> inputs_;
 };
 
 }  // namespace nimbaro

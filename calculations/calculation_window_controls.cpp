@@ -45,6 +45,7 @@ QRadioButton* CalculationWindow::addMethodOption(QGroupBox* frame, std::string_v
                                                  std::string_view caption, std::string_view tooltip,
                                                  TwipRect rect, std::function<void()> click) {
     QRadioButton* option = addOption(frame, name, caption, tooltip, rect);
+    methodOptions_.push_back(option);
     connect(option, &QRadioButton::toggled, this, [click = std::move(click)](bool selected) {
         if (selected) {
             click();
@@ -101,6 +102,11 @@ std::vector<QRadioButton*> CalculationWindow::addOptionFrame(std::string_view fr
     return added;
 }
 
+void CalculationWindow::addMethodFrame(std::string_view frameName, std::string_view caption,
+                                       TwipRect rect, std::span<const ControlText> options) {
+    methodOptions_ = addOptionFrame(frameName, caption, {}, rect, options);
+}
+
 void CalculationWindow::addTemperatureFrame(std::string_view frameName, TwipRect rect,
                                             bool withTooltips) {
     std::array<ControlText, kTemperatureOptions.size()> options = kTemperatureOptions;
@@ -133,40 +139,23 @@ void CalculationWindow::addPressureNote(QGroupBox* frame, std::string_view name,
     note->setGeometry(toPixels(rectInFrame));
 }
 
-std::optional<std::size_t> CalculationWindow::selectedIndex(
-    const std::vector<QRadioButton*>& options) {
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        if (options[i]->isChecked()) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<TemperatureUnit> CalculationWindow::temperatureUnit() const {
-    return selectedAs<TemperatureUnit>(temperatureOptions_);
-}
-
-std::optional<PressureUnit> CalculationWindow::pressureUnit() const {
-    return selectedAs<PressureUnit>(pressureOptions_);
-}
-
-QLineEdit* CalculationWindow::addInput(std::string_view name, TwipPoint box,
+QLineEdit* CalculationWindow::addInput(Input input, std::string_view messageName,
+                                       std::string_view name, TwipPoint box,
                                        std::string_view labelName, std::string_view labelText,
                                        TwipPoint label, std::string_view tooltip) {
     QLabel* caption = addFixedLabel(this, labelName, labelText, {label.left, label.top});
-    QLineEdit* input = addInputBox(name, tooltip, {box.left, box.top});
+    QLineEdit* added = addInputBox(name, tooltip, {box.left, box.top});
     // The caption names the box for a screen reader.
-    caption->setBuddy(input);
-    inputs_.push_back(input);
-    return input;
+    caption->setBuddy(added);
+    inputs_.push_back({input, added, messageName});
+    return added;
 }
 
 void CalculationWindow::addOutput(std::string_view name, std::string_view tooltip,
                                   TwipPoint position, std::string_view unitLabelName,
                                   std::string_view unitText) {
     OutputLabel* output = addOutputLabel(name, tooltip, {position.left, position.top});
-    const int outputEnd = (output->geometry().right() + 1) * kTwipsPerPixel;
+    const int outputEnd = pixelsToTwips(output->geometry().right() + 1);
     addUnitLabel(output, unitLabelName, unitText, {outputEnd + kUnitLabelGap, position.top});
 }
 
@@ -180,11 +169,11 @@ void CalculationWindow::addTemperatureOutputs(
 }
 
 void CalculationWindow::addCommandButtons(const CommandButtons& buttons) {
-    calculateButton_ = addButton("cmdCalculate", "&Calculate", buttons.calculateTooltip,
-                                 {buttons.calculate.left, buttons.calculate.top},
-                                 [this] { cmdCalculate_Click(); });
-    for (QLineEdit* input : inputs_) {
-        pressOnEnter(input, calculateButton_);
+    QPushButton* calculate = addButton("cmdCalculate", "&Calculate", buttons.calculateTooltip,
+                                       {buttons.calculate.left, buttons.calculate.top},
+                                       [this] { onCalculateClicked(); });
+    for (QLineEdit* input : inputBoxes()) {
+        pressOnEnter(input, calculate);
     }
     addResetButton(buttons.resetTooltip, buttons.reset);
     addOutputButton(buttons.outputTooltip, buttons.output);
@@ -196,7 +185,7 @@ void CalculationWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::PaletteChange) {
         return;
     }
-    for (QLineEdit* box : inputs_) {
+    for (QLineEdit* box : inputBoxes()) {
         if (box->testAttribute(Qt::WA_SetPalette)) {
             paintBox(box, box->isEnabledTo(this));
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "moisture_methods_window.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
@@ -9,17 +10,9 @@ namespace nimbaro {
 // the air pressure.
 class CloudHeightWindow : public MoistureMethodsWindow {
   public:
-    static constexpr std::string_view kWindowName = "frmCloudHeight";
+    static constexpr std::string_view kWindowName = window_names::kCloudHeight;
 
     explicit CloudHeightWindow(WindowRegistry& registry);
-
-  private:
-    OutputValues fromHumidity(Units units, double airTemperature, double humidity) override;
-    OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) override;
-    OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
-                             double pressure) override;
-    // The heights in metres and feet, noted when they are negative.
-    OutputValues heights(double airTemperature, double dewPoint);
 };
 
 }  // namespace nimbaro

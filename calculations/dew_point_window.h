@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_window.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
@@ -8,20 +9,18 @@ namespace nimbaro {
 // air temperature, the wet bulb and the air pressure, in every temperature unit.
 class DewPointWindow : public CalculationWindow {
   public:
-    static constexpr std::string_view kWindowName = "frmDewPoint";
+    static constexpr std::string_view kWindowName = window_names::kDewPoint;
 
     explicit DewPointWindow(WindowRegistry& registry);
 
-    void optAirTempHumidity_Click();
-    void optAirTempWetBulbAirPressure_Click();
+    void onAirTempHumidityChosen();
+    void onAirTempWetBulbPressureChosen();
 
   private:
-    void Form_Load();
-    Outcome calculate() override;
+    void load();
 
     QRadioButton* optAirTempHumidity_ = nullptr;
     QRadioButton* optAirTempWetBulbAirPressure_ = nullptr;
-    QLineEdit* txtAirTemp_ = nullptr;
     QLineEdit* txtHumidity_ = nullptr;
     QLineEdit* txtWetBulb_ = nullptr;
     QLineEdit* txtAirPressure_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "moisture_methods_window.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
@@ -8,15 +9,9 @@ namespace nimbaro {
 // humidity, the dew point, or the wet bulb with the air pressure.
 class HeatIndexWindow : public MoistureMethodsWindow {
   public:
-    static constexpr std::string_view kWindowName = "frmHeatIndex";
+    static constexpr std::string_view kWindowName = window_names::kHeatIndex;
 
     explicit HeatIndexWindow(WindowRegistry& registry);
-
-  private:
-    OutputValues fromHumidity(Units units, double airTemperature, double humidity) override;
-    OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) override;
-    OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
-                             double pressure) override;
 };
 
 }  // namespace nimbaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_window.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
@@ -8,20 +9,18 @@ namespace nimbaro {
 // air temperature, the wet bulb and the air pressure.
 class HumidityWindow : public CalculationWindow {
   public:
-    static constexpr std::string_view kWindowName = "frmHumidity";
+    static constexpr std::string_view kWindowName = window_names::kHumidity;
 
     explicit HumidityWindow(WindowRegistry& registry);
 
-    void optAirTempDewPoint_Click();
-    void optAirTempWetBulbAirPressure_Click();
+    void onAirTempDewPointChosen();
+    void onAirTempWetBulbPressureChosen();
 
   private:
-    void Form_Load();
-    Outcome calculate() override;
+    void load();
 
     QRadioButton* optAirTempDewPoint_ = nullptr;
     QRadioButton* optAirTempWetBulbAirPressure_ = nullptr;
-    QLineEdit* txtAirTemp_ = nullptr;
     QLineEdit* txtDewPoint_ = nullptr;
     QLineEdit* txtWetBulb_ = nullptr;
     QLineEdit* txtAirPressure_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_window.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
@@ -8,22 +9,20 @@ namespace nimbaro {
 // and the thunder and the speed of sound, fixed or corrected for the air temperature.
 class LightningDistanceWindow : public CalculationWindow {
   public:
-    static constexpr std::string_view kWindowName = "frmLightningDistance";
+    static constexpr std::string_view kWindowName = window_names::kLightningDistance;
 
     explicit LightningDistanceWindow(WindowRegistry& registry);
 
-    void optNoCorrection_Click();
-    void optAirTempCorrection_Click();
+    void onNoCorrectionChosen();
+    void onAirTempCorrectionChosen();
 
   private:
-    void Form_Load();
-    Outcome calculate() override;
+    void load();
     // The air temperature box and the temperature options: used with the correction only.
     void applyCorrection(bool corrected);
 
     QRadioButton* optNoCorrection_ = nullptr;
     QRadioButton* optAirTempCorrection_ = nullptr;
-    QLineEdit* txtTime_ = nullptr;
     QLineEdit* txtAirTemp_ = nullptr;
 };
 

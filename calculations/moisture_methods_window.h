@@ -10,6 +10,7 @@ namespace nimbaro {
 
 // The names in which the windows built on MoistureMethodsWindow differ.
 struct MoistureMethodsNames {
+    Calculation calculation;
     std::string_view windowName;
     std::string_view title;
     std::string_view pressureNote;  // the name of the note's label
@@ -22,29 +23,20 @@ struct MoistureMethodsNames {
 
 // A window that works from the air temperature and the moisture of the air, given in one of
 // three ways: the relative humidity, the dew point, or the wet bulb with the air pressure. It
-// holds the controls, method states and checks such windows share; a window adds its outputs
-// and the arithmetic of each method.
+// holds the controls and method states such windows share; a window adds its outputs.
 class MoistureMethodsWindow : public CalculationWindow {
   public:
-    void optAirTempHumidity_Click();
-    void optAirTempDew_Click();
-    void optAirTempWetBAirPressure_Click();
+    void onAirTempHumidityChosen();
+    void onAirTempDewPointChosen();
+    void onAirTempWetBulbPressureChosen();
 
   protected:
     static constexpr CalculationLayout kLayout{.methods = 3, .inputRows = 5};
 
     MoistureMethodsWindow(WindowRegistry& registry, const MoistureMethodsNames& names);
 
-    // Every output's value from the numbers as typed, in the units selected; a result outside
-    // its formula's range is noted (noteOutsideRange).
-    virtual OutputValues fromHumidity(Units units, double airTemperature, double humidity) = 0;
-    virtual OutputValues fromDewPoint(Units units, double airTemperature, double dewPoint) = 0;
-    virtual OutputValues fromWetBulb(Units units, double airTemperature, double wetBulb,
-                                     double pressure) = 0;
-
   private:
-    void Form_Load();
-    Outcome calculate() override;
+    void load();
     // A method's own boxes white and the others grey while its option is selected; the other
     // way round when its handler finds the option not selected. The pressure options follow
     // the pressure box.
@@ -53,7 +45,6 @@ class MoistureMethodsWindow : public CalculationWindow {
     QRadioButton* optAirTempHumidity_ = nullptr;
     QRadioButton* optAirTempDew_ = nullptr;
     QRadioButton* optAirTempWetBAirPressure_ = nullptr;
-    QLineEdit* txtAirTemp_ = nullptr;
     QLineEdit* txtHumidity_ = nullptr;
     QLineEdit* txtDewPoint_ = nullptr;
     QLineEdit* txtWetBulb_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_window.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
@@ -8,23 +9,20 @@ namespace nimbaro {
 // either the relative humidity or the dew point, in every temperature unit.
 class WetBulbWindow : public CalculationWindow {
   public:
-    static constexpr std::string_view kWindowName = "frmWetBulb";
+    static constexpr std::string_view kWindowName = window_names::kWetBulb;
 
     explicit WetBulbWindow(WindowRegistry& registry);
 
-    void optAirTempHumidity_Click();
-    void optAirTempDewPoint_Click();
+    void onAirTempHumidityChosen();
+    void onAirTempDewPointChosen();
 
   private:
-    void Form_Load();
-    Outcome calculate() override;
+    void load();
 
     QRadioButton* optAirTempHumidity_ = nullptr;
     QRadioButton* optAirTempDewPoint_ = nullptr;
-    QLineEdit* txtAirTemp_ = nullptr;
     QLineEdit* txtHumidity_ = nullptr;
     QLineEdit* txtDewPoint_ = nullptr;
-    QLineEdit* txtAirPressure_ = nullptr;
 };
 
 }  // namespace nimbaro

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculation_window.h"
-#include "formulas/wind_chill.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
@@ -9,22 +9,15 @@ namespace nimbaro {
 // speed, by the new or the old formula.
 class WindChillWindow : public CalculationWindow {
   public:
-    static constexpr std::string_view kWindowName = "frmWindChillCalculations";
+    static constexpr std::string_view kWindowName = window_names::kWindChill;
 
     explicit WindChillWindow(WindowRegistry& registry);
 
   private:
-    enum class Formula { New, Old };
+    void load();
+    UnitChoice selectedUnits() const override;
 
-    void Form_Load();
-    Outcome calculate() override;
-    // One note on the new formula's range, naming what lies outside it.
-    void noteNewFormulaRange(WindChillRange range);
-
-    std::vector<QRadioButton*> formulaOptions_;
     std::vector<QRadioButton*> windSpeedOptions_;
-    QLineEdit* txtInTemp_ = nullptr;
-    QLineEdit* txtInWind_ = nullptr;
 };
 
 }  // namespace nimbaro

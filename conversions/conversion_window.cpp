@@ -6,48 +6,48 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "conversion.h"
 #include "locale_bridge.h"
 #include "output_label.h"
 #include "twip_geometry.h"
 
 namespace nimbaro {
 
-ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionTable& table)
-    : CalculatorWindow(registry, table.windowName, table.title, table.clientSize), table_(table) {
-    QGroupBox* frame = addFrame("Frame1", "Select Data Type Here", table.frameTooltip, table.frame);
-    for (const ConversionTable::Option& option : table.options) {
+ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionForm& form)
+    : CalculatorWindow(registry, form.windowName, form.title, form.clientSize),
+      quantity_(form.quantity) {
+    QGroupBox* frame = addFrame("Frame1", "Select Data Type Here", form.frameTooltip, form.frame);
+    for (const ConversionForm::Option& option : form.options) {
         options_.push_back(
             addOption(frame, option.name, option.caption, option.tooltip, option.rect));
     }
-    for (const ConversionTable::Note& note : table.notes) {
+    for (const ConversionForm::Note& note : form.notes) {
         addNote(frame, note);
     }
-    if (table.loadStepOption >= 0) {
-        options_.at(static_cast<std::size_t>(table.loadStepOption))->setChecked(true);
+    if (form.loadStepOption >= 0) {
+        options_.at(static_cast<std::size_t>(form.loadStepOption))->setChecked(true);
     }
 
-    input_ = addInputBox(table.inputName, "Insert a Number Here", table.input);
+    input_ = addInputBox(form.inputName, "Insert a Number Here", form.input);
     // No caption stands beside the box; the unit options say what the value is in.
     input_->setAccessibleName(QStringLiteral("Value to convert"));
-    QPushButton* convert = addButton("cmdConvert", "&Convert", table.convert.tooltip,
-                                     {table.convert.position.left, table.convert.position.top},
-                                     [this] { cmdConvert_Click(); });
-    addResetButton(table.reset.tooltip, table.reset.position);
-    addOutputButton(table.output.tooltip, table.output.position);
-    addBackAndExitButtons(table.back, table.exit);
+    QPushButton* convert = addButton("cmdConvert", "&Convert", form.convert.tooltip,
+                                     {form.convert.position.left, form.convert.position.top},
+                                     [this] { onConvertClicked(); });
+    addResetButton(form.reset.tooltip, form.reset.position);
+    addOutputButton(form.output.tooltip, form.output.position);
+    addBackAndExitButtons(form.back, form.exit);
     pressOnEnter(input_, convert);
 
-    for (const ConversionTable::Output& output : table.outputs) {
+    for (std::size_t unit = 0; unit < form.outputs.size(); ++unit) {
+        const ConversionForm::Output& output = form.outputs[unit];
         addUnitLabel(addOutputLabel(output.name, output.tooltip, output.rect), output.unitLabelName,
-                     output.unitLabelText,
+                     quantity_.units.at(unit).name,
                      {output.unitLabelPosition.left, output.unitLabelPosition.top});
     }
-    setOutputDecimals(table.decimals);
 }
 
 // A note with a width wraps to it rather than reach past its frame.
-void ConversionWindow::addNote(QGroupBox* frame, const ConversionTable::Note& note) {
+void ConversionWindow::addNote(QGroupBox* frame, const ConversionForm::Note& note) {
     const TwipRect rect = note.rectInFrame;
     QLabel* label = addFixedLabel(frame, note.name, note.text, {rect.left, rect.top}, true);
     if (rect.width > 0) {
@@ -57,7 +57,7 @@ void ConversionWindow::addNote(QGroupBox* frame, const ConversionTable::Note& no
     }
 }
 
-void ConversionWindow::cmdConvert_Click() {
+void ConversionWindow::onConvertClicked() {
     if (!numberCheck(input_, QStringLiteral("Please insert a number into the white box"),
                      QStringLiteral("Numerical Value Needed"))) {
         return;
@@ -66,15 +66,12 @@ void ConversionWindow::cmdConvert_Click() {
         if (!options_[unit]->isChecked()) {
             continue;
         }
-        const auto texts = convertAll(table_, unit, toUtf8(input_->text()), numberLocale());
-        if (!texts) {
+        const auto outcome = convert(quantity_, unit, toUtf8(input_->text()), numberLocale());
+        if (const auto* texts = std::get_if<std::vector<std::string>>(&outcome)) {
+            showResults(*texts);
+        } else {
             reportFault();
-            return;
         }
-        for (std::size_t i = 0; i < texts->size(); ++i) {
-            outputLabels()[i]->setText(fromUtf8((*texts)[i]));
-        }
-        FormatOutputs();
         return;
     }
 }

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "calculator_window.h"
-#include "conversion_table.h"
+#include "conversion_forms.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -11,18 +11,19 @@ class QRadioButton;
 
 namespace nimbaro {
 
-// The one conversion window: every quantity is a table that this window lays out and
-// computes. One input box, the "from" unit options in a frame, one output label per unit.
+// The one conversion window: every quantity is a form that this window lays out and an
+// engine quantity that converts. One input box, the "from" unit options in a frame, one
+// output label per unit.
 class ConversionWindow : public CalculatorWindow {
   public:
-    ConversionWindow(WindowRegistry& registry, const ConversionTable& table);
+    ConversionWindow(WindowRegistry& registry, const ConversionForm& form);
 
-    void cmdConvert_Click();
+    void onConvertClicked();
 
   private:
-    void addNote(QGroupBox* frame, const ConversionTable::Note& note);
+    void addNote(QGroupBox* frame, const ConversionForm::Note& note);
 
-    const ConversionTable& table_;
+    const Quantity& quantity_;
     QLineEdit* input_ = nullptr;
     std::vector<QRadioButton*> options_;
 };

@@ -5,11 +5,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
+#include <string>
 
 #include "locale_bridge.h"
 #include "output_label.h"
 #include "twip_geometry.h"
 #include "wind_direction.h"
+#include "window_names.h"
 
 namespace nimbaro {
 namespace {
@@ -23,6 +26,10 @@ constexpr int kWideButton = 1695;
 constexpr int kPointColumns[] = {480, 1440, 2400, 3360};
 constexpr int kPointRows[] = {900, 1320, 1740, 2160};
 constexpr TwipRect kPointsFrame{kMargin, 540, 3975, 2055};
+// The options' captions, clockwise from North as the engine lists the points.
+constexpr std::array<std::string_view, 16> kPointCaptions = {
+    "&N", "&NNE", "&NE", "E&NE", "&E", "E&SE", "&SE", "&SSE",
+    "&S", "&SSW", "&SW", "W&SW", "&W", "W&NW", "&NW", "&NNW"};
 
 constexpr int kRangeRow = 2820;
 constexpr int kSeparator = 3420;
@@ -38,7 +45,8 @@ const QString kDegreesTitle = QStringLiteral("Numerical Value Needed");
 }  // namespace
 
 WindDirectionWindow::WindDirectionWindow(WindowRegistry& registry)
-    : CalculatorWindow(registry, "frmWindDirection", "Wind Direction Conversions", kClientSize) {
+    : CalculatorWindow(registry, window_names::kWindDirection, "Wind Direction Conversions",
+                       kClientSize) {
     buildRangeSection();
 
     auto* separator = new QFrame(this);
@@ -58,15 +66,17 @@ void WindDirectionWindow::buildRangeSection() {
                                 "Select Wind Direction to Convert From Here", kPointsFrame);
     for (std::size_t i = 0; i < points_.size(); ++i) {
         const CompassPoint& point = compassPoints()[i];
-        points_[i] = addOption(frame, point.optionName, point.caption, point.tooltip,
+        const std::string optionName = "opt" + std::string(point.abbreviation);
+        const std::string tooltip = "Convert from " + std::string(point.name);
+        points_[i] = addOption(frame, optionName, kPointCaptions[i], tooltip,
                                {kPointColumns[i / 4], kPointRows[i % 4]});
-        // "NNE" read letter by letter says little; the words say which point it is.
-        points_[i]->setAccessibleName(fromUtf8(point.words));
+        // "NNE" read letter by letter says little; the name says which point it is.
+        points_[i]->setAccessibleName(fromUtf8(point.name));
     }
     addButton("cmdConvertRange", "C&onvert Range", "Convert Range",
-              {kButtonColumn, 720, kWideButton}, [this] { cmdConvertRange_Click(); });
+              {kButtonColumn, 720, kWideButton}, [this] { onConvertRangeClicked(); });
     addButton("cmdResetRange", "O&utput", "Clear All", {kButtonColumn, 1200, kWideButton},
-              [this] { cmdResetRange_Click(); });
+              [this] { onResetRangeClicked(); });
 
     from_ = addResultLabel("lblFrom", "Degree Range FROM", {kMargin, kRangeRow, 1095});
     addFixedLabel(this, "Label1", "TO", {1440, kRangeRow});
@@ -86,10 +96,10 @@ void WindDirectionWindow::buildDirectionSection() {
     degrees_->setAccessibleName(QStringLiteral("Degrees to convert"));
     QPushButton* convert = addButton(
         "cmdConvertDirection", "&Convert Direction", "Convert Wind Direction",
-        {kButtonColumn, kDegreesRow, kWideButton}, [this] { cmdConvertDirection_Click(); });
+        {kButtonColumn, kDegreesRow, kWideButton}, [this] { onConvertDirectionClicked(); });
     addButton("cmdResetDirection", "O&utput", "Clear All",
               {kButtonColumn, kDegreesRow + 480, kWideButton},
-              [this] { cmdResetDirection_Click(); });
+              [this] { onResetDirectionClicked(); });
     pressOnEnter(degrees_, convert);
 
     directionAcr_ = addResultLabel("lblDirectionAcr", "Output for Wind Direction",
@@ -100,7 +110,7 @@ void WindDirectionWindow::buildDirectionSection() {
     direction_->setUnitName(QStringLiteral("Direction"));
 }
 
-void WindDirectionWindow::cmdConvertRange_Click() {
+void WindDirectionWindow::onConvertRangeClicked() {
     const NumberLocale locale = numberLocale();
     for (std::size_t i = 0; i < points_.size(); ++i) {
         if (points_[i]->isChecked()) {
@@ -112,13 +122,13 @@ void WindDirectionWindow::cmdConvertRange_Click() {
     }
 }
 
-void WindDirectionWindow::cmdResetRange_Click() {
+void WindDirectionWindow::onResetRangeClicked() {
     from_->clear();
     to_->clear();
     midPoint_->clear();
 }
 
-void WindDirectionWindow::cmdConvertDirection_Click() {
+void WindDirectionWindow::onConvertDirectionClicked() {
     if (!numberCheck(degrees_, kDegreesPrompt, kDegreesTitle)) {
         return;
     }
@@ -133,10 +143,10 @@ void WindDirectionWindow::cmdConvertDirection_Click() {
         return;
     }
     directionAcr_->setText(fromUtf8(compassPoints()[*point].abbreviation));
-    direction_->setText(fromUtf8(compassPoints()[*point].words));
+    direction_->setText(fromUtf8(compassPoints()[*point].name));
 }
 
-void WindDirectionWindow::cmdResetDirection_Click() {
+void WindDirectionWindow::onResetDirectionClicked() {
     degrees_->clear();
     direction_->clear();
     directionAcr_->clear();

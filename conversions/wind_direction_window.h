@@ -18,10 +18,10 @@ class WindDirectionWindow : public CalculatorWindow {
   public:
     explicit WindDirectionWindow(WindowRegistry& registry);
 
-    void cmdConvertRange_Click();
-    void cmdResetRange_Click();
-    void cmdConvertDirection_Click();
-    void cmdResetDirection_Click();
+    void onConvertRangeClicked();
+    void onResetRangeClicked();
+    void onConvertDirectionClicked();
+    void onResetDirectionClicked();
 
   private:
     void buildRangeSection();

@@ -1,14 +1,13 @@
 #include "calculations.h"
 
 #include <algorithm>
-#include <cfenv>
-#include <cmath>
 
 #include "formulas/cloud_base.h"
 #include "formulas/heat_index.h"
 #include "formulas/lightning.h"
 #include "formulas/psychrometrics.h"
 #include "formulas/wind_chill.h"
+#include "guarded_computation.h"
 #include "number_text.h"
 #include "quantities.h"
 
@@ -278,8 +277,6 @@ constexpr Formula kFormulas[] = {
 
 static_assert(std::size(kFormulas) == std::size(kMethods));
 
-constexpr int kFaults = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
-
 // The typed numbers when every check passes, or the first check that fails.
 std::variant<Typed, InputFault> checked(const MethodInfo& method, const Readings& readings,
                                         const UnitChoice& units) {
@@ -396,14 +393,14 @@ Outcome<Calculated> calculate(Method method, const Readings& readings, const Uni
         return *fault;
     }
     Noted result;
-    std::feclearexcept(kFaults);
-    kFormulas[static_cast<std::size_t>(method)](std::get<Typed>(typed), result);
-    const bool faulted = std::fetestexcept(kFaults) != 0;
-    std::feclearexcept(kFaults);
-    const auto& values = result.calculated.values;
-    if (faulted || !std::all_of(values.begin(), values.end(), isShowable)) {
+    std::optional<OutputValues> values = computeGuarded([&] {
+        kFormulas[static_cast<std::size_t>(method)](std::get<Typed>(typed), result);
+        return std::move(result.calculated.values);
+    });
+    if (!values) {
         return ComputationFault{};
     }
+    result.calculated.values = std::move(*values);
     return std::move(result.calculated);
 }
 

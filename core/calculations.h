@@ -121,6 +121,8 @@ std::string_view noteText(RangeNote note);
 struct Calculated {
     std::vector<double> values;  // every output, in the order of outputNames; each finite
     std::optional<RangeNote> note;
+
+    friend bool operator==(const Calculated&, const Calculated&) = default;
 };
 
 // Reads and checks the method's inputs, converts them into the units of its formulas and

@@ -209,24 +209,4 @@ std::string resultText(double value, int decimals, const NumberLocale& locale) {
     return formatFixed(value, decimals, locale);
 }
 
-std::optional<std::string> outputNumberText(double value, const NumberLocale& locale) {
-    if (!std::isfinite(value)) {
-        return std::nullopt;
-    }
-    std::string text = numberToText(value, locale);
-    if (!isNumeric(text, locale)) {
-        return std::nullopt;
-    }
-    return text;
-}
-
-std::optional<std::string> reformatNumberText(std::string_view text, int decimals,
-                                              const NumberLocale& locale) {
-    const std::optional<double> value = parseNumber(text, locale);
-    if (!value) {
-        return std::nullopt;
-    }
-    return formatFixed(*value, decimals, locale);
-}
-
 }  // namespace nimbaro

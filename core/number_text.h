@@ -21,11 +21,6 @@ inline bool isNumeric(std::string_view text, const NumberLocale& locale) {
 // form (1.5E+20, 1E-07) outside 1e-5 <= |x| < 1e15. The value must be finite.
 std::string numberToText(double value, const NumberLocale& locale);
 
-// The plain number text of a value that an output label can hold: nothing for a value that
-// is not finite, or whose text, rounded to 15 digits at the very top of the range, would read
-// back as an overflow.
-std::optional<std::string> outputNumberText(double value, const NumberLocale& locale);
-
 // Whether a value can be a result: it is finite and its 15-digit text reads back (a value at
 // the very top of the double range rounds up to a text that would read as an overflow).
 bool isShowable(double value);
@@ -38,9 +33,5 @@ std::string resultText(double value, int decimals, const NumberLocale& locale);
 // with grouped integer digits, a leading zero and no minus sign on a value that shows as
 // zero. The value must be finite.
 std::string formatFixed(double value, int decimals, const NumberLocale& locale);
-
-// A number text rewritten with `decimals` places; nothing when the text is not a number.
-std::optional<std::string> reformatNumberText(std::string_view text, int decimals,
-                                              const NumberLocale& locale);
 
 }  // namespace nimbaro

@@ -1,15 +1,15 @@
-// Any text, table and unit: a conversion runs exactly on the texts the numeric test accepts,
-// writes all outputs or none, and every output it writes can be formatted. The last "table" is
-// the wind direction window's degrees path: the whole-number rewrite and the sector look-up.
+// Any text, quantity and unit: a conversion runs exactly on the texts the numeric test accepts,
+// writes all outputs or none, and every output it writes is the cell's plain number text
+// reformatted, as a label once showed it in two steps. The last "quantity" is the wind
+// direction window's degrees path: the whole-number rewrite and the sector look-up.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "conversion.h"
-#include "conversion_tables.h"
 #include "number_shape.h"
 #include "number_text.h"
+#include "quantities.h"
 #include "reference_numbers.h"
 #include "wind_direction.h"
 
@@ -20,31 +20,32 @@ bool readsBack(double result, const NumberLocale& locale) {
     return std::isfinite(result) && isNumeric(numberToText(result, locale), locale);
 }
 
-void checkConversion(const ConversionTable& table, std::size_t unit, std::string_view text,
+void checkConversion(const Quantity& quantity, std::size_t unit, std::string_view text,
                      const NumberLocale& locale) {
     const std::optional<double> value = parseNumber(text, locale);
-    const auto texts = convertAll(table, unit, text, locale);
+    const auto outcome = convert(quantity, unit, text, locale);
+    const auto* texts = std::get_if<std::vector<std::string>>(&outcome);
     if (!value) {
         require(!texts, "no conversion of a text that is not a number", text);
         return;
     }
-    const auto& cells = table.cells[unit];
+    const auto& cells = quantity.cells[unit];
     bool allReadBack = true;
     for (const CellExpression& cell : cells) {
         allReadBack =
             allReadBack && (cell.copiesInputText() || readsBack(cell.evaluate(*value), locale));
     }
-    require(texts.has_value() == allReadBack,
+    require((texts != nullptr) == allReadBack,
             "a number converts unless a result leaves the double range", text);
     for (std::size_t i = 0; texts && i < cells.size(); ++i) {
         const std::string& output = (*texts)[i];
-        require(cells[i].copiesInputText()
-                    ? output == text
-                    : output == numberToText(cells[i].evaluate(*value), locale),
-                "each output is its cell's plain number text", output);
-        const auto shown = reformatNumberText(output, table.decimals, locale);
-        require(shown && test::isFixedNumberText(*shown, table.decimals, locale),
-                "every output formats with the window's decimals", output);
+        const std::string plain = cells[i].copiesInputText()
+                                      ? std::string(text)
+                                      : numberToText(cells[i].evaluate(*value), locale);
+        require(test::reformatNumberText(plain, quantity.decimals, locale) == output,
+                "each output is its cell's plain number text, reformatted", output);
+        require(test::isFixedNumberText(output, quantity.decimals, locale),
+                "every output has the window's decimals", output);
     }
 }
 
@@ -79,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) {
         return 0;
     }
-    const auto& tables = conversionTables();
+    const auto& tables = quantities();
     const std::size_t choice = data[0] % (tables.size() + 1);
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
     for (const NumberLocale& locale : locales()) {
@@ -87,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             checkDegrees(text, locale);
             continue;
         }
-        const ConversionTable& table = *tables[choice];
-        checkConversion(table, data[1] % table.cells.size(), text, locale);
+        const Quantity& quantity = *tables[choice];
+        checkConversion(quantity, data[1] % quantity.cells.size(), text, locale);
     }
     return 0;
 }

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "fixed text reads back as the value rounded half away from zero", text);
         const std::string label = numberToText(*value, locale);
         if (isNumeric(label, locale)) {
-            require(reformatNumberText(label, decimals, locale) == text,
+            require(test::reformatNumberText(label, decimals, locale) == text,
                     "formatting a label's text equals formatting its value", label);
         }
     }

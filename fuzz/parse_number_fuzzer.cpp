@@ -17,7 +17,7 @@ constexpr int kWindowDecimals[] = {0, 1, 5, 10};
 void checkReformatting(std::string_view text, std::optional<double> value,
                        const NumberLocale& locale) {
     for (int decimals : kWindowDecimals) {
-        const std::optional<std::string> shown = reformatNumberText(text, decimals, locale);
+        const std::optional<std::string> shown = test::reformatNumberText(text, decimals, locale);
         require(shown.has_value() == value.has_value(),
                 "a label text is reformatted exactly when it is numeric", text);
         if (!shown) {
@@ -28,7 +28,7 @@ void checkReformatting(std::string_view text, std::optional<double> value,
         require(test::isFixedNumberText(*shown, decimals, locale),
                 "a reformatted text has the fixed form", *shown);
         // Only a value whose 15 digits round past the largest double fails to read back.
-        const std::optional<std::string> again = reformatNumberText(*shown, decimals, locale);
+        const std::optional<std::string> again = test::reformatNumberText(*shown, decimals, locale);
         require(
             again ? *again == *shown : std::isinf(readDecimal(roundedToDecimals(*value, decimals))),
             "reformatting a formatted text changes nothing", *shown);

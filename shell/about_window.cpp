@@ -24,17 +24,18 @@ struct Line {
 
 // The runs of blanks line the values up in one column.
 constexpr std::array kLines = {
-    Line{"Label5", "Version:           3.01        (May 2007)", {240, 1200, 0, 0}},
+    Line{"Label5", "Version:           " NIMBARO_VERSION "        (May 2007)", {240, 1200, 0, 0}},
     Line{"Label6", "Released:        May 2007", {240, 1560, 0, 0}},
     Line{"Label2", "Author:            Nimbaro team", {240, 1920, 0, 0}},
     Line{"Label3", "Email:               Via Website", {240, 2280, 0, 0}},
     Line{"Label4", "Host Website:  https://nimbaro.example.org", {240, 2640, 6255, 0}},
 };
 
+// `pointSize` at the layout's own font size; a larger desktop font enlarges it in step.
 QFont boldFont(const QString& family, qreal pointSize, QFont::StyleHint fallback) {
     QFont font(family);
     font.setStyleHint(fallback);
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(pointSize * layoutScale());
     font.setBold(true);
     return font;
 }
@@ -76,18 +77,18 @@ AboutWindow::AboutWindow(WindowRegistry& registry) : registry_(registry) {
     }
 
     connect(addButton(this, "cmdBack", QStringLiteral("&Back"), {2520, 3120, 1455, 375}),
-            &QPushButton::clicked, this, &AboutWindow::cmdBack_Click);
+            &QPushButton::clicked, this, &AboutWindow::onBackClicked);
     connect(addButton(this, "cmdExit", QStringLiteral("E&xit"), {4320, 3120, 1455, 375}),
-            &QPushButton::clicked, this, &AboutWindow::cmdExit_Click);
+            &QPushButton::clicked, this, &AboutWindow::onExitClicked);
 
     growToFitChildren(this);
 }
 
-void AboutWindow::cmdBack_Click() {
+void AboutWindow::onBackClicked() {
     registry_.back(this);
 }
 
-void AboutWindow::cmdExit_Click() {
+void AboutWindow::onExitClicked() {
     WindowRegistry::exitProgram();
 }
 

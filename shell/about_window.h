@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "locale_bridge.h"
+#include "window_names.h"
+
 namespace nimbaro {
 
 class WindowRegistry;
@@ -9,12 +12,12 @@ class WindowRegistry;
 // frmAbout: the program's name, version, release and contact lines, with Back and Exit.
 class AboutWindow : public QWidget {
   public:
-    static inline const QString kWindowName = QStringLiteral("frmAbout");
+    static inline const QString kWindowName = fromUtf8(window_names::kAbout);
 
     explicit AboutWindow(WindowRegistry& registry);
 
-    void cmdBack_Click();
-    void cmdExit_Click();
+    void onBackClicked();
+    void onExitClicked();
 
   private:
     WindowRegistry& registry_;

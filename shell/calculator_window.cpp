@@ -66,22 +66,22 @@ CalculatorWindow::CalculatorWindow(WindowRegistry& registry, std::string_view wi
     setFixedSize(toPixels(clientSize));
 }
 
-void CalculatorWindow::cmdBack_Click() {
+void CalculatorWindow::onBackClicked() {
     registry_.back(this);
 }
 
-void CalculatorWindow::cmdExit_Click() {
+void CalculatorWindow::onExitClicked() {
     WindowRegistry::exitProgram();
 }
 
-void CalculatorWindow::cmdReset_Click() {
+void CalculatorWindow::onResetClicked() {
     for (QLineEdit* box : inputBoxes_) {
         box->clear();
     }
-    cmdOutput_Click();
+    onOutputClicked();
 }
 
-void CalculatorWindow::cmdOutput_Click() {
+void CalculatorWindow::onOutputClicked() {
     for (OutputLabel* label : outputLabels_) {
         label->clear();
     }
@@ -98,12 +98,9 @@ void CalculatorWindow::clearOutput(OutputLabel* label) {
     }
 }
 
-void CalculatorWindow::FormatOutputs() {
-    const NumberLocale locale = numberLocale();
-    for (OutputLabel* label : outputLabels_) {
-        if (auto formatted = reformatNumberText(toUtf8(label->text()), outputDecimals_, locale)) {
-            label->setText(fromUtf8(*formatted));
-        }
+void CalculatorWindow::showResults(const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        outputLabels_.at(i)->setText(fromUtf8(texts[i]));
     }
 }
 
@@ -207,19 +204,19 @@ QPushButton* CalculatorWindow::addButton(std::string_view name, std::string_view
 
 void CalculatorWindow::addResetButton(std::string_view tooltip, TwipPoint position) {
     addButton("cmdReset", "&Reset", tooltip, {position.left, position.top},
-              [this] { cmdReset_Click(); });
+              [this] { onResetClicked(); });
 }
 
 void CalculatorWindow::addOutputButton(std::string_view tooltip, TwipPoint position) {
     addButton("cmdOutput", "O&utput", tooltip, {position.left, position.top},
-              [this] { cmdOutput_Click(); });
+              [this] { onOutputClicked(); });
 }
 
 void CalculatorWindow::addBackAndExitButtons(TwipPoint back, TwipPoint exit) {
     addButton("cmdBack", "B&ack", "Close Window", {back.left, back.top},
-              [this] { cmdBack_Click(); });
+              [this] { onBackClicked(); });
     addButton("cmdExit", "E&xit", "Close Program", {exit.left, exit.top},
-              [this] { cmdExit_Click(); });
+              [this] { onExitClicked(); });
 }
 
 void CalculatorWindow::pressOnEnter(QLineEdit* box, QPushButton* button) {

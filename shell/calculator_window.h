@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,21 +26,19 @@ class WindowRegistry;
 
 // What every calculator window shares: Back and Exit, select-all input boxes, output labels
 // that clear on a click, Reset and Output, the number check with its message, the fault
-// message and FormatOutputs; copying results and a note on the result. A window adds its
-// controls through the builders below and keeps only its own arithmetic.
+// message and the writing of results; copying results and a note on the result. A window adds
+// its controls through the builders below; the engine computes what it shows.
 class CalculatorWindow : public QWidget {
   public:
     CalculatorWindow(WindowRegistry& registry, std::string_view windowName, std::string_view title,
                      TwipSize clientSize);
 
-    void cmdBack_Click();
-    void cmdExit_Click();
+    void onBackClicked();
+    void onExitClicked();
     // Empties every input box and every output label; options and focus stay as they are.
-    void cmdReset_Click();
+    void onResetClicked();
     // Empties every output label.
-    void cmdOutput_Click();
-    // Rewrites every output label's number with the window's count of decimals.
-    void FormatOutputs();
+    void onOutputClicked();
 
   protected:
     QGroupBox* addFrame(std::string_view name, std::string_view caption, std::string_view tooltip,
@@ -48,7 +47,7 @@ class CalculatorWindow : public QWidget {
     QRadioButton* addOption(QGroupBox* frame, std::string_view name, std::string_view caption,
                             std::string_view tooltip, TwipRect rect);
     QLineEdit* addInputBox(std::string_view name, std::string_view tooltip, TwipRect rect);
-    // An output that Reset and Output clear, a click empties and FormatOutputs formats.
+    // An output that Reset and Output clear, a click empties and showResults() writes.
     OutputLabel* addOutputLabel(std::string_view name, std::string_view tooltip, TwipRect rect);
     // A bold result label without those duties. Every result label can be copied.
     OutputLabel* addResultLabel(std::string_view name, std::string_view tooltip, TwipRect rect);
@@ -70,7 +69,6 @@ class CalculatorWindow : public QWidget {
     void addBackAndExitButtons(TwipPoint back, TwipPoint exit);
     // Enter in the box presses the button.
     void pressOnEnter(QLineEdit* box, QPushButton* button);
-    void setOutputDecimals(int decimals) { outputDecimals_ = decimals; }
 
     // The number check: true when the box holds a number; otherwise the message, then the
     // focus back to the box with its whole text selected.
@@ -79,9 +77,12 @@ class CalculatorWindow : public QWidget {
     // A computation left the double range or met a domain fault.
     void reportFault();
     void focusAndSelect(QLineEdit* box);
+    // Writes each output label once, with its result's final text, in the order they were added.
+    void showResults(const std::vector<std::string>& texts);
 
     NumberLocale numberLocale() const;
     std::optional<double> numberIn(const QLineEdit* box) const;
+    const std::vector<QLineEdit*>& inputBoxes() const { return inputBoxes_; }
     const std::vector<OutputLabel*>& outputLabels() const { return outputLabels_; }
 
     void showEvent(QShowEvent* event) override;
@@ -95,7 +96,6 @@ class CalculatorWindow : public QWidget {
     QLabel* resultNote_ = nullptr;
     std::vector<QLineEdit*> inputBoxes_;
     std::vector<OutputLabel*> outputLabels_;
-    int outputDecimals_ = 5;
     bool shownBefore_ = false;
 };
 

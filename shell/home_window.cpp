@@ -8,8 +8,11 @@
 #include <QTabWidget>
 #include <array>
 
+#include "about_window.h"
 #include "fit_to_contents.h"
+#include "locale_bridge.h"
 #include "twip_geometry.h"
+#include "window_names.h"
 #include "window_registry.h"
 
 namespace nimbaro {
@@ -21,7 +24,7 @@ struct LaunchButton {
     const char* caption;
     const char* tooltip;
     TwipPoint position;  // relative to the tab control, tab strip included
-    const char* window;
+    std::string_view window;
     int width = 1215;
 };
 
@@ -32,55 +35,56 @@ constexpr std::array kLaunchButtons = {
                  "&Temperature",
                  "Temperature Conversions",
                  {840, 960},
-                 "frmTemperature"},
+                 window_names::kTemperature},
     LaunchButton{0,
                  "cmdRainfallConversions",
                  "&Rainfall",
                  "Rainfall Conversions",
                  {840, 1560},
-                 "frmRainfallConversions"},
+                 window_names::kRainfall},
     LaunchButton{0,
                  "cmdAirPressure",
                  "&Air Pressure",
                  "Air Pressure Conversions",
                  {840, 2160},
-                 "frmAirPressureConversions"},
+                 window_names::kAirPressure},
     LaunchButton{0,
                  "cmdWindSpeedConversions",
                  "&Wind Speed",
                  "Wind Speed Conversions",
                  {2760, 1200},
-                 "frmWindSpeedConversions"},
+                 window_names::kWindSpeed},
     LaunchButton{0,
                  "cmdWindDirectionConversions",
                  "Wind &Direction",
                  "Wind Direction Conversions",
                  {2760, 1800},
-                 "frmWindDirection"},
-    LaunchButton{1, "cmdWindChillCalcs", "Wind &Chill", "", {840, 840}, "frmWindChillCalculations"},
-    LaunchButton{1, "cmdCloudHeightCalcs", "Cloud &Height", "", {840, 1440}, "frmCloudHeight"},
+                 window_names::kWindDirection},
+    LaunchButton{1, "cmdWindChillCalcs", "Wind &Chill", "", {840, 840}, window_names::kWindChill},
+    LaunchButton{
+        1, "cmdCloudHeightCalcs", "Cloud &Height", "", {840, 1440}, window_names::kCloudHeight},
     LaunchButton{1,
                  "cmdLightningDistanceCalcs",
                  "Li&ghtning Distance",
                  "",
                  {2760, 2280},
-                 "frmLightningDistance",
+                 window_names::kLightningDistance,
                  1455},
-    LaunchButton{1, "cmdHeatIndexCalcs", "Heat &Index", "", {840, 2640}, "frmHeatIndex"},
-    LaunchButton{1, "cmdDewPointCalcs", "Dew &Point", "", {840, 2040}, "frmDewPoint"},
-    LaunchButton{1, "cmdWetBulbCalcs", "Wet &Bulb", "", {2760, 1680}, "frmWetBulb"},
-    LaunchButton{1, "cmdHumidityCalcs", "H&umidity", "", {2760, 1080}, "frmHumidity"},
+    LaunchButton{1, "cmdHeatIndexCalcs", "Heat &Index", "", {840, 2640}, window_names::kHeatIndex},
+    LaunchButton{1, "cmdDewPointCalcs", "Dew &Point", "", {840, 2040}, window_names::kDewPoint},
+    LaunchButton{1, "cmdWetBulbCalcs", "Wet &Bulb", "", {2760, 1680}, window_names::kWetBulb},
+    LaunchButton{1, "cmdHumidityCalcs", "H&umidity", "", {2760, 1080}, window_names::kHumidity},
     LaunchButton{2,
                  "cmdLengthConversions",
                  "&Length",
                  "Length Conversions",
                  {840, 960},
-                 "frmLengthConversions"},
-    LaunchButton{2, "cmdAreaConversions", "Ar&ea", "", {840, 1560}, "frmAreaConversions"},
-    LaunchButton{2, "cmdVolumeConversions", "&Volume", "", {840, 2160}, "frmVolumeConversions"},
+                 window_names::kLength},
+    LaunchButton{2, "cmdAreaConversions", "Ar&ea", "", {840, 1560}, window_names::kArea},
+    LaunchButton{2, "cmdVolumeConversions", "&Volume", "", {840, 2160}, window_names::kVolume},
     LaunchButton{
-        2, "cmdTimeConversions", "Ti&me", "Time Conversions", {2760, 1200}, "frmTimeConversions"},
-    LaunchButton{2, "cmdMassConversions", "Mas&s", "", {2760, 1800}, "frmMassConversions"},
+        2, "cmdTimeConversions", "Ti&me", "Time Conversions", {2760, 1200}, window_names::kTime},
+    LaunchButton{2, "cmdMassConversions", "Mas&s", "", {2760, 1800}, window_names::kMass},
 };
 
 struct Page {
@@ -110,6 +114,10 @@ constexpr std::array kHelpItems = {
 constexpr TwipSize kClientSize{5700, 4680};
 constexpr TwipRect kTabControl{480, 240, 4815, 3315};
 constexpr TwipSize kButtonSize{1215, 375};
+// The rule under the menu bar and the footer keep this far from the window's sides.
+constexpr int kSideMargin = 120;
+constexpr TwipRect kAddressLabel{kSideMargin, 4320, 3735, 255};
+constexpr TwipRect kVersionLabel{4680, 4320, 975, 255};
 
 // A fixed label that is given at least the room its text needs.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, TwipRect rect,
@@ -157,7 +165,7 @@ void HomeWindow::buildMenus() {
         help->addAction(item.caption, [this, document] { documents_.open(this, document); })
             ->setObjectName(item.name);
     }
-    help->addAction(QStringLiteral("About"), [this] { registry_.open("frmAbout"); })
+    help->addAction(QStringLiteral("About"), [this] { registry_.open(AboutWindow::kWindowName); })
         ->setObjectName("mnuAbout");
 }
 
@@ -176,7 +184,7 @@ void HomeWindow::buildPages() {
     // The button positions count from the tab control's top edge; the page starts below
     // its tab strip.
     const int stripHeight = tabs->tabBar()->sizeHint().height();
-    const int stripTwips = stripHeight * kTwipsPerPixel;
+    const int stripTwips = pixelsToTwips(stripHeight);
 
     for (const LaunchButton& launch : kLaunchButtons) {
         auto* button =
@@ -185,13 +193,20 @@ void HomeWindow::buildPages() {
         button->setToolTip(launch.tooltip);
         placeGrownToFit(button, {launch.position.left, launch.position.top - stripTwips,
                                  launch.width, kButtonSize.height});
-        const QString window = launch.window;
+        const QString window = fromUtf8(launch.window);
         connect(button, &QPushButton::clicked, this, [this, window] { registry_.open(window); });
     }
     tabs->setCurrentIndex(0);
-    // All three page captions stay in view, however wide the font draws them.
+    // All three page captions stay in view, however wide the font draws them, and the window
+    // keeps its margin to the right of them.
     tabs->resize(std::max(tabs->width(), tabs->tabBar()->sizeHint().width() + stripHeight),
                  tabs->height());
+    QWidget* client = centralWidget();
+    const int clientWidth = tabs->geometry().right() + twipsToPixels(kFitMarginTwips);
+    if (clientWidth > client->width()) {
+        client->setMinimumWidth(clientWidth);
+        client->resize(clientWidth, client->height());
+    }
 }
 
 void HomeWindow::buildFooter() {
@@ -199,7 +214,8 @@ void HomeWindow::buildFooter() {
 
     auto* rule = new QFrame(client);
     rule->setObjectName("Line1");
-    rule->setGeometry(twipsToPixels(120), 0, twipsToPixels(5640 - 120), 3);
+    const int sideMargin = twipsToPixels(kSideMargin);
+    rule->setGeometry(sideMargin, 0, client->width() - 2 * sideMargin, 3);
     rule->setAutoFillBackground(true);
     rule->setBackgroundRole(QPalette::Mid);
 
@@ -210,9 +226,11 @@ void HomeWindow::buildFooter() {
     connect(exit, &QPushButton::clicked, this, &WindowRegistry::exitProgram);
 
     addLabel(client, "Label4", QStringLiteral("Nimbaro team\n2026"), {600, 3720, 1575, 495}, true);
-    addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org"),
-             {120, 4320, 3735, 255});
-    addLabel(client, "Label1", QStringLiteral("Version 3.01"), {4680, 4320, 975, 255});
+    addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org"), kAddressLabel);
+    // The version stands in the bottom right corner, however wide the font draws it.
+    QLabel* version =
+        addLabel(client, "Label1", QStringLiteral("Version " NIMBARO_VERSION), kVersionLabel);
+    version->move(client->width() - sideMargin - version->width(), version->y());
 }
 
 }  // namespace nimbaro

@@ -52,6 +52,7 @@ void OutputLabel::announceValue(const QString& before) {
     QAccessible::updateAccessibility(&valueChange);
     QAccessibleTextUpdateEvent textChange(this, 0, before, text());
     QAccessible::updateAccessibility(&textChange);
+    emit valueChanged(text());
 }
 
 QRect OutputLabel::valueRect() const {

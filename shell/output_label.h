@@ -33,6 +33,8 @@ class OutputLabel : public QLabel {
 
   signals:
     void clicked();
+    // The value changed, as a screen reader is told.
+    void valueChanged(const QString& value);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

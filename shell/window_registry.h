@@ -6,6 +6,9 @@
 #include <functional>
 #include <map>
 
+#include "locale_bridge.h"
+#include "window_names.h"
+
 namespace nimbaro {
 
 // Knows how to make each window by its name and keeps at most one of each. The shell knows
@@ -14,7 +17,7 @@ class WindowRegistry {
   public:
     using Factory = std::function<QWidget*(WindowRegistry&)>;
 
-    static inline const QString kHomeWindow = QStringLiteral("frmHome");
+    static inline const QString kHomeWindow = fromUtf8(window_names::kHome);
 
     WindowRegistry() = default;
     WindowRegistry(const WindowRegistry&) = delete;

@@ -2,8 +2,8 @@
 
 namespace nimbaro {
 
-// One benchmark per conversion table: an input converted from every unit of the table into
-// the texts of all its outputs.
+// One benchmark per quantity: an input converted from every unit of the quantity into the
+// texts of all its outputs.
 void registerConversionBenchmarks();
 
 }  // namespace nimbaro

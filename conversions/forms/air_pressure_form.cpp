@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& airPressureForm() {
     static const ConversionForm form{
         .quantity = airPressureQuantity(),
-        .windowName = "frmAirPressureConversions",
+        .windowName = window_names::kAirPressure,
         .title = "Air Pressure Conversions",
         .clientSize = {6450, 4425},
         .frame = {360, 240, 3135, 1935},
@@ -30,11 +30,7 @@ const ConversionForm& airPressureForm() {
         .notes = {},
         .outputs =
             {
-                {"lblPascals",
-                 "Pascals Output Number",
-                 {3600, 1920, 1695},
-                 "Label1",
-                 {5400, 1920}},
+                {"lblPascals", "Pascals Output Number", {3600, 1920, 1695}, "Label1", {5400, 1920}},
                 {"lblHectopascals",
                  "Hectopascals Output Number",
                  {3600, 2400, 1695},

@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& lengthForm() {
     static const ConversionForm form{
         .quantity = lengthQuantity(),
-        .windowName = "frmLengthConversions",
+        .windowName = window_names::kLength,
         .title = "Length Conversions",
         .clientSize = {6795, 4665},
         .frame = {240, 240, 3495, 2415},
@@ -36,26 +36,10 @@ const ConversionForm& lengthForm() {
         .notes = {},
         .outputs =
             {
-                {"lblMillimetres",
-                 "Millimetres Output Number",
-                 {3840, 840},
-                 "Label1",
-                 {5640, 840}},
-                {"lblMetres",
-                 "Metres Output Number",
-                 {3840, 1320},
-                 "Label2",
-                 {5640, 1320}},
-                {"lblKilometres",
-                 "Kilometres Output Number",
-                 {3840, 1800},
-                 "Label3",
-                 {5640, 1800}},
-                {"lblInches",
-                 "Inches Output Number",
-                 {3840, 2280},
-                 "Label4",
-                 {5640, 2280}},
+                {"lblMillimetres", "Millimetres Output Number", {3840, 840}, "Label1", {5640, 840}},
+                {"lblMetres", "Metres Output Number", {3840, 1320}, "Label2", {5640, 1320}},
+                {"lblKilometres", "Kilometres Output Number", {3840, 1800}, "Label3", {5640, 1800}},
+                {"lblInches", "Inches Output Number", {3840, 2280}, "Label4", {5640, 2280}},
                 {"lblFeet", "Feet Output Number", {3840, 2760}, "Label5", {5640, 2760}},
                 {"lblYards", "Yards Output Number", {3840, 3240}, "Label6", {5640, 3240}},
                 {"lblMiles", "Miles Output Number", {3840, 3720}, "Label7", {5640, 3720}},

@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& massForm() {
     static const ConversionForm form{
         .quantity = massQuantity(),
-        .windowName = "frmMassConversions",
+        .windowName = window_names::kMass,
         .title = "Mass Conversions",
         .clientSize = {5805, 4200},
         .frame = {120, 120, 2895, 1815},
@@ -31,36 +31,16 @@ const ConversionForm& massForm() {
         .notes = {},
         .outputs =
             {
-                {"lblGrams",
-                 "Grams Output Number",
-                 {3120, 1320, 1695},
-                 "Label1",
-                 {4920, 1320}},
+                {"lblGrams", "Grams Output Number", {3120, 1320, 1695}, "Label1", {4920, 1320}},
                 {"lblKilograms",
                  "Kilograms Output Number",
                  {3120, 1800, 1695},
                  "Label2",
                  {4920, 1800}},
-                {"lblTonne",
-                 "Tonne Output Number",
-                 {3120, 2280, 1695},
-                 "Label3",
-                 {4920, 2280}},
-                {"lblOunces",
-                 "Ounces Output Number",
-                 {3120, 2760, 1695},
-                 "Label4",
-                 {4920, 2760}},
-                {"lblPounds",
-                 "Pounds Output Number",
-                 {3120, 3240, 1695},
-                 "Label5",
-                 {4920, 3240}},
-                {"lblStone",
-                 "Stone Output Number",
-                 {3120, 3720, 1695},
-                 "Label6",
-                 {4920, 3720}},
+                {"lblTonne", "Tonne Output Number", {3120, 2280, 1695}, "Label3", {4920, 2280}},
+                {"lblOunces", "Ounces Output Number", {3120, 2760, 1695}, "Label4", {4920, 2760}},
+                {"lblPounds", "Pounds Output Number", {3120, 3240, 1695}, "Label5", {4920, 3240}},
+                {"lblStone", "Stone Output Number", {3120, 3720, 1695}, "Label6", {4920, 3720}},
             },
     };
     return form;

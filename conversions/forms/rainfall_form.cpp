@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& rainfallForm() {
     static const ConversionForm form{
         .quantity = rainfallQuantity(),
-        .windowName = "frmRainfallConversions",
+        .windowName = window_names::kRainfall,
         .title = "Rainfall Conversions",
         .clientSize = {6795, 4425},
         .frame = {360, 240, 3495, 1935},
@@ -41,26 +41,10 @@ const ConversionForm& rainfallForm() {
                  {3960, 1920, 1695},
                  "Label2",
                  {5760, 1920}},
-                {"lblMetres",
-                 "Metres Output Number",
-                 {3960, 2400, 1695},
-                 "Label3",
-                 {5760, 2400}},
-                {"lblPoints",
-                 "Points Output Number",
-                 {3960, 2880, 1695},
-                 "Label4",
-                 {5760, 2880}},
-                {"lblInches",
-                 "Inches Output Number",
-                 {3960, 3360, 1695},
-                 "Label5",
-                 {5760, 3360}},
-                {"lblFeet",
-                 "Feet Output Number",
-                 {3960, 3840, 1695},
-                 "Label6",
-                 {5760, 3840}},
+                {"lblMetres", "Metres Output Number", {3960, 2400, 1695}, "Label3", {5760, 2400}},
+                {"lblPoints", "Points Output Number", {3960, 2880, 1695}, "Label4", {5760, 2880}},
+                {"lblInches", "Inches Output Number", {3960, 3360, 1695}, "Label5", {5760, 3360}},
+                {"lblFeet", "Feet Output Number", {3960, 3840, 1695}, "Label6", {5760, 3840}},
             },
     };
     return form;

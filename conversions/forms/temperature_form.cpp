@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& temperatureForm() {
     static const ConversionForm form{
         .quantity = temperatureQuantity(),
-        .windowName = "frmTemperature",
+        .windowName = window_names::kTemperature,
         .title = "Temperature Conversions",
         .clientSize = {6045, 4290},
         .frame = {720, 240, 2055, 1815},
@@ -28,21 +28,9 @@ const ConversionForm& temperatureForm() {
         .notes = {},
         .outputs =
             {
-                {"lblCelsius",
-                 "Celsius Output Number",
-                 {3240, 2160},
-                 "Label4",
-                 {5040, 2160}},
-                {"lblFahrenheit",
-                 "Fahrenheit Output Number",
-                 {3240, 2640},
-                 "Label5",
-                 {5040, 2640}},
-                {"lblKelvin",
-                 "Kelvin Output Number",
-                 {3240, 3120},
-                 "Label6",
-                 {5040, 3120}},
+                {"lblCelsius", "Celsius Output Number", {3240, 2160}, "Label4", {5040, 2160}},
+                {"lblFahrenheit", "Fahrenheit Output Number", {3240, 2640}, "Label5", {5040, 2640}},
+                {"lblKelvin", "Kelvin Output Number", {3240, 3120}, "Label6", {5040, 3120}},
             },
     };
     return form;

@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& timeForm() {
     static const ConversionForm form{
         .quantity = timeQuantity(),
-        .windowName = "frmTimeConversions",
+        .windowName = window_names::kTime,
         .title = "Time Conversions",
         .clientSize = {5985, 4440},
         .frame = {360, 240, 2895, 1935},
@@ -30,31 +30,11 @@ const ConversionForm& timeForm() {
         .notes = {},
         .outputs =
             {
-                {"lblSeconds",
-                 "Seconds Output Number",
-                 {3360, 1920, 1695},
-                 "Label1",
-                 {5160, 1920}},
-                {"lblMinutes",
-                 "Minutes Output Number",
-                 {3360, 2400, 1695},
-                 "Label2",
-                 {5160, 2400}},
-                {"lblHours",
-                 "Hours Output Number",
-                 {3360, 2880, 1695},
-                 "Label3",
-                 {5160, 2880}},
-                {"lblDays",
-                 "Days Output Number",
-                 {3360, 3360, 1695},
-                 "Label4",
-                 {5160, 3360}},
-                {"lblWeeks",
-                 "Weeks Output Number",
-                 {3360, 3840, 1695},
-                 "Label5",
-                 {5160, 3840}},
+                {"lblSeconds", "Seconds Output Number", {3360, 1920, 1695}, "Label1", {5160, 1920}},
+                {"lblMinutes", "Minutes Output Number", {3360, 2400, 1695}, "Label2", {5160, 2400}},
+                {"lblHours", "Hours Output Number", {3360, 2880, 1695}, "Label3", {5160, 2880}},
+                {"lblDays", "Days Output Number", {3360, 3360, 1695}, "Label4", {5160, 3360}},
+                {"lblWeeks", "Weeks Output Number", {3360, 3840, 1695}, "Label5", {5160, 3840}},
             },
     };
     return form;

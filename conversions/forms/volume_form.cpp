@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& volumeForm() {
     static const ConversionForm form{
         .quantity = volumeQuantity(),
-        .windowName = "frmVolumeConversions",
+        .windowName = window_names::kVolume,
         .title = "Volume Conversions",
         .clientSize = {6885, 5235},
         .frame = {240, 240, 3135, 2895},
@@ -43,36 +43,16 @@ const ConversionForm& volumeForm() {
                  {3480, 1200, 2415},
                  "Label3",
                  {6000, 1200}},
-                {"lblMetres",
-                 "Metres Output Number",
-                 {3480, 1680, 2415},
-                 "Label4",
-                 {6000, 1680}},
+                {"lblMetres", "Metres Output Number", {3480, 1680, 2415}, "Label4", {6000, 1680}},
                 {"lblKilometres",
                  "Kilometres Output Number",
                  {3480, 2160, 2415},
                  "Label5",
                  {6000, 2160}},
-                {"lblInches",
-                 "Inches Output Number",
-                 {3480, 2640, 2415},
-                 "Label6",
-                 {6000, 2640}},
-                {"lblFeet",
-                 "Feet Output Number",
-                 {3480, 3120, 2415},
-                 "Label7",
-                 {6000, 3120}},
-                {"lblYards",
-                 "Yards Output Number",
-                 {3480, 3600, 2415},
-                 "Label8",
-                 {6000, 3600}},
-                {"lblMiles",
-                 "Miles Output Number",
-                 {3480, 4080, 2415},
-                 "Label9",
-                 {6000, 4080}},
+                {"lblInches", "Inches Output Number", {3480, 2640, 2415}, "Label6", {6000, 2640}},
+                {"lblFeet", "Feet Output Number", {3480, 3120, 2415}, "Label7", {6000, 3120}},
+                {"lblYards", "Yards Output Number", {3480, 3600, 2415}, "Label8", {6000, 3600}},
+                {"lblMiles", "Miles Output Number", {3480, 4080, 2415}, "Label9", {6000, 4080}},
             },
     };
     return form;

@@ -1,12 +1,12 @@
 #include "conversion_forms.h"
-#include "quantities.h"
+#include "window_names.h"
 
 namespace nimbaro {
 
 const ConversionForm& windSpeedForm() {
     static const ConversionForm form{
         .quantity = windSpeedQuantity(),
-        .windowName = "frmWindSpeedConversions",
+        .windowName = window_names::kWindSpeed,
         .title = "Wind Speed Conversions",
         .clientSize = {6345, 4920},
         .frame = {240, 480, 3135, 2055},
@@ -50,11 +50,7 @@ const ConversionForm& windSpeedForm() {
                  {3480, 3720, 1695},
                  "Label4",
                  {5280, 3720}},
-                {"lblKnots",
-                 "Knots Output Number",
-                 {3480, 4200, 1695},
-                 "Label5",
-                 {5280, 4200}},
+                {"lblKnots", "Knots Output Number", {3480, 4200, 1695}, "Label5", {5280, 4200}},
             },
     };
     return form;

@@ -9,6 +9,8 @@
 
 #include "formulas/psychrometrics.h"
 #include "guarded_computation.h"
+#include "number_shape.h"
+#include "number_text.h"
 #include "test_locales.h"
 
 namespace nimbaro {
@@ -79,14 +81,17 @@ TEST(GuardedComputation, IgnoresFlagsRaisedBeforeIt) {
 }
 
 TEST(PlainNumberTexts, WritesEveryValueOrNone) {
-    EXPECT_EQ(plainNumberTexts({52.56703126425807, -40, 293.15}, test::english()),
-              (std::vector<std::string>{"52.5670312642581", "-40", "293.15"}));
-    EXPECT_EQ(plainNumberTexts({9.25, 1e20}, test::german()),
-              (std::vector<std::string>{"9,25", "1E+20"}));
+    EXPECT_EQ(test::outputNumberText(52.56703126425807, test::english()), "52.5670312642581");
+    EXPECT_EQ(test::outputNumberText(-40, test::english()), "-40");
+    EXPECT_EQ(test::outputNumberText(293.15, test::english()), "293.15");
+    EXPECT_EQ(test::outputNumberText(9.25, test::german()), "9,25");
+    EXPECT_EQ(test::outputNumberText(1e20, test::german()), "1E+20");
     // Rounded to 15 digits the largest double reads back as an overflow.
-    EXPECT_EQ(plainNumberTexts({1, std::numeric_limits<double>::max()}, test::english()),
-              std::nullopt);
-    EXPECT_EQ(plainNumberTexts({1, std::numeric_limits<double>::quiet_NaN()}, test::english()),
+    EXPECT_FALSE(isShowable(std::numeric_limits<double>::max()));
+    EXPECT_FALSE(isShowable(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_EQ(computeGuarded([] {
+                  return OutputValues{1, std::numeric_limits<double>::max()};
+              }),
               std::nullopt);
 }
 

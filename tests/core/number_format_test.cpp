@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "number_shape.h"
 #include "number_text.h"
 #include "test_locales.h"
 
@@ -90,9 +91,9 @@ TEST(FormatFixed, AHugeValueShowsEveryIntegerDigit) {
 }
 
 TEST(FormatFixed, ReformatsNumberTextOrNothing) {
-    EXPECT_EQ(reformatNumberText(" 12 ", 5, test::english()), "12.00000");
-    EXPECT_EQ(reformatNumberText("1E+15", 0, test::english()), "1,000,000,000,000,000");
-    EXPECT_FALSE(reformatNumberText("abc", 5, test::english()).has_value());
+    EXPECT_EQ(test::reformatNumberText(" 12 ", 5, test::english()), "12.00000");
+    EXPECT_EQ(test::reformatNumberText("1E+15", 0, test::english()), "1,000,000,000,000,000");
+    EXPECT_FALSE(test::reformatNumberText("abc", 5, test::english()).has_value());
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "conversion.h"
-#include "conversion_tables.h"
 #include "number_text.h"
+#include "quantities.h"
 #include "test_locales.h"
 
 namespace nimbaro {
@@ -13,17 +12,16 @@ namespace {
 
 enum Unit { kCelsius, kFahrenheit, kKelvin };
 
-// What the window shows: the converted texts, each formatted with the table's decimals.
+// What the window shows: the converted texts, each formatted with the quantity's decimals.
 std::vector<std::string> shown(Unit from, const char* input, const NumberLocale& locale) {
-    const auto texts = convertAll(temperatureTable(), from, input, locale);
-    if (!texts) {
-        return {};
-    }
-    std::vector<std::string> formatted;
-    for (const std::string& text : *texts) {
-        formatted.push_back(reformatNumberText(text, temperatureTable().decimals, locale).value());
-    }
-    return formatted;
+    const auto outcome = convert(temperatureQuantity(), from, input, locale);
+    const auto* texts = std::get_if<std::vector<std::string>>(&outcome);
+    return texts != nullptr ? *texts : std::vector<std::string>{};
+}
+
+bool converts(Unit from, const char* input) {
+    return std::holds_alternative<std::vector<std::string>>(
+        convert(temperatureQuantity(), from, input, test::english()));
 }
 
 struct Example {
@@ -50,10 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Example{kCelsius, "36.6", {"36.60000", "97.88000", "309.75000"}}));
 
 TEST(TemperatureTable, CopiesTheInputTextForItsOwnUnit) {
-    const auto texts = convertAll(temperatureTable(), kFahrenheit, " 1,000.50 ", test::english());
-    ASSERT_TRUE(texts);
-    EXPECT_EQ((*texts)[kFahrenheit], " 1,000.50 ");
-    EXPECT_EQ((*texts)[kCelsius], "538.055555555556");
+    const auto texts = shown(kFahrenheit, " 1,000.50 ", test::english());
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[kFahrenheit], "1,000.50000");
+    EXPECT_EQ(texts[kCelsius], "538.05556");
 }
 
 TEST(TemperatureTable, ShowsGermanSeparators) {
@@ -64,12 +62,11 @@ TEST(TemperatureTable, ShowsGermanSeparators) {
 }
 
 TEST(TemperatureTable, ResultsOutsideTheDoubleRangeGiveNoOutputs) {
-    EXPECT_FALSE(convertAll(temperatureTable(), kCelsius, "1.7e308", test::english()));
+    EXPECT_FALSE(converts(kCelsius, "1.7e308"));
     // Rounded to 15 digits this Celsius value would read back as an overflow.
-    EXPECT_FALSE(
-        convertAll(temperatureTable(), kKelvin, "1.7976931348623157e308", test::english()));
-    EXPECT_FALSE(convertAll(temperatureTable(), kCelsius, "abc", test::english()));
-    EXPECT_TRUE(convertAll(temperatureTable(), kCelsius, "1e-320", test::english()));
+    EXPECT_FALSE(converts(kKelvin, "1.7976931348623157e308"));
+    EXPECT_FALSE(converts(kCelsius, "abc"));
+    EXPECT_TRUE(converts(kCelsius, "1e-320"));
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST(CompassPoints, ShowTheirRangesAndNames) {
     EXPECT_EQ(midPointText(kNorth, test::german()), "360 or 0");
     EXPECT_EQ(boundText(compassPoints()[kNorth].from, test::english()), "349");
     EXPECT_EQ(boundText(compassPoints()[kNorth].to, test::english()), "11");
-    EXPECT_EQ(compassPoints()[15].words, "North North West");
+    EXPECT_EQ(compassPoints()[15].name, "North North West");
     EXPECT_EQ(compassPoints()[5].abbreviation, "ESE");
 }
 

@@ -1,11 +1,37 @@
 #include <QGroupBox>
 #include <QLocale>
 
+#include <set>
+
+#include "conversion_forms.h"
 #include "message_catcher.h"
 #include "window_fixture.h"
 
 namespace nimbaro::test {
 namespace {
+
+TEST(ConversionForms, HaveOneOptionAndOutputPerUnitAndNoClashingNames) {
+    for (const ConversionForm* form : conversionForms()) {
+        SCOPED_TRACE(form->windowName);
+        ASSERT_EQ(form->options.size(), form->quantity.units.size());
+        ASSERT_EQ(form->outputs.size(), form->quantity.units.size());
+        std::multiset<std::string_view> names = {
+            "Frame1", "cmdConvert", "cmdReset", "cmdOutput", "cmdBack", "cmdExit", form->inputName};
+        for (const auto& option : form->options) {
+            names.insert(option.name);
+        }
+        for (const auto& output : form->outputs) {
+            names.insert(output.name);
+            names.insert(output.unitLabelName);
+        }
+        for (const auto& note : form->notes) {
+            names.insert(note.name);
+        }
+        for (std::string_view name : names) {
+            EXPECT_EQ(names.count(name), 1u) << name;
+        }
+    }
+}
 
 struct ConversionWindowCase {
     const char* launchButton;

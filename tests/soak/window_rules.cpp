@@ -3,8 +3,7 @@
 #include <map>
 
 #include "calculation_expectations.h"
-#include "conversion.h"
-#include "conversion_tables.h"
+#include "conversion_forms.h"
 #include "locale_bridge.h"
 #include "number_shape.h"
 #include "number_text.h"
@@ -17,29 +16,29 @@ bool isFormatted(const QString& text, int decimals, const NumberLocale& locale) 
     return isFixedNumberText(toUtf8(text), decimals, locale);
 }
 
-// A conversion shows convertAll's texts with the table's decimals, or the fault message and
-// nothing new when a result leaves the double range (or the number check fails).
-Expectation conversionExpectation(const ConversionTable& table) {
-    return [&table](const Screen& before, const QString& button,
-                    const NumberLocale& locale) -> std::optional<Outcome> {
+// A conversion shows the engine's texts, or the fault message and nothing new when a result
+// leaves the double range (or the number check fails).
+Expectation conversionExpectation(const ConversionForm& form) {
+    return [&form](const Screen& before, const QString& button,
+                   const NumberLocale& locale) -> std::optional<Outcome> {
         if (button != QLatin1String("cmdConvert")) {
             return std::nullopt;
         }
-        for (std::size_t unit = 0; unit < table.options.size(); ++unit) {
-            if (!before.isChecked(fromUtf8(table.options[unit].name))) {
+        for (std::size_t unit = 0; unit < form.options.size(); ++unit) {
+            if (!before.isChecked(fromUtf8(form.options[unit].name))) {
                 continue;
             }
-            const QString input = before.boxes.at(fromUtf8(table.inputName));
-            const auto texts = convertAll(table, unit, toUtf8(input), locale);
-            if (!texts) {
+            const QString input = before.boxes.at(fromUtf8(form.inputName));
+            const auto outcome = convert(form.quantity, unit, toUtf8(input), locale);
+            const auto* texts = std::get_if<std::vector<std::string>>(&outcome);
+            if (texts == nullptr) {
                 return Outcome{true, before};
             }
-            Outcome outcome{false, before};
+            Outcome shown{false, before};
             for (std::size_t i = 0; i < texts->size(); ++i) {
-                outcome.screen.labels[fromUtf8(table.outputs[i].name)] =
-                    fromUtf8(*reformatNumberText((*texts)[i], table.decimals, locale));
+                shown.screen.labels[fromUtf8(form.outputs[i].name)] = fromUtf8((*texts)[i]);
             }
-            return outcome;
+            return shown;
         }
         return Outcome{false, before};
     };
@@ -47,7 +46,7 @@ Expectation conversionExpectation(const ConversionTable& table) {
 
 std::optional<std::size_t> checkedPoint(const Screen& screen) {
     for (std::size_t point = 0; point < compassPoints().size(); ++point) {
-        if (screen.isChecked(fromUtf8(compassPoints()[point].optionName))) {
+        if (screen.isChecked("opt" + fromUtf8(compassPoints()[point].abbreviation))) {
             return point;
         }
     }
@@ -82,7 +81,7 @@ std::optional<Outcome> windDirectionOutcome(const Screen& before, const QString&
             return outcome;
         }
         labels["lblDirectionAcr"] = fromUtf8(compassPoints()[*point].abbreviation);
-        labels["lblDirection"] = fromUtf8(compassPoints()[*point].words);
+        labels["lblDirection"] = fromUtf8(compassPoints()[*point].name);
     } else {
         return std::nullopt;
     }
@@ -91,13 +90,13 @@ std::optional<Outcome> windDirectionOutcome(const Screen& before, const QString&
 
 bool isWindDirectionForm(const QString& label, const QString& text, const NumberLocale& locale) {
     for (const CompassPoint& point : compassPoints()) {
-        const bool matches =
-            label == QLatin1String("lblDirectionAcr") ? text == fromUtf8(point.abbreviation)
-            : label == QLatin1String("lblDirection")  ? text == fromUtf8(point.words)
-            : label == QLatin1String("lblMidPoint")
-                ? text == QLatin1String("360 or 0") || isFormatted(text, 1, locale)
-                : text == fromUtf8(boundText(point.from, locale)) ||
-                      text == fromUtf8(boundText(point.to, locale));
+        const bool matches = label == QLatin1String("lblDirectionAcr")
+                                 ? text == fromUtf8(point.abbreviation)
+                             : label == QLatin1String("lblDirection") ? text == fromUtf8(point.name)
+                             : label == QLatin1String("lblMidPoint")
+                                 ? text == QLatin1String("360 or 0") || isFormatted(text, 1, locale)
+                                 : text == fromUtf8(boundText(point.from, locale)) ||
+                                       text == fromUtf8(boundText(point.to, locale));
         if (matches) {
             return true;
         }
@@ -132,9 +131,9 @@ WindowRules rulesFor(const QString& windowName) {
     if (Expectation calculation = calculationExpectation(windowName)) {
         rules.expectation = std::move(calculation);
     }
-    for (const ConversionTable* table : conversionTables()) {
-        if (fromUtf8(table->windowName) == windowName) {
-            rules.expectation = conversionExpectation(*table);
+    for (const ConversionForm* form : conversionForms()) {
+        if (fromUtf8(form->windowName) == windowName) {
+            rules.expectation = conversionExpectation(*form);
         }
     }
     return rules;

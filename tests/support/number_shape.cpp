@@ -1,6 +1,9 @@
 #include "number_shape.h"
 
+#include <cmath>
 #include <cstddef>
+
+#include "number_text.h"
 
 namespace nimbaro::test {
 namespace {
@@ -104,6 +107,26 @@ bool isPlainNumberText(std::string_view text, const NumberLocale& locale) {
     }
     const std::size_t significant = significantCount(integer, fraction);
     return cursor.atEnd() && significant > 0 && significant <= 15;
+}
+
+std::optional<std::string> outputNumberText(double value, const NumberLocale& locale) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    std::string text = numberToText(value, locale);
+    if (!isNumeric(text, locale)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<std::string> reformatNumberText(std::string_view text, int decimals,
+                                              const NumberLocale& locale) {
+    const std::optional<double> value = parseNumber(text, locale);
+    if (!value) {
+        return std::nullopt;
+    }
+    return formatFixed(*value, decimals, locale);
 }
 
 }  // namespace nimbaro::test

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "number_locale.h"
@@ -15,5 +17,13 @@ bool isFixedNumberText(std::string_view text, int decimals, const NumberLocale& 
 // significant digits written out without grouping or trailing fraction zeros, or one nonzero
 // digit, an optional fraction and an exponent of at least two digits ("1.5E+20", "1E-07").
 bool isPlainNumberText(std::string_view text, const NumberLocale& locale);
+
+// What an output label once held in two steps, kept as the reference the results are checked
+// against: the value's plain number text (nothing for a value that is not finite, or whose
+// 15-digit text would read back as an overflow), and a number text rewritten with `decimals`
+// places (nothing when the text is not a number).
+std::optional<std::string> outputNumberText(double value, const NumberLocale& locale);
+std::optional<std::string> reformatNumberText(std::string_view text, int decimals,
+                                              const NumberLocale& locale);
 
 }  // namespace nimbaro::test
