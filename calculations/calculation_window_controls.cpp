@@ -155,7 +155,7 @@ void CalculationWindow::addOutput(std::string_view name, std::string_view toolti
                                   TwipPoint position, std::string_view unitLabelName,
                                   std::string_view unitText) {
     OutputLabel* output = addOutputLabel(name, tooltip, {position.left, position.top});
-    const int outputEnd = (output->geometry().right() + 1) * kTwipsPerPixel;
+    const int outputEnd = pixelsToTwips(output->geometry().right() + 1);
     addUnitLabel(output, unitLabelName, unitText, {outputEnd + kUnitLabelGap, position.top});
 }
 

@@ -94,6 +94,7 @@ Outcome<Results> compute(const Task& task, const Readings& readings, const Numbe
     }
     auto calculated = calculate(task.method, readings, task.units);
     if (auto* values = std::get_if<Calculated>(&calculated)) {
+        results.texts.reserve(values->values.size());
         for (const double value : values->values) {
             results.texts.push_back(resultText(value, task.calculation->decimals, shown));
         }

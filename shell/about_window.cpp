@@ -31,10 +31,11 @@ constexpr std::array kLines = {
     Line{"Label4", "Host Website:  https://nimbaro.example.org", {240, 2640, 6255, 0}},
 };
 
+// `pointSize` at the layout's own font size; a larger desktop font enlarges it in step.
 QFont boldFont(const QString& family, qreal pointSize, QFont::StyleHint fallback) {
     QFont font(family);
     font.setStyleHint(fallback);
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(pointSize * layoutScale());
     font.setBold(true);
     return font;
 }

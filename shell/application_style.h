@@ -4,8 +4,8 @@ class QApplication;
 
 namespace nimbaro {
 
-// The look every window shares: the program icon, and the font its twip positions were drawn
-// for (a compact dialog font, so a larger desktop default is brought down to that size).
+// The look every window shares: the program icon and the desktop's own font, at the size the
+// user chose; the layouts grow with that size (twip_geometry.h).
 void applyApplicationStyle(QApplication& application);
 
 }  // namespace nimbaro

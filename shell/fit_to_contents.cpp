@@ -8,11 +8,9 @@
 namespace nimbaro {
 namespace {
 
-constexpr int kMarginTwips = 120;
-
 QSize grownSize(const QWidget* container) {
     const QRect used = container->childrenRect();
-    const int margin = twipsToPixels(kMarginTwips);
+    const int margin = twipsToPixels(kFitMarginTwips);
     QSize size = container->size();
     if (used.right() >= size.width()) {
         size.setWidth(used.right() + margin);

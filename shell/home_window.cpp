@@ -114,6 +114,10 @@ constexpr std::array kHelpItems = {
 constexpr TwipSize kClientSize{5700, 4680};
 constexpr TwipRect kTabControl{480, 240, 4815, 3315};
 constexpr TwipSize kButtonSize{1215, 375};
+// The rule under the menu bar and the footer keep this far from the window's sides.
+constexpr int kSideMargin = 120;
+constexpr TwipRect kAddressLabel{kSideMargin, 4320, 3735, 255};
+constexpr TwipRect kVersionLabel{4680, 4320, 975, 255};
 
 // A fixed label that is given at least the room its text needs.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, TwipRect rect,
@@ -180,7 +184,7 @@ void HomeWindow::buildPages() {
     // The button positions count from the tab control's top edge; the page starts below
     // its tab strip.
     const int stripHeight = tabs->tabBar()->sizeHint().height();
-    const int stripTwips = stripHeight * kTwipsPerPixel;
+    const int stripTwips = pixelsToTwips(stripHeight);
 
     for (const LaunchButton& launch : kLaunchButtons) {
         auto* button =
@@ -193,9 +197,16 @@ void HomeWindow::buildPages() {
         connect(button, &QPushButton::clicked, this, [this, window] { registry_.open(window); });
     }
     tabs->setCurrentIndex(0);
-    // All three page captions stay in view, however wide the font draws them.
+    // All three page captions stay in view, however wide the font draws them, and the window
+    // keeps its margin to the right of them.
     tabs->resize(std::max(tabs->width(), tabs->tabBar()->sizeHint().width() + stripHeight),
                  tabs->height());
+    QWidget* client = centralWidget();
+    const int clientWidth = tabs->geometry().right() + twipsToPixels(kFitMarginTwips);
+    if (clientWidth > client->width()) {
+        client->setMinimumWidth(clientWidth);
+        client->resize(clientWidth, client->height());
+    }
 }
 
 void HomeWindow::buildFooter() {
@@ -203,7 +214,8 @@ void HomeWindow::buildFooter() {
 
     auto* rule = new QFrame(client);
     rule->setObjectName("Line1");
-    rule->setGeometry(twipsToPixels(120), 0, twipsToPixels(5640 - 120), 3);
+    const int sideMargin = twipsToPixels(kSideMargin);
+    rule->setGeometry(sideMargin, 0, client->width() - 2 * sideMargin, 3);
     rule->setAutoFillBackground(true);
     rule->setBackgroundRole(QPalette::Mid);
 
@@ -214,9 +226,11 @@ void HomeWindow::buildFooter() {
     connect(exit, &QPushButton::clicked, this, &WindowRegistry::exitProgram);
 
     addLabel(client, "Label4", QStringLiteral("Nimbaro team\n2026"), {600, 3720, 1575, 495}, true);
-    addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org"),
-             {120, 4320, 3735, 255});
-    addLabel(client, "Label1", QStringLiteral("Version " NIMBARO_VERSION), {4680, 4320, 975, 255});
+    addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org"), kAddressLabel);
+    // The version stands in the bottom right corner, however wide the font draws it.
+    QLabel* version =
+        addLabel(client, "Label1", QStringLiteral("Version " NIMBARO_VERSION), kVersionLabel);
+    version->move(client->width() - sideMargin - version->width(), version->y());
 }
 
 }  // namespace nimbaro

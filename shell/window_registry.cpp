@@ -2,18 +2,23 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
+
+#include "fit_to_contents.h"
 
 namespace nimbaro {
 namespace {
 
+// A window larger than the screen keeps its top left corner, and so its title bar, in view.
 void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
+    const QRect available = screen->availableGeometry();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    frame.moveCenter(available.center());
+    window->move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 void bringToFront(QWidget* window) {
@@ -46,6 +51,8 @@ QWidget* WindowRegistry::open(const QString& windowName) {
     QWidget* window = factory->second(*this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     windows_[windowName] = window;
+    // Grown to fit its captions before it is placed, so that it opens centred at its final size.
+    growToFitChildren(window);
     centreOnScreen(window);
     bringToFront(window);
     return window;

@@ -1,8 +1,9 @@
 // Saves a picture of the main menu's pages, of every window it opens (empty, after a sample
 // computation, and again with the last option of its first group chosen) and of the About
 // window, for looking at the layouts: nimbaro_gallery <folder>. With
-// NIMBARO_GALLERY_PALETTE=dark the windows wear a dark Fusion theme; QT_SCALE_FACTOR=2 draws
-// them at twice the size, as on a high-density screen.
+// NIMBARO_GALLERY_PALETTE=dark the windows wear a dark Fusion theme; NIMBARO_GALLERY_POINT_SIZE=12
+// draws them with a 12 pt desktop font instead of the platform's; QT_SCALE_FACTOR=2 draws them
+// at twice the size, as on a high-density screen.
 #include <QApplication>
 #include <QDir>
 #include <QStyleFactory>
@@ -32,6 +33,12 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariable("NIMBARO_GALLERY_PALETTE") == QLatin1String("dark")) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(nimbaro::test::darkPalette());
+    }
+    if (const qreal points = qEnvironmentVariable("NIMBARO_GALLERY_POINT_SIZE").toDouble();
+        points > 0) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
     }
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery"));
     folder.mkpath(".");
