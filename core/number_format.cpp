@@ -167,24 +167,27 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale) 
     };
 
     const bool showsAsZero = std::all_of(digits, digits + count, [](char c) { return c == '0'; });
-    std::string text;
-    if (std::signbit(value) && !showsAsZero) {
-        text += locale.minusSign;
-    }
-    if (pointPosition <= 0) {
-        text += '0';
-    }
+    const std::string_view minus =
+        std::signbit(value) && !showsAsZero ? std::string_view(locale.minusSign) : "";
+    const std::string_view group = locale.groupSeparator;
+    const std::string_view point = decimals > 0 ? std::string_view(locale.decimalSeparator) : "";
+    const auto integerLength = static_cast<std::size_t>(std::max(pointPosition, 1));
+    const std::size_t groups = (integerLength - 1) / 3;
+    // Sized once and written in place: this runs for every result of every row of a log.
+    std::string text(minus.size() + integerLength + groups * group.size() + point.size() +
+                         static_cast<std::size_t>(decimals),
+                     '0');
+    char* out = std::copy(minus.begin(), minus.end(), text.data());
     for (int index = 0; index < pointPosition; ++index) {
         if (index > 0 && (pointPosition - index) % 3 == 0) {
-            text += locale.groupSeparator;
+            out = std::copy(group.begin(), group.end(), out);
         }
-        text += digitAt(index);
+        *out++ = digitAt(index);
     }
-    if (decimals > 0) {
-        text += locale.decimalSeparator;
-        for (int index = pointPosition; index < pointPosition + decimals; ++index) {
-            text += digitAt(index);
-        }
+    out += pointPosition <= 0 ? 1 : 0;
+    out = std::copy(point.begin(), point.end(), out);
+    for (int index = pointPosition; index < pointPosition + decimals; ++index) {
+        *out++ = digitAt(index);
     }
     return text;
 }
