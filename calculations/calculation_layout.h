@@ -55,6 +55,10 @@ struct CalculationLayout {
     constexpr TwipRect note() const {
         return {kNoteLeft, buttonsTop(), kClientWidth - kNoteLeft - 120, 375};
     }
+    // What a result means for people outside, on a row of its own under Back and Exit.
+    constexpr TwipRect riskLine() const {
+        return {240, buttonsTop() + 420, kClientWidth - 360, 375};
+    }
 
   private:
     static constexpr int kClientWidth = 9240;

@@ -65,7 +65,8 @@ void CalculationWindow::onCalculateClicked() {
             texts.push_back(resultText(value, calculationInfo(calculation_).decimals, locale));
         }
         showResults(texts);
-        showResultNote(calculated->note ? fromUtf8(noteText(*calculated->note)) : QString());
+        showResultNote(calculated->note ? fromUtf8(noteText(*calculated->note)) : QString(),
+                       calculated->risk ? fromUtf8(riskText(*calculated->risk)) : QString());
     } else if (const auto* fault = std::get_if<InputFault>(&outcome)) {
         showInputFault(*fault);
     } else {

@@ -20,6 +20,8 @@ HeatIndexWindow::HeatIndexWindow(WindowRegistry& registry)
     addResultNote(kLayout.note(),
                   {noteText(RangeNote::HeatIndexBelow80F), noteText(RangeNote::DewPointAboveAir),
                    noteText(RangeNote::WetBulbAboveAir)});
+    addRiskLine(kLayout.riskLine(), {riskText(Risk::Caution), riskText(Risk::ExtremeCaution),
+                                     riskText(Risk::Danger), riskText(Risk::ExtremeDanger)});
 }
 
 }  // namespace nimbaro

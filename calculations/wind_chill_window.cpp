@@ -52,6 +52,9 @@ WindChillWindow::WindChillWindow(WindowRegistry& registry)
     addResultNote(kLayout.note(),
                   {noteText(RangeNote::WindChillAbove50F), noteText(RangeNote::WindChillBelow3Mph),
                    noteText(RangeNote::WindChillOutsideBoth)});
+    addRiskLine(kLayout.riskLine(), {riskText(Risk::LowRisk), riskText(Risk::ModerateRisk),
+                                     riskText(Risk::HighRisk), riskText(Risk::VeryHighRisk),
+                                     riskText(Risk::SevereRisk), riskText(Risk::ExtremeRisk)});
 
     addCommandButtons(commandButtons());
     load();

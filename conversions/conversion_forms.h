@@ -34,6 +34,7 @@ struct ConversionForm {
         std::string_view name;
         std::string_view text;
         TwipRect rectInFrame;  // a width wraps the text to it
+        bool bold = false;
     };
 
     const Quantity& quantity;
@@ -55,7 +56,7 @@ struct ConversionForm {
     Button output;
     TwipPoint back;
     TwipPoint exit;
-    std::vector<Note> notes;      // bold captions inside the frame
+    std::vector<Note> notes;      // captions inside the frame
     std::vector<Output> outputs;  // one per unit, in its order
 };
 

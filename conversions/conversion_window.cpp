@@ -49,7 +49,7 @@ ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionFor
 // A note with a width wraps to it rather than reach past its frame.
 void ConversionWindow::addNote(QGroupBox* frame, const ConversionForm::Note& note) {
     const TwipRect rect = note.rectInFrame;
-    QLabel* label = addFixedLabel(frame, note.name, note.text, {rect.left, rect.top}, true);
+    QLabel* label = addFixedLabel(frame, note.name, note.text, {rect.left, rect.top}, note.bold);
     if (rect.width > 0) {
         const int width = twipsToPixels(rect.width);
         label->setWordWrap(true);

@@ -387,6 +387,79 @@ std::string_view noteText(RangeNote note) {
     return "Speed of sound below zero at this air temperature";
 }
 
+namespace {
+
+struct Category {
+    double from;  // the least severe value of the category
+    Risk risk;
+};
+
+// The most severe first.
+constexpr Category kHeatIndexCategories[] = {
+    {125, Risk::ExtremeDanger},
+    {103, Risk::Danger},
+    {90, Risk::ExtremeCaution},
+    {80, Risk::Caution},
+};
+constexpr Category kWindChillCategories[] = {
+    {-55, Risk::ExtremeRisk}, {-48, Risk::SevereRisk},   {-40, Risk::VeryHighRisk},
+    {-28, Risk::HighRisk},    {-10, Risk::ModerateRisk}, {0, Risk::LowRisk},
+};
+
+// The value as a result shows it, so that 89.999996 °F, shown as 90.00000, is 90.
+double asShown(double value, int decimals) {
+    const NumberLocale plain{.decimalSeparator = ".", .groupSeparator = "", .minusSign = "-"};
+    return parseNumber(resultText(value, decimals, plain), plain).value_or(value);
+}
+
+}  // namespace
+
+std::optional<Risk> heatIndexRisk(double fahrenheit, int decimals) {
+    const double shown = asShown(fahrenheit, decimals);
+    for (const Category& category : kHeatIndexCategories) {
+        if (shown >= category.from) {
+            return category.risk;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Risk> windChillRisk(double celsius, int decimals) {
+    const double shown = asShown(celsius, decimals);
+    for (const Category& category : kWindChillCategories) {
+        if (shown <= category.from) {
+            return category.risk;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view riskText(Risk risk) {
+    switch (risk) {
+        case Risk::Caution:
+            return "Caution: fatigue possible with prolonged exposure and activity";
+        case Risk::ExtremeCaution:
+            return "Extreme caution: heat cramps and heat exhaustion possible";
+        case Risk::Danger:
+            return "Danger: heat cramps or heat exhaustion likely, heat stroke possible";
+        case Risk::ExtremeDanger:
+            return "Extreme danger: heat stroke highly likely";
+        case Risk::LowRisk:
+            return "Low risk";
+        case Risk::ModerateRisk:
+            return "Moderate risk: hypothermia if outside long without protection";
+        case Risk::HighRisk:
+            return "High risk: exposed skin can freeze in 10 to 30 minutes";
+        case Risk::VeryHighRisk:
+            return "Very high risk: exposed skin can freeze in 5 to 10 minutes";
+        case Risk::SevereRisk:
+            return "Severe risk: exposed skin can freeze in 2 to 5 minutes";
+        case Risk::ExtremeRisk:
+            break;
+    }
+    return "Extreme risk: exposed skin can freeze in under 2 minutes";
+}
+
 Outcome<Calculated> calculate(Method method, const Readings& readings, const UnitChoice& units) {
     const auto typed = checked(methodInfo(method), readings, units);
     if (const auto* fault = std::get_if<InputFault>(&typed)) {
@@ -401,6 +474,21 @@ Outcome<Calculated> calculate(Method method, const Readings& readings, const Uni
         return ComputationFault{};
     }
     result.calculated.values = std::move(*values);
+    // The heat index is judged in Fahrenheit, the wind chill in Celsius; the old wind chill
+    // formula is another index, without categories.
+    const std::vector<double>& shown = result.calculated.values;
+    switch (method) {
+        case Method::HeatIndexFromHumidity:
+        case Method::HeatIndexFromDewPoint:
+        case Method::HeatIndexFromWetBulb:
+            result.calculated.risk = heatIndexRisk(shown.at(1));
+            break;
+        case Method::NewWindChill:
+            result.calculated.risk = windChillRisk(shown.at(0));
+            break;
+        default:
+            break;
+    }
     return std::move(result.calculated);
 }
 

@@ -118,9 +118,34 @@ enum class RangeNote {
 // One line for a person: "Heat index formula is meant for 80 °F (26.7 °C) and above".
 std::string_view noteText(RangeNote note);
 
+// What a heat index or a new-formula wind chill means for people outside, as weather services
+// publish it: the heat index by the US National Weather Service's categories, the wind chill by
+// Environment and Climate Change Canada's.
+enum class Risk {
+    Caution,
+    ExtremeCaution,
+    Danger,
+    ExtremeDanger,
+    LowRisk,
+    ModerateRisk,
+    HighRisk,
+    VeryHighRisk,
+    SevereRisk,
+    ExtremeRisk,
+};
+
+// One line for a person: "Danger: heat cramps or heat exhaustion likely, heat stroke possible".
+std::string_view riskText(Risk risk);
+
+// The category of a result as it is shown (rounded to `decimals` places); a value on a
+// boundary belongs to the more severe category. Nothing below 80 °F or above 0 °C.
+std::optional<Risk> heatIndexRisk(double fahrenheit, int decimals = 5);
+std::optional<Risk> windChillRisk(double celsius, int decimals = 5);
+
 struct Calculated {
     std::vector<double> values;  // every output, in the order of outputNames; each finite
     std::optional<RangeNote> note;
+    std::optional<Risk> risk;  // of a heat index or a new-formula wind chill
 
     friend bool operator==(const Calculated&, const Calculated&) = default;
 };

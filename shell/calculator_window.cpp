@@ -172,21 +172,35 @@ QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view nam
 
 void CalculatorWindow::addResultNote(TwipRect rect,
                                      std::initializer_list<std::string_view> possibleNotes) {
-    resultNote_ = new QLabel(this);
-    resultNote_->setObjectName(QStringLiteral("lblNote"));
-    resultNote_->setTextFormat(Qt::PlainText);
-    QRect room = toPixels(rect);
-    for (std::string_view note : possibleNotes) {
-        resultNote_->setText(fromUtf8(note));
-        room.setSize(room.size().expandedTo(resultNote_->sizeHint()));
-    }
-    resultNote_->clear();
-    resultNote_->setGeometry(room);
+    resultNote_ = addQuietLine("lblNote", rect, possibleNotes);
 }
 
-void CalculatorWindow::showResultNote(const QString& note) {
+void CalculatorWindow::addRiskLine(TwipRect rect,
+                                   std::initializer_list<std::string_view> possibleRisks) {
+    riskLine_ = addQuietLine("lblRisk", rect, possibleRisks);
+}
+
+QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
+                                       std::initializer_list<std::string_view> possibleTexts) {
+    auto* line = new QLabel(this);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setTextFormat(Qt::PlainText);
+    QRect room = toPixels(rect);
+    for (std::string_view text : possibleTexts) {
+        line->setText(fromUtf8(text));
+        room.setSize(room.size().expandedTo(line->sizeHint()));
+    }
+    line->clear();
+    line->setGeometry(room);
+    return line;
+}
+
+void CalculatorWindow::showResultNote(const QString& note, const QString& risk) {
     if (resultNote_ != nullptr) {
         resultNote_->setText(note);
+    }
+    if (riskLine_ != nullptr) {
+        riskLine_->setText(risk);
     }
 }
 

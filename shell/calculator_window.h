@@ -61,7 +61,9 @@ class CalculatorWindow : public QWidget {
     // shown by showResultNote() goes with the outputs: Reset and Output clear it, and so does
     // a click that empties the last output still showing.
     void addResultNote(TwipRect rect, std::initializer_list<std::string_view> possibleNotes);
-    void showResultNote(const QString& note);
+    // A second quiet line, for what the result means for people outside.
+    void addRiskLine(TwipRect rect, std::initializer_list<std::string_view> possibleRisks);
+    void showResultNote(const QString& note, const QString& risk = {});
     QPushButton* addButton(std::string_view name, std::string_view caption,
                            std::string_view tooltip, TwipRect rect, std::function<void()> handler);
     void addResetButton(std::string_view tooltip, TwipPoint position);
@@ -89,11 +91,14 @@ class CalculatorWindow : public QWidget {
 
   private:
     void focusFirstControl();
+    QLabel* addQuietLine(const char* name, TwipRect rect,
+                         std::initializer_list<std::string_view> possibleTexts);
     void clearOutput(OutputLabel* label);
 
     WindowRegistry& registry_;
     ResultCopying* copying_;
     QLabel* resultNote_ = nullptr;
+    QLabel* riskLine_ = nullptr;
     std::vector<QLineEdit*> inputBoxes_;
     std::vector<OutputLabel*> outputLabels_;
     bool shownBefore_ = false;

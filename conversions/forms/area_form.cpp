@@ -32,7 +32,7 @@ const ConversionForm& areaForm() {
         .output = {"Clear All Numbers", {3960, 120}},
         .back = {120, 4920},
         .exit = {1680, 4920},
-        .notes = {{"Label12", "# NOTE: Parameters are in Square Units", {480, 2640, 2535}}},
+        .notes = {{"Label12", "# NOTE: Parameters are in Square Units", {480, 2640, 2535}, true}},
         .outputs =
             {
                 {"lblMillimetres",

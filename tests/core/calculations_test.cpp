@@ -25,6 +25,7 @@ struct Call {
     UnitChoice units;
     std::vector<std::string> shown;
     std::optional<RangeNote> note = std::nullopt;
+    std::optional<Risk> risk = std::nullopt;
 };
 
 void PrintTo(const Call& call, std::ostream* out) {
@@ -53,6 +54,7 @@ TEST_P(EngineCalls, GiveTheTextsTheWindowsShow) {
     }
     EXPECT_EQ(shown, call.shown);
     EXPECT_EQ(calculated->note, call.note);
+    EXPECT_EQ(calculated->risk, call.risk);
 }
 
 constexpr UnitChoice kCelsius{};
@@ -93,7 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Call{Method::HeatIndexFromHumidity,
                          {{AirTemperature, "86"}, {Humidity, "50"}},
                          kFahrenheit,
-                         {"31.48691", "88.67645", "304.63691"}},
+                         {"31.48691", "88.67645", "304.63691"},
+                         std::nullopt,
+                         Risk::Caution},
                     Call{Method::HeatIndexFromHumidity,
                          {{AirTemperature, "20"}, {Humidity, "50"}},
                          kCelsius,
@@ -102,11 +106,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Call{Method::HeatIndexFromDewPoint,
                          {{AirTemperature, "30"}, {DewPoint, "20"}},
                          kCelsius,
-                         {"32.27788", "90.10019", "305.42788"}},
+                         {"32.27788", "90.10019", "305.42788"},
+                         std::nullopt,
+                         Risk::ExtremeCaution},
                     Call{Method::HeatIndexFromWetBulb,
                          {{AirTemperature, "30"}, {WetBulb, "25"}, {AirPressure, "1013.25"}},
                          kCelsius,
-                         {"33.98077", "93.16539", "307.13077"}},
+                         {"33.98077", "93.16539", "307.13077"},
+                         std::nullopt,
+                         Risk::ExtremeCaution},
                     Call{Method::CloudHeightFromHumidity,
                          {{AirTemperature, "86"}, {Humidity, "50"}},
                          kFahrenheit,
@@ -124,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                          {{AirTemperature, "10"}, {WindSpeed, "15"}},
                          {.temperature = TemperatureUnit::Fahrenheit,
                           .windSpeed = WindSpeedUnit::MilesPerHour},
-                         {"-21.43863", "-6.58953", "251.71137"}},
+                         {"-21.43863", "-6.58953", "251.71137"},
+                         std::nullopt,
+                         Risk::ModerateRisk},
                     Call{Method::NewWindChill,
                          {{AirTemperature, "40"}, {WindSpeed, "1"}},
                          kCelsius,
@@ -184,6 +194,46 @@ INSTANTIATE_TEST_SUITE_P(
                             {{AirTemperature, "40"}, {WetBulb, "0"}, {AirPressure, "1e6"}},
                             ComputationFault{}},
                     Refusal{Method::LightningDistance, {{Time, "1e308"}}, ComputationFault{}}));
+
+struct Boundary {
+    double value;
+    std::optional<Risk> risk;
+};
+
+// A value is judged as it is shown, and one on a boundary belongs to the more severe category.
+TEST(RiskCategories, HeatIndexOnBothSidesOfEachBoundary) {
+    for (const Boundary& boundary : std::vector<Boundary>{
+             {79.999994, std::nullopt},
+             {79.999996, Risk::Caution},
+             {89.99999, Risk::Caution},
+             {90, Risk::ExtremeCaution},
+             {102.99999, Risk::ExtremeCaution},
+             {103, Risk::Danger},
+             {124.99999, Risk::Danger},
+             {125, Risk::ExtremeDanger},
+         }) {
+        EXPECT_EQ(heatIndexRisk(boundary.value), boundary.risk) << boundary.value;
+    }
+}
+
+TEST(RiskCategories, WindChillOnBothSidesOfEachBoundary) {
+    for (const Boundary& boundary : std::vector<Boundary>{
+             {0.00001, std::nullopt},
+             {-0.000004, Risk::LowRisk},
+             {-9.99999, Risk::LowRisk},
+             {-10, Risk::ModerateRisk},
+             {-27.99999, Risk::ModerateRisk},
+             {-28, Risk::HighRisk},
+             {-39.99999, Risk::HighRisk},
+             {-40, Risk::VeryHighRisk},
+             {-47.99999, Risk::VeryHighRisk},
+             {-48, Risk::SevereRisk},
+             {-54.99999, Risk::SevereRisk},
+             {-55, Risk::ExtremeRisk},
+         }) {
+        EXPECT_EQ(windChillRisk(boundary.value), boundary.risk) << boundary.value;
+    }
+}
 
 }  // namespace
 }  // namespace nimbaro

@@ -253,15 +253,20 @@ TEST_F(ConversionWindowTexts, ShowAsTheSystemWordsThem) {
     }
 }
 
-TEST_F(ConversionWindowTexts, NotesStandBoldInsideTheFrame) {
-    const std::vector<std::pair<const char*, const char*>> notes = {
-        {"frmAreaConversions", "Label12"}, {"frmVolumeConversions", "Label1"}};
-    for (const auto& [windowName, name] : notes) {
+// Only the area window's note is bold.
+TEST_F(ConversionWindowTexts, NotesStandInsideTheFrame) {
+    struct Note {
+        const char* window;
+        const char* name;
+        bool bold;
+    };
+    for (const auto& [windowName, name, bold] : {Note{"frmAreaConversions", "Label12", true},
+                                                 Note{"frmVolumeConversions", "Label1", false}}) {
         QWidget* window = open(windowName);
         auto* note = find<QLabel>(window, name);
         auto* frame = find<QGroupBox>(window, "Frame1");
         EXPECT_EQ(note->parentWidget(), frame);
-        EXPECT_TRUE(note->font().bold());
+        EXPECT_EQ(note->font().bold(), bold) << name;
         EXPECT_TRUE(frame->rect().contains(note->geometry())) << name;
     }
     EXPECT_EQ(find<QLabel>(open("frmAreaConversions"), "Label12")->text(),

@@ -232,5 +232,14 @@ TEST_F(RangeNoteLife, StaysUntilTheLastOutputIsClicked) {
     EXPECT_EQ(note(), "");
 }
 
+// What the result means for people outside shows on its own line and goes with the outputs.
+TEST_F(RangeNoteLife, TheRiskLineShowsAndClears) {
+    calculateAt("35");
+    EXPECT_EQ(text(window_, "lblRisk"),
+              "Danger: heat cramps or heat exhaustion likely, heat stroke possible");
+    click(window_, "cmdOutput");
+    EXPECT_EQ(text(window_, "lblRisk"), "");
+}
+
 }  // namespace
 }  // namespace nimbaro::test
