@@ -19,6 +19,12 @@ struct NamedText {
     std::string text;
 };
 
+// A line beside the results, as the windows show under them: a range note or a risk category.
+struct Remark {
+    std::string_view kind;  // "note", "risk"
+    std::string_view text;
+};
+
 void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
     for (const char c : text) {
@@ -51,7 +57,7 @@ void appendJsonString(std::string& out, std::string_view text) {
 
 // The exit status: printing fails on a full disk or a closed output.
 int print(std::string_view command, const std::vector<NamedText>& results,
-          std::optional<std::string_view> note, Format format) {
+          const std::vector<Remark>& remarks, Format format) {
     std::string out;
     if (format == Format::Lines) {
         for (const NamedText& result : results) {
@@ -72,9 +78,11 @@ int print(std::string_view command, const std::vector<NamedText>& results,
             out += '}';
         }
         out += ']';
-        if (note) {
-            out += ",\"note\":";
-            appendJsonString(out, *note);
+        for (const Remark& remark : remarks) {
+            out += ',';
+            appendJsonString(out, remark.kind);
+            out += ':';
+            appendJsonString(out, remark.text);
         }
         out += "}\n";
     }
@@ -82,8 +90,9 @@ int print(std::string_view command, const std::vector<NamedText>& results,
         complain(std::string("cannot write to standard output: ") + std::strerror(errno));
         return kUsageError;
     }
-    if (note) {
-        std::fprintf(stderr, "note: %.*s\n", static_cast<int>(note->size()), note->data());
+    for (const Remark& remark : remarks) {
+        const std::string line = std::string(remark.kind) + ": " + std::string(remark.text) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
     }
     return kSuccess;
 }
@@ -124,11 +133,14 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
     for (std::size_t i = 0; i < names.size(); ++i) {
         named.push_back({names[i], results.texts[i]});
     }
-    std::optional<std::string_view> note;
+    std::vector<Remark> remarks;
     if (results.note) {
-        note = noteText(*results.note);
+        remarks.push_back({"note", noteText(*results.note)});
     }
-    return print(task.command, named, note, format);
+    if (results.risk) {
+        remarks.push_back({"risk", riskText(*results.risk)});
+    }
+    return print(task.command, named, remarks, format);
 }
 
 int runWindDirection(std::string_view typed, const NumberLocale& locale, Format format) {
@@ -152,7 +164,7 @@ int runWindDirection(std::string_view typed, const NumberLocale& locale, Format 
                   {"Mid-point degrees", midPointText(*point, locale)},
                   {"Compass point", std::string(compass.abbreviation)},
                   {"Direction", std::string(compass.name)}},
-                 std::nullopt, format);
+                 {}, format);
 }
 
 }  // namespace nimbaro::cli

@@ -99,6 +99,7 @@ Outcome<Results> compute(const Task& task, const Readings& readings, const Numbe
             results.texts.push_back(resultText(value, task.calculation->decimals, shown));
         }
         results.note = values->note;
+        results.risk = values->risk;
         return results;
     }
     if (const auto* fault = std::get_if<InputFault>(&calculated)) {

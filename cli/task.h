@@ -53,6 +53,7 @@ struct Task {
 struct Results {
     std::vector<std::string> texts;  // in the order of outputNames()
     std::optional<RangeNote> note;
+    std::optional<Risk> risk;
 };
 
 // The result texts for the readings, with the digits the windows show, written with `shown`.
