@@ -1,7 +1,12 @@
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string_view>
 
 #include "number_text.h"
 
@@ -12,62 +17,96 @@ constexpr int kSignificantDigits = 15;
 
 // |value| correctly rounded to 15 significant digits: d.dddddddddddddd × 10^exponent.
 struct SignificantDigits {
-    std::string digits;
+    std::array<char, kSignificantDigits> digits{};
     int exponent = 0;
+
+    std::string_view text() const { return {digits.data(), digits.size()}; }
 };
 
-SignificantDigits significantDigits(double value) {
+SignificantDigits significantDigitsByText(double magnitude) {
     std::array<char, 40> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer.data(),
-                                static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t exponentMark = text.find('e');
-    SignificantDigits result15;
-    result15.digits.reserve(kSignificantDigits);
-    result15.digits += text[0];
-    result15.digits.append(text.substr(2, exponentMark - 2));
-    result15.exponent = std::atoi(std::string(text.substr(exponentMark + 1)).c_str());
-    return result15;
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::scientific, kSignificantDigits - 1)
+                          .ptr;
+    // The text is "d.ddddddddddddddde+dd": the first digit, the point, 14 digits, the exponent.
+    SignificantDigits result;
+    result.digits[0] = buffer[0];
+    std::copy_n(buffer.data() + 2, kSignificantDigits - 1, result.digits.data() + 1);
+    const char* exponent = buffer.data() + kSignificantDigits + 2;
+    if (*exponent == '+') {
+        ++exponent;
+    }
+    std::from_chars(exponent, end, result.exponent);
+    return result;
 }
 
-std::string groupThousands(const std::string& integerDigits, const std::string& separator) {
-    std::string grouped;
-    const std::size_t length = integerDigits.size();
-    for (std::size_t i = 0; i < length; ++i) {
-        if (i > 0 && (length - i) % 3 == 0) {
-            grouped += separator;
-        }
-        grouped += integerDigits[i];
+__extension__ using Wide = unsigned __int128;
+
+constexpr std::uint64_t kSmallestFifteenDigits = 100'000'000'000'000;
+constexpr int kLargestScale = 22;
+
+constexpr std::array<Wide, kLargestScale + 1> kPowersOfTen = [] {
+    std::array<Wide, kLargestScale + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t k = 1; k < powers.size(); ++k) {
+        powers[k] = powers[k - 1] * 10;
     }
-    return grouped;
+    return powers;
+}();
+
+// The digits of the magnitudes most results have, 1e-7 up to 1e15, in integer arithmetic: the
+// magnitude is mantissa / 2^shift, so its 15 digits are mantissa × 10^scale / 2^shift, rounded
+// to nearest with ties to even as to_chars() rounds; mantissa × 10^22 fits in 128 bits.
+std::optional<SignificantDigits> significantDigitsInIntegers(double magnitude) {
+    if (!(magnitude >= 1e-7 && magnitude < 1e15)) {
+        return std::nullopt;
+    }
+    constexpr int kMantissaBits = 52;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> kMantissaBits);
+    const std::uint64_t implicitOne = std::uint64_t{1} << kMantissaBits;
+    const std::uint64_t mantissa = (bits & (implicitOne - 1)) | implicitOne;
+    const int binaryExponent = biasedExponent - 1023;
+    const int shift = kMantissaBits - binaryExponent;
+    // floor(binaryExponent × log10(2)); the decimal exponent is that or one more.
+    int exponent = (binaryExponent * 78913) >> 18;
+    for (;;) {
+        const int scale = kSignificantDigits - 1 - exponent;
+        if (scale < 0 || scale > kLargestScale) {
+            return std::nullopt;
+        }
+        const Wide scaled = Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(scale)];
+        auto leading = static_cast<std::uint64_t>(scaled >> shift);
+        if (leading >= kSmallestFifteenDigits * 10) {
+            ++exponent;
+            continue;
+        }
+        if (leading < kSmallestFifteenDigits) {
+            --exponent;
+            continue;
+        }
+        const Wide rest = scaled - (Wide{leading} << shift);
+        const Wide half = Wide{1} << (shift - 1);
+        if (rest > half || (rest == half && leading % 2 == 1)) {
+            ++leading;
+        }
+        if (leading == kSmallestFifteenDigits * 10) {
+            leading = kSmallestFifteenDigits;
+            ++exponent;
+        }
+        SignificantDigits result;
+        std::to_chars(result.digits.data(), result.digits.data() + result.digits.size(), leading);
+        result.exponent = exponent;
+        return result;
+    }
 }
 
-// Rounds the decimal digits (the point after `pointPosition` of them) to `kept` digits, half
-// away from zero; a carry out of the first digit moves the point one place right.
-void roundDigits(std::string& digits, int& pointPosition, int kept) {
-    if (kept < 0) {
-        digits.clear();
-        return;
+SignificantDigits significantDigits(double value) {
+    const double magnitude = std::fabs(value);
+    if (const std::optional<SignificantDigits> digits = significantDigitsInIntegers(magnitude)) {
+        return *digits;
     }
-    if (kept >= static_cast<int>(digits.size())) {
-        return;
-    }
-    const bool roundUp = digits[static_cast<std::size_t>(kept)] >= '5';
-    digits.resize(static_cast<std::size_t>(kept));
-    if (!roundUp) {
-        return;
-    }
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
-    ++pointPosition;
+    return significantDigitsByText(magnitude);
 }
 
 }  // namespace
@@ -76,8 +115,8 @@ std::string numberToText(double value, const NumberLocale& locale) {
     if (value == 0.0) {
         return "0";
     }
-    SignificantDigits significant = significantDigits(value);
-    std::string& digits = significant.digits;
+    const SignificantDigits significant = significantDigits(value);
+    std::string digits(significant.text());
     digits.erase(digits.find_last_not_of('0') + 1);
     const int exponent = significant.exponent;
 
@@ -109,33 +148,76 @@ std::string numberToText(double value, const NumberLocale& locale) {
 }
 
 std::string formatFixed(double value, int decimals, const NumberLocale& locale) {
-    std::string digits = "0";
+    // The digits start one place into the buffer, leaving room for a carry out of the first.
+    std::array<char, kSignificantDigits + 1> buffer{};
+    char* digits = buffer.data() + 1;
+    int count = 1;
     int pointPosition = 1;
-    if (value != 0.0) {
-        SignificantDigits significant = significantDigits(value);
-        digits = std::move(significant.digits);
+    if (value == 0.0) {
+        digits[0] = '0';
+    } else {
+        const SignificantDigits significant = significantDigits(value);
+        std::copy(significant.digits.begin(), significant.digits.end(), digits);
+        count = kSignificantDigits;
         pointPosition = significant.exponent + 1;
     }
-    roundDigits(digits, pointPosition, pointPosition + decimals);
 
-    std::string integerDigits = "0";
-    std::string fraction;
-    if (pointPosition > 0) {
-        integerDigits = digits.substr(0, static_cast<std::size_t>(pointPosition));
-        integerDigits.resize(static_cast<std::size_t>(pointPosition), '0');
-        if (digits.size() > static_cast<std::size_t>(pointPosition)) {
-            fraction = digits.substr(static_cast<std::size_t>(pointPosition));
+    // Rounded half away from zero to the digits before the point and `decimals` after it.
+    const int kept = pointPosition + decimals;
+    if (kept < 0) {
+        count = 0;
+    } else if (kept < count) {
+        const bool roundUp = digits[kept] >= '5';
+        count = kept;
+        int last = count - 1;
+        while (roundUp && last >= 0 && digits[last] == '9') {
+            digits[last--] = '0';
         }
-    } else if (!digits.empty()) {
-        fraction = std::string(static_cast<std::size_t>(-pointPosition), '0') + digits;
+        if (roundUp && last >= 0) {
+            ++digits[last];
+        } else if (roundUp) {
+            *--digits = '1';
+            ++count;
+            ++pointPosition;
+        }
     }
-    fraction.resize(static_cast<std::size_t>(decimals), '0');
+    const std::string_view rounded(digits, static_cast<std::size_t>(count));
 
-    const bool showsAsZero = digits.find_first_not_of('0') == std::string::npos;
-    std::string text = std::signbit(value) && !showsAsZero ? locale.minusSign : std::string();
-    text += groupThousands(integerDigits, locale.groupSeparator);
+    const bool negative =
+        std::signbit(value) && rounded.find_first_not_of('0') != std::string_view::npos;
+    // Written in place into a text of its exact length, filled with the zeros that pad the
+    // integer digits and the decimals.
+    const auto integerLength = static_cast<std::size_t>(std::max(pointPosition, 1));
+    const auto decimalsLength = static_cast<std::size_t>(decimals);
+    std::string text((negative ? locale.minusSign.size() : 0) + integerLength +
+                         (integerLength - 1) / 3 * locale.groupSeparator.size() +
+                         (decimals > 0 ? locale.decimalSeparator.size() + decimalsLength : 0),
+                     '0');
+    char* out = text.data();
+    const auto put = [&out](std::string_view piece) {
+        out = std::copy(piece.begin(), piece.end(), out);
+    };
+    if (negative) {
+        put(locale.minusSign);
+    }
+    for (int i = 0; i < pointPosition; ++i) {
+        if (i > 0 && (pointPosition - i) % 3 == 0) {
+            put(locale.groupSeparator);
+        }
+        *out++ = i < count ? digits[i] : '0';
+    }
+    if (pointPosition <= 0) {
+        ++out;
+    }
     if (decimals > 0) {
-        text += locale.decimalSeparator + fraction;
+        put(locale.decimalSeparator);
+        // Rounding kept no digit beyond the last decimal.
+        if (pointPosition > 0) {
+            put(rounded.substr(std::min(rounded.size(), integerLength)));
+        } else if (-pointPosition < decimals) {
+            out += -pointPosition;
+            put(rounded);
+        }
     }
     return text;
 }
@@ -144,10 +226,14 @@ bool isShowable(double value) {
     if (!std::isfinite(value)) {
         return false;
     }
+    // Below 1e308 the 15 digits have an exponent under 308 or round up to exactly 1E+308.
+    if (std::fabs(value) < 1e308) {
+        return true;
+    }
     // The largest double, 1.7976931348623157E+308, already rounds up to an overflow at 15 digits.
     constexpr std::string_view kLargestShowable = "179769313486231";
     const SignificantDigits significant = significantDigits(value);
-    return significant.exponent < 308 || significant.digits <= kLargestShowable;
+    return significant.exponent < 308 || significant.text() <= kLargestShowable;
 }
 
 // Formatting the value itself gives the same digits as formatting its 15-digit text read back:

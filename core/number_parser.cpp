@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -19,8 +20,13 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Most texts fail on the first byte, compared here before a call to compare the rest.
+bool startsWith(std::string_view text, std::string_view token) {
+    return !token.empty() && !text.empty() && text[0] == token[0] && text.starts_with(token);
+}
+
 bool consume(std::string_view& text, std::string_view token) {
-    if (token.empty() || !text.starts_with(token)) {
+    if (!startsWith(text, token)) {
         return false;
     }
     text.remove_prefix(token.size());
@@ -28,6 +34,10 @@ bool consume(std::string_view& text, std::string_view token) {
 }
 
 void skipBlanks(std::string_view& text) {
+    // Every blank starts with one of these bytes; most texts start with none of them.
+    if (text.empty() || (text.front() != ' ' && text.front() != '\t' && text.front() != '\xC2')) {
+        return;
+    }
     while (std::any_of(kBlanks.begin(), kBlanks.end(),
                        [&](std::string_view blank) { return consume(text, blank); })) {
     }
@@ -56,18 +66,20 @@ std::size_t leadingDigitCount(std::string_view text) {
 // a plain space where the locale writes a narrow no-break space.
 std::size_t groupSeparatorLength(std::string_view text, const NumberLocale& locale) {
     const std::string_view separator = locale.groupSeparator;
+    if (startsWith(text, separator)) {
+        return separator.size();
+    }
     const bool spaceLike =
         std::find(kSpaceLikeGroupSeparators.begin(), kSpaceLikeGroupSeparators.end(), separator) !=
         kSpaceLikeGroupSeparators.end();
     if (spaceLike) {
         for (std::string_view candidate : kSpaceLikeGroupSeparators) {
-            if (text.starts_with(candidate)) {
+            if (startsWith(text, candidate)) {
                 return candidate.size();
             }
         }
-        return 0;
     }
-    return !separator.empty() && text.starts_with(separator) ? separator.size() : 0;
+    return 0;
 }
 
 enum class GroupResult { Grouped, NotAGroup, Malformed };
@@ -113,9 +125,50 @@ long long leadingDigitExponent(const std::string& integerDigits, const std::stri
     return exponent - static_cast<long long>(firstFraction) - 1;
 }
 
+// A plain decimal of at most 15 digits with the locale's one-byte decimal separator ("-12.5"),
+// the form of nearly every reading, read without building a text for from_chars(): its digits
+// make an integer below 2^53 and the power of ten is exact, so the one division rounds as
+// from_chars() does. Nothing for any other text, which the full rules then read.
+std::optional<double> parsePlainDecimal(std::string_view text, std::string_view decimalSeparator) {
+    constexpr int kMostDigits = 15;
+    constexpr std::array<double, kMostDigits + 1> kPowersOfTen = {
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = text.starts_with('-');
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    const bool onePoint = decimalSeparator.size() == 1;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const char c : text) {
+        if (isDigit(c)) {
+            if (++count > kMostDigits) {
+                return std::nullopt;
+            }
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += afterPoint ? 1 : 0;
+        } else if (onePoint && c == decimalSeparator[0] && !afterPoint) {
+            afterPoint = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0) {
+        return std::nullopt;
+    }
+    const double magnitude =
+        static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return negative ? -magnitude : magnitude;
+}
+
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
+    if (const std::optional<double> plain = parsePlainDecimal(text, locale.decimalSeparator)) {
+        return plain;
+    }
     skipBlanks(text);
 
     bool negative = false;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "number_locale.h"
+
+namespace nimbaro::cli {
+
+// What scripts expect: "." before the decimals, no group separators; a "," is not a number.
+NumberLocale plainNumberLocale();
+
+// The user's regional settings (LC_ALL, LC_NUMERIC, LANG), as the windows read and show
+// numbers.
+NumberLocale userNumberLocale();
+
+// The same without group separators, as a value is copied into a spreadsheet.
+NumberLocale withoutGroups(NumberLocale locale);
+
+}  // namespace nimbaro::cli

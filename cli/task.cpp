@@ -1,0 +1,111 @@
+#include "task.h"
+
+#include <array>
+
+#include "number_text.h"
+#include "result_text.h"
+
+namespace nimbaro::cli {
+namespace {
+
+constexpr std::array kInputOptions = {
+    InputOption{Input::Value, "--value", "value"},
+    InputOption{Input::AirTemperature, "--air-temperature", "air temperature"},
+    InputOption{Input::Humidity, "--humidity", "humidity"},
+    InputOption{Input::DewPoint, "--dew-point", "dew point"},
+    InputOption{Input::WetBulb, "--wet-bulb", "wet bulb"},
+    InputOption{Input::AirPressure, "--air-pressure", "air pressure"},
+    InputOption{Input::WindSpeed, "--wind-speed", "wind speed"},
+    InputOption{Input::Time, "--seconds", "time"},
+};
+
+constexpr Input kValue[] = {Input::Value};
+
+}  // namespace
+
+const InputOption& inputOption(Input input) {
+    return kInputOptions[static_cast<std::size_t>(input)];
+}
+
+std::string_view ruleText(Rule rule) {
+    switch (rule) {
+        case Rule::Number:
+            break;
+        case Rule::HumidityRange:
+            return "is not within 0 < humidity <= 100";
+        case Rule::GreaterThanZero:
+            return "is not greater than 0";
+    }
+    return "is not a number";
+}
+
+std::span<const Input> Task::inputs() const {
+    if (quantity != nullptr) {
+        return kValue;
+    }
+    return methodInfo(method).inputs;
+}
+
+std::vector<std::string_view> Task::outputNames() const {
+    std::vector<std::string_view> names;
+    if (quantity == nullptr) {
+        names.assign(calculation->outputNames.begin(), calculation->outputNames.end());
+    } else if (onlyUnit) {
+        names.push_back(quantity->units[*onlyUnit].name);
+    } else {
+        for (const Unit& unit : quantity->units) {
+            names.push_back(unit.name);
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> Task::columnTitles() const {
+    const std::string_view what = quantity != nullptr ? quantity->name : calculation->name;
+    std::vector<std::string> titles;
+    for (const std::string_view name : outputNames()) {
+        titles.push_back(std::string(what) + " " + std::string(name));
+    }
+    return titles;
+}
+
+Outcome<Results> compute(const Task& task, const Readings& readings, const NumberLocale& shown) {
+    Results results;
+    if (task.quantity != nullptr) {
+        const NumberLocale& read = readings.locale();
+        auto converted = convert(*task.quantity, task.fromUnit, readings.text(Input::Value), read);
+        if (auto* texts = std::get_if<std::vector<std::string>>(&converted)) {
+            if (task.onlyUnit) {
+                results.texts.push_back(std::move((*texts)[*task.onlyUnit]));
+            } else {
+                results.texts = std::move(*texts);
+            }
+            if (shown.groupSeparator != read.groupSeparator) {
+                for (std::string& text : results.texts) {
+                    text = copyableText(text, read);
+                }
+            }
+            return results;
+        }
+        if (const auto* fault = std::get_if<InputFault>(&converted)) {
+            return *fault;
+        }
+        return ComputationFault{};
+    }
+    auto calculated = calculate(task.method, readings, task.units);
+    if (auto* values = std::get_if<Calculated>(&calculated)) {
+        results.texts.reserve(values->values.size());
+        for (const double value : values->values) {
+            results.texts.push_back(resultText(value, task.calculation->decimals, shown));
+        }
+        results.note = values->note;
+        results.risk = values->risk;
+        return results;
+    }
+    if (const auto* fault = std::get_if<InputFault>(&calculated)) {
+        return *fault;
+    }
+    return ComputationFault{};
+}
+
+}  // namespace nimbaro::cli

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculations.h"
+#include "quantities.h"
+
+namespace nimbaro::cli {
+
+inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Time) + 1;
+
+// What the command line gave for each input: a number, or in CSV mode the column that holds
+// it; empty for an input not given.
+using InputTexts = std::array<std::string, kInputCount>;
+
+// How an input is given on the command line and named in messages.
+struct InputOption {
+    Input input;
+    std::string_view option;  // "--air-temperature"
+    std::string_view name;    // "air temperature"
+};
+
+const InputOption& inputOption(Input input);
+
+// "is not a number", "is not within 0 < humidity <= 100", ...
+std::string_view ruleText(Rule rule);
+
+// One conversion or one calculation, as chosen on the command line.
+struct Task {
+    std::string command;  // "dew-point", "convert wind-speed": how messages name it
+    // A conversion from one unit of a quantity into all of them, or into only one...
+    const Quantity* quantity = nullptr;
+    std::size_t fromUnit = 0;
+    std::optional<std::size_t> onlyUnit;
+    // ...or a calculation by one method.
+    const CalculationInfo* calculation = nullptr;
+    Method method{};
+    UnitChoice units;
+
+    std::span<const Input> inputs() const;
+    // The unit name of every output, as the windows name them ("Celsius").
+    std::vector<std::string_view> outputNames() const;
+    // The title of every output's column: "Dew Point Celsius", "Wind Speed Knots".
+    std::vector<std::string> columnTitles() const;
+};
+
+struct Results {
+    std::vector<std::string> texts;  // in the order of outputNames()
+    std::optional<RangeNote> note;
+    std::optional<Risk> risk;
+};
+
+// The result texts for the readings, with the digits the windows show, written with `shown`.
+// The readings are read with their own locale.
+Outcome<Results> compute(const Task& task, const Readings& readings, const NumberLocale& shown);
+
+}  // namespace nimbaro::cli
