@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs Nimbaro into a temporary folder whose path has blanks, either with `cmake --install`
 # or from the Debian package that CPack builds, and checks that the program and its documents
-# lie together, that the desktop entry finds its program and icon, and that the installed
-# program, started through its bin/ link, opens each of its four documents (and reports each
-# one when no document opener can be started).
+# lie together, that the manual page and Debian's documentation files are there, that the
+# desktop entry finds its program and icon, and that the installed program, started through
+# its bin/ link, opens each of its four documents (and reports each one when no document
+# opener can be started).
 #
 # check_installed_program.sh install|package <build dir> <probe plugin dir>
 set -euo pipefail
@@ -50,6 +51,10 @@ for document in "${documents[@]}"; do
 done
 [[ $(readlink "$prefix/bin/nimbaro") == ../lib/nimbaro/nimbaro ]] ||
     fail "bin/nimbaro is not a link to the program"
+
+for file in share/man/man1/nimbaro.1.gz share/doc/nimbaro/copyright share/doc/nimbaro/changelog.gz; do
+    [[ -f $prefix/$file ]] || fail "no $file"
+done
 
 entry="$prefix/share/applications/$app_id.desktop"
 [[ -f $entry ]] || fail "no desktop entry"
