@@ -21,7 +21,7 @@ struct NamedText {
 
 // A line beside the results, as the windows show under them: a range note or a risk category.
 struct Remark {
-    std::string_view kind;  // "note", "risk"
+    std::string_view kind;  // its JSON member: "note" or "risk"
     std::string_view text;
 };
 
@@ -91,7 +91,8 @@ int print(std::string_view command, const std::vector<NamedText>& results,
         return kUsageError;
     }
     for (const Remark& remark : remarks) {
-        const std::string line = std::string(remark.kind) + ": " + std::string(remark.text) + "\n";
+        // Both are notes on the result, as the windows show them under it.
+        const std::string line = "note: " + std::string(remark.text) + "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);
     }
     return kSuccess;
