@@ -4,10 +4,6 @@
 
 namespace nimbaro::cli {
 
-NumberLocale plainNumberLocale() {
-    return NumberLocale{.decimalSeparator = ".", .groupSeparator = "", .minusSign = "-"};
-}
-
 NumberLocale userNumberLocale() {
     std::setlocale(LC_NUMERIC, "");
     const std::lconv* conventions = std::localeconv();

@@ -4,9 +4,6 @@
 
 namespace nimbaro::cli {
 
-// What scripts expect: "." before the decimals, no group separators; a "," is not a number.
-NumberLocale plainNumberLocale();
-
 // The user's regional settings (LC_ALL, LC_NUMERIC, LANG), as the windows read and show
 // numbers.
 NumberLocale userNumberLocale();

@@ -408,30 +408,31 @@ constexpr Category kWindChillCategories[] = {
 
 // The value as a result shows it, so that 89.999996 °F, shown as 90.00000, is 90.
 double asShown(double value, int decimals) {
-    const NumberLocale plain{.decimalSeparator = ".", .groupSeparator = "", .minusSign = "-"};
+    const NumberLocale plain = plainNumberLocale();
     return parseNumber(resultText(value, decimals, plain), plain).value_or(value);
+}
+
+enum class Severity { Rising, Falling };
+
+// The first category, the most severe first, whose boundary the shown value reaches.
+std::optional<Risk> categoryOf(double shown, std::span<const Category> categories,
+                               Severity severity) {
+    for (const Category& category : categories) {
+        if (severity == Severity::Rising ? shown >= category.from : shown <= category.from) {
+            return category.risk;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<Risk> heatIndexRisk(double fahrenheit, int decimals) {
-    const double shown = asShown(fahrenheit, decimals);
-    for (const Category& category : kHeatIndexCategories) {
-        if (shown >= category.from) {
-            return category.risk;
-        }
-    }
-    return std::nullopt;
+    return categoryOf(asShown(fahrenheit, decimals), kHeatIndexCategories, Severity::Rising);
 }
 
 std::optional<Risk> windChillRisk(double celsius, int decimals) {
-    const double shown = asShown(celsius, decimals);
-    for (const Category& category : kWindChillCategories) {
-        if (shown <= category.from) {
-            return category.risk;
-        }
-    }
-    return std::nullopt;
+    return categoryOf(asShown(celsius, decimals), kWindChillCategories, Severity::Falling);
 }
 
 std::string_view riskText(Risk risk) {

@@ -12,4 +12,10 @@ struct NumberLocale {
     std::string minusSign = "-";
 };
 
+// What scripts expect: "." before the decimals and no group separators, so that a "," is not
+// part of a number.
+inline NumberLocale plainNumberLocale() {
+    return NumberLocale{.decimalSeparator = ".", .groupSeparator = "", .minusSign = "-"};
+}
+
 }  // namespace nimbaro
