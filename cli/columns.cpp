@@ -2,9 +2,12 @@
 
 #include <charconv>
 
+#include "csv.h"
+#include "diagnostics.h"
 #include "text_match.h"
 
 namespace nimbaro::cli {
+
 std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
                                                      std::span<const std::string_view> header) {
     for (std::size_t i = 0; i < header.size(); ++i) {
@@ -38,6 +41,37 @@ std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
                               std::to_string(header.size()) + " columns"};
     }
     return number - 1;
+}
+
+std::vector<Column> findColumns(const Task& task, const InputTexts& names,
+                                std::string_view headerBody, char delimiter) {
+    // A byte order mark is no part of the first column's name.
+    if (headerBody.starts_with(kByteOrderMark)) {
+        headerBody.remove_prefix(kByteOrderMark.size());
+    }
+    FieldSplitter splitter(delimiter);
+    const std::vector<std::string_view>& header = splitter.split(headerBody);
+    std::vector<Column> found;
+    for (const Input input : task.inputs()) {
+        const std::string& name = names[static_cast<std::size_t>(input)];
+        const auto column = findColumn(name, header);
+        if (const auto* missing = std::get_if<ColumnNotFound>(&column)) {
+            throw usageError(std::string(inputOption(input).option) + ": " + missing->reason);
+        }
+        found.push_back({input, std::get<std::size_t>(column), name});
+    }
+    return found;
+}
+
+std::string resultHeader(std::string_view headerBody, std::string_view terminator, const Task& task,
+                         char delimiter) {
+    std::string line(headerBody);
+    for (const std::string& title : task.columnTitles()) {
+        line += delimiter;
+        appendField(line, title, delimiter);
+    }
+    line += terminator;
+    return line;
 }
 
 }  // namespace nimbaro::cli

@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
+
+#include "task.h"
 
 namespace nimbaro::cli {
 
@@ -17,5 +20,21 @@ struct ColumnNotFound {
 // or else without regard to case when only one column answers), or else its 1-based number.
 std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
                                                      std::span<const std::string_view> header);
+
+// The column an input reads, and the name it was given by.
+struct Column {
+    Input input;
+    std::size_t index;
+    std::string name;
+};
+
+// The column of every input of the task in the log's header line. Throws a usage error for a
+// column that is not there.
+std::vector<Column> findColumns(const Task& task, const InputTexts& names,
+                                std::string_view headerBody, char delimiter);
+
+// The header line of the results: the log's own, then a title for every result column.
+std::string resultHeader(std::string_view headerBody, std::string_view terminator, const Task& task,
+                         char delimiter);
 
 }  // namespace nimbaro::cli

@@ -1,47 +1,105 @@
 #include "csv.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace nimbaro::cli {
 
-std::size_t completeRecordsLength(std::string_view bytes) {
-    std::size_t complete = 0;
-    bool quoted = false;
-    const char* const begin = bytes.data();
-    const char* const end = begin + bytes.size();
-    for (const char* at = begin; at != end; ++at) {
-        if (*at == '"') {
-            quoted = !quoted;
-        } else if (*at == '\n' && !quoted) {
-            complete = static_cast<std::size_t>(at - begin) + 1;
-        }
-    }
-    return complete;
+std::optional<RecordSpan> RecordScanner::ended(std::size_t bodyLength, std::size_t terminatorLength,
+                                               bool unclosed) {
+    state_ = State::FieldStart;
+    scanned_ = 0;
+    return RecordSpan{0, bodyLength, terminatorLength, unclosed};
 }
 
-Record takeRecord(std::string_view& bytes) {
-    bool quoted = false;
-    std::size_t at = 0;
-    for (; at < bytes.size(); ++at) {
-        if (bytes[at] == '"') {
-            quoted = !quoted;
-        } else if (bytes[at] == '\n' && !quoted) {
-            break;
+std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd) {
+    const char* const data = bytes.data();
+    const std::size_t size = bytes.size();
+    std::size_t at = scanned_;
+    while (at < size) {
+        switch (state_) {
+            case State::FieldStart:
+                if (data[at] == '"') {
+                    state_ = State::Quoted;
+                    quoteStart_ = at++;
+                    break;
+                }
+                state_ = State::Unquoted;
+                [[fallthrough]];
+            case State::Unquoted:
+                for (; at < size; ++at) {
+                    const char c = data[at];
+                    if (c == delimiter_) {
+                        state_ = State::FieldStart;
+                        ++at;
+                        break;
+                    }
+                    if (c == '\n') {
+                        return ended(at, 1);
+                    }
+                    if (c == '\r') {
+                        // A CR at the end of what has arrived may be the first half of a CRLF.
+                        if (at + 1 < size) {
+                            return ended(at, data[at + 1] == '\n' ? 2 : 1);
+                        }
+                        if (atEnd) {
+                            return ended(at, 1);
+                        }
+                        scanned_ = at;
+                        return std::nullopt;
+                    }
+                }
+                break;
+            case State::Quoted: {
+                const void* quote = std::memchr(data + at, '"', size - at);
+                if (quote == nullptr) {
+                    at = size;
+                    break;
+                }
+                at = static_cast<std::size_t>(static_cast<const char*>(quote) - data) + 1;
+                state_ = State::QuoteInQuoted;
+                break;
+            }
+            case State::QuoteInQuoted:
+                if (data[at] == '"') {
+                    state_ = State::Quoted;
+                    ++at;
+                } else {
+                    // Closed: the rest of the field up to the next delimiter is ordinary text.
+                    state_ = State::Unquoted;
+                }
+                break;
         }
     }
-    Record record{bytes.substr(0, at), {}};
-    if (at < bytes.size()) {
-        const bool crlf = at > 0 && bytes[at - 1] == '\r';
-        record.body.remove_suffix(crlf ? 1 : 0);
-        record.terminator = bytes.substr(record.body.size(), crlf ? 2 : 1);
-        ++at;
+    scanned_ = at;
+    if (!atEnd) {
+        return std::nullopt;
     }
-    bytes.remove_prefix(at);
-    return record;
+    if (state_ == State::Quoted) {
+        const std::string_view afterQuote = bytes.substr(quoteStart_);
+        const std::size_t lineBreak = afterQuote.find_first_of("\r\n");
+        if (lineBreak == std::string_view::npos) {
+            return ended(size, 0, true);
+        }
+        const std::size_t bodyLength = quoteStart_ + lineBreak;
+        const bool crlf = bytes.substr(bodyLength).starts_with("\r\n");
+        return ended(bodyLength, crlf ? 2 : 1, true);
+    }
+    if (size == 0) {
+        return std::nullopt;
+    }
+    return ended(size, 0);
 }
 
 std::size_t lineBreaksIn(std::string_view body) {
-    return static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n'));
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < body.size(); ++at) {
+        if (body[at] == '\n' ||
+            (body[at] == '\r' && (at + 1 == body.size() || body[at + 1] != '\n'))) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 const std::vector<std::string_view>& FieldSplitter::split(std::string_view body) {
@@ -49,38 +107,39 @@ const std::vector<std::string_view>& FieldSplitter::split(std::string_view body)
     unquoted_.clear();
     // Unquoting never lengthens a field, so the copies never move while the views exist.
     unquoted_.reserve(body.size());
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t at = 0; at < body.size(); ++at) {
-        if (body[at] == '"') {
-            quoted = !quoted;
-        } else if (body[at] == delimiter_ && !quoted) {
-            fields_.push_back(unquote(body.substr(start, at - start)));
-            start = at + 1;
-        }
-    }
-    fields_.push_back(unquote(body.substr(start)));
-    return fields_;
-}
-
-std::string_view FieldSplitter::unquote(std::string_view field) {
-    if (field.empty() || field.front() != '"') {
-        return field;
-    }
-    const std::size_t start = unquoted_.size();
-    bool quoted = false;
-    for (std::size_t at = 0; at < field.size(); ++at) {
-        const char c = field[at];
-        if (c != '"') {
-            unquoted_ += c;
-        } else if (quoted && at + 1 < field.size() && field[at + 1] == '"') {
-            unquoted_ += '"';
+    std::size_t at = 0;
+    for (;;) {
+        std::size_t start = at;
+        std::size_t copyStart = std::string::npos;
+        if (at < body.size() && body[at] == '"') {
+            copyStart = unquoted_.size();
             ++at;
-        } else {
-            quoted = !quoted;
+            for (;;) {
+                const std::size_t quote = std::min(body.find('"', at), body.size());
+                unquoted_.append(body, at, quote - at);
+                at = quote + 1;
+                if (at < body.size() && body[at] == '"') {
+                    unquoted_ += '"';
+                    ++at;
+                    continue;
+                }
+                break;
+            }
+            start = std::min(at, body.size());
         }
+        const std::size_t delimiter = body.find(delimiter_, start);
+        const std::size_t end = std::min(delimiter, body.size());
+        if (copyStart == std::string::npos) {
+            fields_.push_back(body.substr(start, end - start));
+        } else {
+            unquoted_.append(body, start, end - start);
+            fields_.push_back(std::string_view(unquoted_).substr(copyStart));
+        }
+        if (delimiter == std::string_view::npos) {
+            return fields_;
+        }
+        at = delimiter + 1;
     }
-    return std::string_view(unquoted_).substr(start);
 }
 
 void appendField(std::string& out, std::string_view text, char delimiter) {

@@ -1,7 +1,14 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "byte_streams.h"
+#include "log_rows.h"
 #include "number_locale.h"
 #include "task.h"
 
@@ -11,13 +18,33 @@ struct LogOptions {
     std::string input;   // "-" for standard input
     std::string output;  // empty for standard output
     char delimiter = ',';
-    bool strict = false;  // stop at the first bad row
-    bool quiet = false;   // no progress bar
+    bool strict = false;            // stop at the first bad row
+    bool quiet = false;             // no progress bar
+    bool headerlessOutput = false;  // leave the header line out of the output
+    // The number of the line after the header, when the log is a part of a longer one.
+    std::optional<std::uint64_t> firstLine;
+    std::vector<std::string> missing;  // cells that stand for a missing reading
 };
 
-// Runs the task on every row of a CSV log: each input option names a column in `columns`.
-// Every record is copied through with the result cells after it. Returns the exit status.
-int runLog(const Task& task, const InputTexts& columns, const NumberLocale& locale,
+// How the work is spread: threads computing blocks, and the bytes of records in a block.
+struct LogShape {
+    std::size_t workers;
+    std::size_t blockSize;
+};
+
+// Reads a log from `source` and writes every record to `sink`, followed by its result cells,
+// in the order read. Returns the tally of the rows, their lines counted in the whole log;
+// throws Failure for a log without a usable header and for what the sink throws. `progress`,
+// if given, hears of the rows and bytes done after every block.
+RowTally processLog(
+    const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
+    const LogOptions& options, ByteSource& source, ByteSink& sink, const LogShape& shape,
+    const std::function<void(std::uint64_t rows, std::uint64_t bytes)>& progress = {});
+
+// Runs the task on every row of a CSV log: each input option names a column in `columnNames`.
+// Every record is copied through with the result cells after it; a report of the rows without
+// results and of the notes goes to standard error. Returns the exit status.
+int runLog(const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
            const LogOptions& options);
 
 }  // namespace nimbaro::cli

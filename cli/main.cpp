@@ -1,15 +1,22 @@
 // nimbaro-calc: every conversion and calculation of Nimbaro's windows from the command line,
 // for one value or for every row of a CSV log, with the digits the windows show.
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "diagnostics.h"
 #include "log_run.h"
 #include "number_locales.h"
+#include "output_file.h"
 #include "single_value.h"
 #include "task.h"
 
@@ -30,6 +37,7 @@ struct Choices {
     bool userLocale = false;
     LogOptions log;
     std::string delimiter = ",";
+    std::string missing;
 };
 
 std::string unitList(const Quantity& quantity, bool (*accepted)(std::string_view)) {
@@ -71,11 +79,59 @@ void addCommonOptions(CLI::App& command, Choices& choices, bool json) {
                        "options then name columns by header or 1-based number");
     command.add_option("-o,--output", choices.log.output,
                        "With --csv: write to this file, replaced only once complete");
-    command.add_option("--delimiter", choices.delimiter, "With --csv: the field separator")
+    command
+        .add_option("--delimiter", choices.delimiter,
+                    "With --csv: the field separator, one character; tab or \\t for a tab")
         ->capture_default_str();
     command.add_flag("--strict", choices.log.strict,
                      "With --csv: stop at the first row without results (exit status 2)");
     command.add_flag("--quiet", choices.log.quiet, "With --csv: no progress bar");
+    command.add_option("--missing", choices.missing,
+                       "With --csv: cells that mark a missing reading, comma-separated "
+                       "(-9999,NA,M); such a cell counts as empty");
+    command.add_flag("--headerless-output", choices.log.headerlessOutput,
+                     "With --csv: leave the header line out of the output");
+    command.add_option("--first-line", choices.log.firstLine,
+                       "With --csv: the line number of the line after the header, for "
+                       "reports on a part of a longer log");
+}
+
+// The one byte a delimiter option names.
+char delimiterOf(const std::string& text) {
+    if (text == "tab" || text == "\\t") {
+        return '\t';
+    }
+    if (text.size() != 1) {
+        throw usageError("--delimiter must be one character (or tab)");
+    }
+    const char delimiter = text.front();
+    if (delimiter == '"' || delimiter == '\r' || delimiter == '\n' || delimiter == '.' ||
+        delimiter == '-' || delimiter == '+' || (delimiter >= '0' && delimiter <= '9')) {
+        throw usageError("--delimiter " + inQuotes(text) +
+                         " cannot separate fields: it belongs to quotes, line ends or numbers");
+    }
+    return delimiter;
+}
+
+std::vector<std::string> commaSeparated(const std::string& list) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = list.find(',', start);
+        items.push_back(list.substr(start, comma - start));
+        if (comma == std::string::npos) {
+            return items;
+        }
+        start = comma + 1;
+    }
+}
+
+// A word CLI11 takes for an unknown option but that was meant as a value: "-inf".
+bool isNonFiniteValue(std::string_view word) {
+    std::string lower(word);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+    return lower == "-inf" || lower == "-infinity" || lower == "-nan";
 }
 
 // The sets of inputs a calculation takes, one line each.
@@ -136,12 +192,16 @@ class CommandLine {
     int run(int argc, char** argv) {
         const auto named = [&](const CLI::App* command) { return command->check_name(argv[1]); };
         if (argc > 1 && argv[1][0] != '-' && app_.get_subcommands(named).empty()) {
-            complain("no command is named " + inQuotes(argv[1]) + "; --help lists them");
-            return kUsageError;
+            throw usageError("no command is named " + inQuotes(argv[1]) + "; --help lists them");
         }
         try {
             app_.parse(argc, argv);
         } catch (const CLI::ParseError& error) {
+            for (int i = 1; i < argc; ++i) {
+                if (isNonFiniteValue(argv[i])) {
+                    throw usageError(inQuotes(argv[i]) + " is not a number: readings are finite");
+                }
+            }
             const int status = app_.exit(error);
             return status == 0 ? kSuccess : kUsageError;
         }
@@ -150,26 +210,21 @@ class CommandLine {
         if (windDirection_) {
             return runWindDirection(choices_.direction, locale, format);
         }
-        try {
-            chooseMethod();
-            chooseUnits();
-        } catch (const std::invalid_argument& error) {
-            complain(error.what());
-            return kUsageError;
-        }
+        chooseMethod();
+        chooseUnits();
         if (choices_.log.input.empty()) {
             if (!choices_.log.output.empty()) {
-                complain("-o needs --csv: a single value is printed on standard output");
-                return kUsageError;
+                throw usageError("-o needs --csv: a single value is printed on standard output");
             }
             return runSingle(task_, choices_.inputs, locale, format);
         }
-        if (choices_.json || choices_.delimiter.size() != 1) {
-            complain(choices_.json ? "--json is for a single value, not --csv"
-                                   : "--delimiter must be one character");
-            return kUsageError;
+        if (choices_.json) {
+            throw usageError("--json is for a single value, not --csv");
         }
-        choices_.log.delimiter = choices_.delimiter.front();
+        choices_.log.delimiter = delimiterOf(choices_.delimiter);
+        if (!choices_.missing.empty()) {
+            choices_.log.missing = commaSeparated(choices_.missing);
+        }
         return runLog(task_, choices_.inputs, locale, choices_.log);
     }
 
@@ -248,7 +303,7 @@ class CommandLine {
         if (task_.quantity != nullptr) {
             if (choices_.inputs[static_cast<std::size_t>(Input::Value)].empty() ||
                 choices_.unit.empty()) {
-                throw std::invalid_argument(task_.command + ": give the value and its unit");
+                throw usageError(task_.command + ": give the value and its unit");
             }
             return;
         }
@@ -266,8 +321,8 @@ class CommandLine {
                 return;
             }
         }
-        throw std::invalid_argument(
-            task_.command + ": give one of these sets of inputs:" + methodList(calculation));
+        throw usageError(task_.command +
+                         ": give one of these sets of inputs:" + methodList(calculation));
     }
 
     void chooseUnits() {
@@ -295,8 +350,8 @@ class CommandLine {
     Unit known(std::optional<Unit> unit, std::string_view option, const std::string& typed,
                std::string_view what) {
         if (!unit) {
-            throw std::invalid_argument(std::string(option) + ": " + inQuotes(typed) + " is no " +
-                                        std::string(what) + " unit; --help lists them");
+            throw usageError(std::string(option) + ": " + inQuotes(typed) + " is no " +
+                             std::string(what) + " unit; --help lists them");
         }
         return *unit;
     }
@@ -310,7 +365,47 @@ class CommandLine {
 }  // namespace
 }  // namespace nimbaro::cli
 
+namespace {
+
+// Descriptors 0 to 2 are open before anything else is, so that no file the program opens
+// takes the place of one (the report of a log written into its output). A closed one gets
+// /dev/null, opened the other way round, so that using it still fails as it would have.
+void openStandardDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+            ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
+        }
+    }
+}
+
+// What is still buffered for standard output (the help, say) goes out; a full disk or a
+// closed output is an error, never a success.
+int finishStandardOutput(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        nimbaro::cli::complain(std::string("cannot write standard output: ") +
+                               std::strerror(errno));
+        return status == nimbaro::cli::kSuccess || status == nimbaro::cli::kBadRows
+                   ? nimbaro::cli::kUsageError
+                   : status;
+    }
+    return status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    nimbaro::cli::CommandLine commandLine;
-    return commandLine.run(argc, argv);
+    using namespace nimbaro::cli;
+    openStandardDescriptors();
+    setUpSignals();
+    int status = kInternalError;
+    try {
+        CommandLine commandLine;
+        status = commandLine.run(argc, argv);
+    } catch (const Failure& failure) {
+        complain(failure.what());
+        status = failure.status();
+    } catch (const std::exception& fault) {
+        complain(std::string("internal error: ") + fault.what());
+    }
+    return finishStandardOutput(status);
 }

@@ -55,9 +55,8 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-// The exit status: printing fails on a full disk or a closed output.
-int print(std::string_view command, const std::vector<NamedText>& results,
-          const std::vector<Remark>& remarks, Format format) {
+void print(std::string_view command, const std::vector<NamedText>& results,
+           const std::vector<Remark>& remarks, Format format) {
     std::string out;
     if (format == Format::Lines) {
         for (const NamedText& result : results) {
@@ -86,16 +85,14 @@ int print(std::string_view command, const std::vector<NamedText>& results,
         }
         out += "}\n";
     }
-    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
-        complain(std::string("cannot write to standard output: ") + std::strerror(errno));
-        return kUsageError;
-    }
+    // A failure to write shows when the program ends.
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
     for (const Remark& remark : remarks) {
         // Both are notes on the result, as the windows show them under it.
         const std::string line = "note: " + std::string(remark.text) + "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);
     }
-    return kSuccess;
 }
 
 std::string inputFaultMessage(const InputFault& fault, std::string_view text,
@@ -141,7 +138,8 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
     if (results.risk) {
         remarks.push_back({"risk", riskText(*results.risk)});
     }
-    return print(task.command, named, remarks, format);
+    print(task.command, named, remarks, format);
+    return kSuccess;
 }
 
 int runWindDirection(std::string_view typed, const NumberLocale& locale, Format format) {
@@ -159,13 +157,14 @@ int runWindDirection(std::string_view typed, const NumberLocale& locale, Format 
         return kUsageError;
     }
     const CompassPoint& compass = compassPoints()[*point];
-    return print("wind-direction",
-                 {{"Degrees from", boundText(compass.from, locale)},
-                  {"Degrees to", boundText(compass.to, locale)},
-                  {"Mid-point degrees", midPointText(*point, locale)},
-                  {"Compass point", std::string(compass.abbreviation)},
-                  {"Direction", std::string(compass.name)}},
-                 {}, format);
+    print("wind-direction",
+          {{"Degrees from", boundText(compass.from, locale)},
+           {"Degrees to", boundText(compass.to, locale)},
+           {"Mid-point degrees", midPointText(*point, locale)},
+           {"Compass point", std::string(compass.abbreviation)},
+           {"Direction", std::string(compass.name)}},
+          {}, format);
+    return kSuccess;
 }
 
 }  // namespace nimbaro::cli

@@ -189,8 +189,12 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale) 
     // integer digits and the decimals.
     const auto integerLength = static_cast<std::size_t>(std::max(pointPosition, 1));
     const auto decimalsLength = static_cast<std::size_t>(decimals);
+    const auto first = static_cast<std::size_t>(locale.firstGroupDigits);
+    const auto later = static_cast<std::size_t>(locale.laterGroupDigits);
+    const std::size_t separators =
+        integerLength > first ? 1 + (integerLength - first - 1) / later : 0;
     std::string text((negative ? locale.minusSign.size() : 0) + integerLength +
-                         (integerLength - 1) / 3 * locale.groupSeparator.size() +
+                         separators * locale.groupSeparator.size() +
                          (decimals > 0 ? locale.decimalSeparator.size() + decimalsLength : 0),
                      '0');
     char* out = text.data();
@@ -201,7 +205,11 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale) 
         put(locale.minusSign);
     }
     for (int i = 0; i < pointPosition; ++i) {
-        if (i > 0 && (pointPosition - i) % 3 == 0) {
+        // Digits to the right of this one, up to the decimal separator.
+        const int right = pointPosition - i;
+        if (i > 0 && (right == locale.firstGroupDigits ||
+                      (right > locale.firstGroupDigits &&
+                       (right - locale.firstGroupDigits) % locale.laterGroupDigits == 0))) {
             put(locale.groupSeparator);
         }
         *out++ = i < count ? digits[i] : '0';

@@ -10,6 +10,10 @@ struct NumberLocale {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
     std::string minusSign = "-";
+    // Digits in the group before the decimal separator, and in each group further left: 3
+    // and 3 in most places, 3 and 2 in India (12,34,56,789.5).
+    int firstGroupDigits = 3;
+    int laterGroupDigits = 3;
 };
 
 // What scripts expect: "." before the decimals and no group separators, so that a "," is not

@@ -82,27 +82,20 @@ std::size_t groupSeparatorLength(std::string_view text, const NumberLocale& loca
     return 0;
 }
 
-enum class GroupResult { Grouped, NotAGroup, Malformed };
-
-// Reads one "separator + three digits" group into `digits`. A separator followed by anything
-// but exactly three digits is malformed ("1,5" in English), unless no digit follows at all,
-// in which case the character is no separator (a trailing blank, say).
-GroupResult takeGroup(std::string_view& text, std::string& digits, const NumberLocale& locale) {
+// Reads one separator and the digits after it into `digits`, and returns how many there
+// were; 0 when no separator and digit follow (a trailing blank is no separator).
+std::size_t takeGroup(std::string_view& text, std::string& digits, const NumberLocale& locale) {
     const std::size_t separatorLength = groupSeparatorLength(text, locale);
     if (separatorLength == 0) {
-        return GroupResult::NotAGroup;
+        return 0;
     }
     const std::string_view after = text.substr(separatorLength);
     const std::size_t count = leadingDigitCount(after);
-    if (count == 0) {
-        return GroupResult::NotAGroup;
+    if (count > 0) {
+        digits.append(after.substr(0, count));
+        text.remove_prefix(separatorLength + count);
     }
-    if (count != 3) {
-        return GroupResult::Malformed;
-    }
-    digits.append(after.substr(0, 3));
-    text.remove_prefix(separatorLength + 3);
-    return GroupResult::Grouped;
+    return count;
 }
 
 // Decimal exponent of the first significant digit, for telling an overflow from an underflow
@@ -176,16 +169,22 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
         negative = consume(text, "-") || consume(text, locale.minusSign);
     }
 
+    // Grouped digits have every group of the locale's length ("1,5" is no number in English),
+    // but the leftmost, which is shorter or as long as the later ones.
     std::string integerDigits = takeDigits(text);
-    const std::size_t firstGroupLength = integerDigits.size();
-    for (;;) {
-        const GroupResult group = takeGroup(text, integerDigits, locale);
-        if (group == GroupResult::NotAGroup) {
-            break;
-        }
-        if (group == GroupResult::Malformed || firstGroupLength == 0 || firstGroupLength > 3) {
+    const std::size_t leftmostGroup = integerDigits.size();
+    const auto later = static_cast<std::size_t>(locale.laterGroupDigits);
+    std::size_t groups = 0;
+    std::size_t lastGroup = 0;
+    while (const std::size_t group = takeGroup(text, integerDigits, locale)) {
+        if (groups++ > 0 && lastGroup != later) {
             return std::nullopt;
         }
+        lastGroup = group;
+    }
+    if (groups > 0 && (lastGroup != static_cast<std::size_t>(locale.firstGroupDigits) ||
+                       leftmostGroup == 0 || leftmostGroup > later)) {
+        return std::nullopt;
     }
 
     std::string fraction;

@@ -1,6 +1,7 @@
-// Any bytes as a CSV log: the reader never stops short or loops, its records join back into
-// the input exactly, the fields it splits read back the same once re-quoted, and a column of
-// the first record is found alike by its header text and by its 1-based number.
+// Any bytes as a CSV log: the scanner never stops short or loops, its records join back into
+// the input exactly whatever the pieces it is fed in, the fields it splits read back the same
+// once re-quoted, and a column of the first record is found alike by its header text and by
+// its 1-based number.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -20,36 +21,46 @@ namespace {
 
 constexpr std::string_view kDelimiters = ",;\t|";
 
-std::vector<cli::Record> takeAllRecords(std::string_view bytes) {
-    std::vector<cli::Record> records;
-    while (!bytes.empty()) {
-        const std::size_t before = bytes.size();
-        records.push_back(cli::takeRecord(bytes));
-        require(bytes.size() < before, "every record takes at least one byte", bytes);
-    }
-    return records;
-}
-
-void checkRecords(std::string_view input, const std::vector<cli::Record>& records) {
-    std::string joined;
-    std::size_t terminated = 0;
-    for (const cli::Record& record : records) {
-        require(record.terminator == "\n" || record.terminator == "\r\n" ||
-                    (record.terminator.empty() && &record == &records.back()),
-                "only the last record may lack its line end", record.body);
-        joined.append(record.body).append(record.terminator);
-        if (!record.terminator.empty()) {
-            terminated = joined.size();
+// The records of the whole input, with the bytes offered `piece` at a time.
+std::vector<cli::RecordSpan> scanRecords(std::string_view input, char delimiter,
+                                         std::size_t piece) {
+    std::vector<cli::RecordSpan> records;
+    cli::RecordScanner scanner(delimiter);
+    std::size_t start = 0;
+    std::size_t offered = 0;
+    for (;;) {
+        offered = std::min(input.size(), std::max(offered, start) + piece);
+        const bool atEnd = offered == input.size();
+        const auto record = scanner.next(input.substr(start, offered - start), atEnd);
+        if (record) {
+            require(record->end() > 0, "every record takes at least one byte", input);
+            records.push_back(*record);
+            records.back().begin = start;
+            start = records.back().end();
+        } else if (atEnd) {
+            require(start == input.size(), "at the end every byte is in a record", input);
+            return records;
         }
     }
-    require(joined == input, "the records join back into the input", input);
-    require(cli::completeRecordsLength(input) == terminated,
-            "the whole records of a block end where the last line end taken ends", input);
 }
 
-void checkRequoting(const cli::Record& record, char delimiter) {
+void checkRecords(std::string_view input, const std::vector<cli::RecordSpan>& records) {
+    std::size_t joined = 0;
+    for (const cli::RecordSpan& record : records) {
+        require(record.begin == joined, "the records join back into the input", input);
+        const std::string_view terminator =
+            input.substr(record.begin + record.bodyLength, record.terminatorLength);
+        require(terminator == "\n" || terminator == "\r\n" || terminator == "\r" ||
+                    (terminator.empty() && &record == &records.back()),
+                "only the last record may lack its line end", input);
+        joined = record.end();
+    }
+    require(joined == input.size(), "the records hold every byte", input);
+}
+
+void checkRequoting(std::string_view body, char delimiter) {
     cli::FieldSplitter splitter(delimiter);
-    const std::vector<std::string_view> fields = splitter.split(record.body);
+    const std::vector<std::string_view> fields = splitter.split(body);
     std::string requoted;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
@@ -58,11 +69,13 @@ void checkRequoting(const cli::Record& record, char delimiter) {
         cli::appendField(requoted, fields[i], delimiter);
     }
     requoted += '\n';
-    std::string_view rest = requoted;
-    const cli::Record reread = cli::takeRecord(rest);
-    require(rest.empty(), "re-quoted fields make one record", requoted);
+    cli::RecordScanner scanner(delimiter);
+    const auto reread = scanner.next(requoted, true);
+    require(reread && reread->end() == requoted.size() && !reread->unclosedQuote,
+            "re-quoted fields make one record", requoted);
     cli::FieldSplitter again(delimiter);
-    require(again.split(reread.body) == fields, "re-quoted fields read back the same", requoted);
+    require(again.split(std::string_view(requoted).substr(0, reread->bodyLength)) == fields,
+            "re-quoted fields read back the same", requoted);
 }
 
 std::optional<std::size_t> columnIndex(std::string_view wanted,
@@ -103,14 +116,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char delimiter = kDelimiters.find(chosen) != std::string_view::npos ? chosen : ',';
     const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    const std::vector<cli::Record> records = takeAllRecords(input);
+    const std::vector<cli::RecordSpan> records = scanRecords(input, delimiter, input.size());
     checkRecords(input, records);
-    for (const cli::Record& record : records) {
-        checkRequoting(record, delimiter);
+    for (const std::size_t piece : {1, 2, 7}) {
+        const std::vector<cli::RecordSpan> again = scanRecords(input, delimiter, piece);
+        require(std::equal(records.begin(), records.end(), again.begin(), again.end(),
+                           [](const cli::RecordSpan& a, const cli::RecordSpan& b) {
+                               return a.begin == b.begin && a.end() == b.end() &&
+                                      a.bodyLength == b.bodyLength &&
+                                      a.unclosedQuote == b.unclosedQuote;
+                           }),
+                "the records do not depend on the pieces the bytes come in", input);
     }
-    if (!records.empty()) {
+    for (const cli::RecordSpan& record : records) {
+        if (!record.unclosedQuote) {
+            checkRequoting(input.substr(record.begin, record.bodyLength), delimiter);
+        }
+    }
+    if (!records.empty() && !records.front().unclosedQuote) {
         cli::FieldSplitter splitter(delimiter);
-        checkColumns(splitter.split(records.front().body));
+        checkColumns(splitter.split(input.substr(0, records.front().bodyLength)));
     }
     return 0;
 }

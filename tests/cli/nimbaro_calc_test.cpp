@@ -2,11 +2,15 @@
 // standard output, standard error and the exit status out.
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -49,9 +53,11 @@ class NimbaroCalc : public testing::Test {
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    // Starts the program with `input` on standard input and its outputs in files.
+    // Starts the program with `input` on standard input and its outputs in files; standard
+    // output goes to `output` instead when it is given, and a descriptor in `closed` is closed.
     pid_t start(const std::vector<std::string>& args, const std::string& input = "",
-                const std::string& locale = "") {
+                const std::string& locale = "", const std::string& output = "",
+                const std::vector<int>& closed = {}) {
         writeFile(folder_ / "stdin", input);
         std::vector<std::string> words = {NIMBARO_CALC};
         words.insert(words.end(), args.begin(), args.end());
@@ -75,13 +81,28 @@ class NimbaroCalc : public testing::Test {
         posix_spawn_file_actions_t files;
         posix_spawn_file_actions_init(&files);
         posix_spawn_file_actions_addopen(&files, 0, (folder_ / "stdin").c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&files, 1, (folder_ / "stdout").c_str(),
+        const fs::path stdoutPath = output.empty() ? folder_ / "stdout" : fs::path(output);
+        posix_spawn_file_actions_addopen(&files, 1, stdoutPath.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&files, 2, (folder_ / "stderr").c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        for (const int fd : closed) {
+            posix_spawn_file_actions_addclose(&files, fd);
+        }
+        // Every signal at its default, whatever the test runner ignores, unless a test ignores
+        // some on purpose.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        if (!keepIgnoredSignals_) {
+            sigset_t all;
+            sigfillset(&all);
+            posix_spawnattr_setsigdefault(&attributes, &all);
+            posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+        }
         pid_t pid = 0;
-        EXPECT_EQ(posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), envp.data()), 0);
+        EXPECT_EQ(posix_spawn(&pid, argv[0], &files, &attributes, argv.data(), envp.data()), 0);
         posix_spawn_file_actions_destroy(&files);
+        posix_spawnattr_destroy(&attributes);
         return pid;
     }
 
@@ -99,6 +120,7 @@ class NimbaroCalc : public testing::Test {
     }
 
     fs::path folder_;
+    bool keepIgnoredSignals_ = false;
 };
 
 struct Case {
@@ -291,41 +313,180 @@ INSTANTIATE_TEST_SUITE_P(
         Case{kDewPointLog, "", 2, "--humidity: no column is named \"RH\"", "", "T,rh2\n20,50\n"},
         Case{kDewPointLog, "", 2, "the log is empty", "", ""}));
 
-TEST_F(NimbaroCalc, AnInterruptedRunLeavesTheOldFileAndNoTemporaryFile) {
-    std::string log = "T,RH\n";
-    for (int row = 0; row < 1'000'000; ++row) {
-        log += std::to_string(row % 40) + "." + std::to_string(row % 10) + ",50\n";
+const std::string kLongCell(1'500'000, 'x');
+
+// Logs as stations and spreadsheets write them: every record still comes out in its place.
+INSTANTIATE_TEST_SUITE_P(
+    MessyLogs, Examples,
+    testing::Values(
+        // A first record longer than a block of the reader.
+        Case{kDewPointLog,
+             "T,RH,n" + kDewPointTitles + "\n20,50," + kLongCell + kDewPoint2050 + "\n20,50,ok" +
+                 kDewPoint2050 + "\n",
+             0, "", "", "T,RH,n\n20,50," + kLongCell + "\n20,50,ok\n"},
+        // A quote inside a field is an ordinary character.
+        Case{kDewPointLog,
+             "T,RH,site" + kDewPointTitles + "\n20,50,5\" gauge" + kDewPoint2050 +
+                 "\n2\"0,50,x,,,\n20,50,y" + kDewPoint2050 + "\n",
+             1, "line 3: column \"T\" (--air-temperature): \"2\"0\" is not a number", "",
+             "T,RH,site\n20,50,5\" gauge\n2\"0,50,x\n20,50,y\n"},
+        // A quote that opens a field and never closes spoils only its own line.
+        Case{kDewPointLog, "T,RH" + kDewPointTitles + "\n\"20,50,,,\n20,50" + kDewPoint2050 + "\n",
+             1, "line 2: a quote opens a field and is never closed", "", "T,RH\n\"20,50\n20,50\n"},
+        // Old Mac line ends.
+        Case{{"dew-point", "--csv", "-", "--air-temperature", "1", "--humidity", "2"},
+             "T,RH" + kDewPointTitles + "\r20,50" + kDewPoint2050 + "\r",
+             0,
+             "",
+             "",
+             "T,RH\r20,50\r"},
+        Case{kDewPointLog + std::vector<std::string>{"--missing", "-9999,NA"},
+             "T,RH" + kDewPointTitles + "\n-9999.0,50,,,\n20, NA,,,\n20,50" + kDewPoint2050 + "\n",
+             1,
+             "  line 2: column \"T\" (--air-temperature): \"-9999.0\" marks a missing reading\n"
+             "  line 3: column \"RH\" (--humidity): \" NA\" marks a missing reading\n",
+             "", "T,RH\n-9999.0,50\n20, NA\n20,50\n"},
+        Case{kDewPointLog + std::vector<std::string>{"--delimiter", "tab"},
+             "T\tRH\tDew Point Celsius\tDew Point Fahrenheit\tDew Point Kelvin\n20\t50\t9.25352\t"
+             "48.65634\t282.40352\n",
+             0, "", "", "T\tRH\n20\t50\n"},
+        // A long bad cell is quoted in part.
+        Case{kDewPointLog, "T,RH" + kDewPointTitles + "\n20," + std::string(200, 'x') + ",,,\n", 1,
+             std::string(80, 'x') + "\"... (200 bytes) is not a number", "",
+             "T,RH\n20," + std::string(200, 'x') + "\n"},
+        // A part of a longer log, as one job of GNU parallel gets it.
+        Case{kDewPointLog + std::vector<std::string>{"--headerless-output", "--first-line", "101"},
+             "20,x,,,\n20,50" + kDewPoint2050 + "\n", 1, "  line 101: column \"RH\"", "",
+             "T,RH\n20,x\n20,50\n"},
+        Case{kDewPointLog, "", 2,
+             "a quote in the header line opens a column name and is never closed", "",
+             "\"T,RH\n20,50\n"},
+        Case{kDewPointLog + std::vector<std::string>{"--delimiter", "\""}, "", 2,
+             "--delimiter \"\"\" cannot separate fields", "", "T,RH\n"},
+        Case{{"convert", "temperature", "-inf", "C"}, "", 2, "\"-inf\" is not a number"},
+        // Regional formats: grouping that is not by threes, and JSON always in UTF-8.
+        Case{{"convert", "length", "12,34,567.5", "m", "--to", "m", "--locale"},
+             "12,34,567.50000\tMetres\n",
+             0,
+             "",
+             "en_IN.UTF-8"},
+        Case{{"convert", "length", "1234567,5", "m", "--to", "m", "--locale", "--json"},
+             "{\"command\":\"convert "
+             "length\",\"results\":[{\"name\":\"Metres\",\"value\":\"1\xC2\xA0"
+             "234\xC2\xA0"
+             "567,50000\"}]}\n",
+             0,
+             "",
+             "fr_FR.ISO-8859-1"}));
+
+// A log long enough to be interrupted while its output is written.
+class LongLog : public NimbaroCalc {
+  protected:
+    void SetUp() override {
+        NimbaroCalc::SetUp();
+        std::string log = "T,RH\n";
+        for (int row = 0; row < 1'000'000; ++row) {
+            log += std::to_string(row % 40) + "." + std::to_string(row % 10) + ",50\n";
+        }
+        writeFile(folder_ / "log.csv", log);
+        writeFile(folder_ / "out.csv", "old\n");
     }
-    writeFile(folder_ / "log.csv", log);
-    writeFile(folder_ / "out.csv", "old\n");
+
+    pid_t startWriting() {
+        const pid_t pid =
+            start({"dew-point", "--csv", (folder_ / "log.csv").string(), "--air-temperature", "T",
+                   "--humidity", "RH", "-o", (folder_ / "out.csv").string()});
+        // Once the temporary file holds something, the run is under way.
+        const auto writing = [&] {
+            for (const auto& entry : fs::directory_iterator(folder_)) {
+                if (entry.path().filename().string().starts_with(".out.csv.") &&
+                    entry.file_size() > 0) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        int status = 0;
+        while (!writing()) {
+            EXPECT_EQ(::waitpid(pid, &status, WNOHANG), 0) << "finished before it was interrupted";
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        return pid;
+    }
+
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    void expectInterruptedBy(int signal) {
+        const pid_t pid = startWriting();
+        ::kill(pid, signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(readFile(folder_ / "out.csv"), "old\n");
+        EXPECT_EQ(files(),
+                  (std::vector<std::string>{"log.csv", "out.csv", "stderr", "stdin", "stdout"}));
+    }
+};
+
+TEST_F(LongLog, AnInterruptedRunLeavesTheOldFileAndNoTemporaryFile) {
+    expectInterruptedBy(SIGTERM);
+}
+
+class Interrupted : public LongLog, public testing::WithParamInterface<int> {};
+
+TEST_P(Interrupted, EveryTerminatingSignalRemovesTheTemporaryFile) {
+    expectInterruptedBy(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, Interrupted,
+                         testing::Values(SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM,
+                                         SIGPIPE, SIGRTMIN));
+
+// Under nohup, or in the background of a shell, the run goes on to the end.
+TEST_F(LongLog, SignalsIgnoredAtTheStartStayIgnored) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction hangUp {};
+    struct sigaction interrupt {};
+    ::sigaction(SIGHUP, &ignore, &hangUp);
+    ::sigaction(SIGINT, &ignore, &interrupt);
+    keepIgnoredSignals_ = true;
+    const pid_t pid = startWriting();
+    ::sigaction(SIGHUP, &hangUp, nullptr);
+    ::sigaction(SIGINT, &interrupt, nullptr);
+    ::kill(pid, SIGHUP);
+    ::kill(pid, SIGINT);
+    const Finished result = finish(pid);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(readFile(folder_ / "out.csv").starts_with("T,RH" + kDewPointTitles));
+}
+
+TEST_F(LongLog, AFileSizeLimitIsAWriteError) {
+    rlimit unlimited{};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    rlimit limited = unlimited;
+    limited.rlim_cur = 100'000;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
     const pid_t pid =
         start({"dew-point", "--csv", (folder_ / "log.csv").string(), "--air-temperature", "T",
                "--humidity", "RH", "-o", (folder_ / "out.csv").string()});
-    // Once the temporary file holds something, the run is under way.
-    const auto writing = [&] {
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            if (entry.path().filename().string().starts_with(".out.csv.") &&
-                entry.file_size() > 0) {
-                return true;
-            }
-        }
-        return false;
-    };
-    int status = 0;
-    while (!writing()) {
-        ASSERT_EQ(::waitpid(pid, &status, WNOHANG), 0) << "finished before it was interrupted";
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    ::kill(pid, SIGTERM);
-    ::waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    const Finished result = finish(pid);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(
+        result.err.find("cannot write " + (folder_ / "out.csv").string() + ": File too large"),
+        std::string::npos)
+        << result.err;
     EXPECT_EQ(readFile(folder_ / "out.csv"), "old\n");
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"log.csv", "out.csv", "stderr", "stdin", "stdout"}));
+    EXPECT_EQ(files(),
+              (std::vector<std::string>{"log.csv", "out.csv", "stderr", "stdin", "stdout"}));
 }
 
 TEST_F(NimbaroCalc, WritesOverItsOwnInputOnlyOnceComplete) {
@@ -336,6 +497,106 @@ TEST_F(NimbaroCalc, WritesOverItsOwnInputOnlyOnceComplete) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out + result.err, "");
     EXPECT_EQ(readFile(log), "T,RH" + kDewPointTitles + "\n20,50" + kDewPoint2050 + "\n");
+}
+
+// Outputs that are not regular files are written as they are; links that lead nowhere are refused.
+TEST_F(NimbaroCalc, WritesDevicesDirectlyAndRefusesBrokenLinks) {
+    const std::string log = "T,RH\n20,50\n";
+    const auto runTo = [&](const std::string& output) {
+        return run(
+            {"dew-point", "--csv", "-", "--air-temperature", "T", "--humidity", "RH", "-o", output},
+            log);
+    };
+    EXPECT_EQ(runTo("/dev/null").status, 0);
+    struct stat device {};
+    EXPECT_TRUE(::stat("/dev/null", &device) == 0 && S_ISCHR(device.st_mode));
+
+    const Finished full = runTo("/dev/full");
+    EXPECT_EQ(full.status, 2);
+    EXPECT_NE(full.err.find("cannot write /dev/full: No space left on device"), std::string::npos);
+
+    const fs::path fifo = folder_ / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string piped;
+    std::thread reader([&] { piped = readFile(fifo); });
+    EXPECT_EQ(runTo(fifo.string()).status, 0);
+    reader.join();
+    EXPECT_EQ(piped, "T,RH" + kDewPointTitles + "\n20,50" + kDewPoint2050 + "\n");
+
+    fs::create_symlink(folder_ / "nowhere" / "out.csv", folder_ / "dangling");
+    fs::create_symlink(folder_ / "loop2", folder_ / "loop1");
+    fs::create_symlink(folder_ / "loop1", folder_ / "loop2");
+    for (const char* link : {"dangling", "loop1"}) {
+        const Finished refused = runTo((folder_ / link).string());
+        EXPECT_EQ(refused.status, 2) << link;
+        EXPECT_TRUE(fs::is_symlink(folder_ / link)) << link;
+    }
+}
+
+TEST_F(NimbaroCalc, HelpIntoAFullDeviceFails) {
+    const Finished result = finish(start({"dew-point", "--help"}, "", "", "/dev/full"));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("No space left on device"), std::string::npos);
+}
+
+// With standard error closed, the report of the bad rows never lands in the output.
+TEST_F(NimbaroCalc, ClosedStandardErrorKeepsReportsOutOfTheOutput) {
+    writeFile(folder_ / "log.csv", "T,RH\n20,abc\n");
+    const Finished result =
+        finish(start({"dew-point", "--csv", (folder_ / "log.csv").string(), "--air-temperature",
+                      "T", "--humidity", "RH", "-o", (folder_ / "out.csv").string()},
+                     "", "", "", {2}));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(readFile(folder_ / "out.csv"), "T,RH" + kDewPointTitles + "\n20,abc,,,\n");
+}
+
+// A log that grows as a station writes it: each row comes out once it is complete.
+TEST_F(NimbaroCalc, ALiveLogGetsEachRowAtOnce) {
+    int input[2];
+    int output[2];
+    ASSERT_EQ(::pipe(input), 0);
+    ASSERT_EQ(::pipe(output), 0);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_adddup2(&files, input[0], 0);
+    posix_spawn_file_actions_adddup2(&files, output[1], 1);
+    posix_spawn_file_actions_addclose(&files, input[1]);
+    posix_spawn_file_actions_addclose(&files, output[0]);
+    std::string program = NIMBARO_CALC;
+    std::vector<std::string> words = {program, "dew-point",  "--csv", "-", "--air-temperature",
+                                      "T",     "--humidity", "RH"};
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&files);
+    ::close(input[0]);
+    ::close(output[1]);
+
+    const std::string firstRows = "T,RH\n20,50\n";
+    ASSERT_EQ(::write(input[1], firstRows.data(), firstRows.size()),
+              static_cast<ssize_t>(firstRows.size()));
+    const std::string expected = "T,RH" + kDewPointTitles + "\n20,50" + kDewPoint2050 + "\n";
+    std::string received;
+    // Liveness, not speed: a minute is plenty, and a run that holds the rows never answers.
+    pollfd ready{output[0], POLLIN, 0};
+    while (received.size() < expected.size() && ::poll(&ready, 1, 60'000) > 0) {
+        char buffer[256];
+        const ssize_t count = ::read(output[0], buffer, sizeof buffer);
+        if (count <= 0) {
+            break;
+        }
+        received.append(buffer, static_cast<std::size_t>(count));
+    }
+    EXPECT_EQ(received, expected);
+    ::close(input[1]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(output[0]);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace

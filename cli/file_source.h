@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "byte_streams.h"
+
+namespace nimbaro::cli {
+
+// A log in a file, or on standard input for "-".
+class FileSource : public ByteSource {
+  public:
+    explicit FileSource(const std::string& path);
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    std::size_t read(char* into, std::size_t size) override;
+    bool live() const override { return !size_; }
+    bool moreAtHand() override;
+    void interrupt() override;
+
+    // The size of a regular file; nothing for a pipe or a terminal.
+    std::optional<std::uint64_t> size() const { return size_; }
+
+  private:
+    std::string name_;  // for messages
+    int fd_ = 0;
+    std::optional<std::uint64_t> size_;
+    int wake_[2] = {-1, -1};  // a pipe whose reading end wakes a read that waits
+};
+
+}  // namespace nimbaro::cli

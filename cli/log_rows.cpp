@@ -1,0 +1,146 @@
+#include "log_rows.h"
+
+#include <algorithm>
+
+#include "diagnostics.h"
+#include "number_text.h"
+
+namespace nimbaro::cli {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+void RowTally::add(RowTally&& later, std::uint64_t firstLine) {
+    for (BadRow& row : later.firstBadRows) {
+        if (firstBadRows.size() < kReportedBadRows) {
+            firstBadRows.push_back({firstLine + row.line, std::move(row.reason)});
+        }
+    }
+    rows += later.rows;
+    badRows += later.badRows;
+    lines += later.lines;
+    for (const auto& [note, count] : later.notes) {
+        notes[note] += count;
+    }
+    stopped = stopped || later.stopped;
+}
+
+RowWorker::RowWorker(const RowSetup& setup)
+    : setup_(setup),
+      outputCount_(setup.task->outputNames().size()),
+      splitter_(setup.delimiter),
+      readings_(setup.readLocale) {
+    for (const std::string& value : setup.missing) {
+        if (const std::optional<double> number = parseNumber(value, setup.readLocale)) {
+            missingNumbers_.push_back(*number);
+        }
+    }
+}
+
+void RowWorker::process(LogBlock& block) {
+    block.output.clear();
+    block.tally = RowTally{};
+    RowTally& tally = block.tally;
+    block.output.reserve(block.bytes.size() * 2);
+    const std::string_view bytes = block.bytes;
+    for (const RecordSpan& record : block.records) {
+        const std::string_view body = bytes.substr(record.begin, record.bodyLength);
+        const std::string_view terminator =
+            bytes.substr(record.begin + record.bodyLength, record.terminatorLength);
+        const std::uint64_t line = tally.lines;
+        tally.lines += lineBreaksIn(body) + (terminator.empty() ? 0 : 1);
+        ++tally.rows;
+        // A blank line holds no reading: it stays as it is.
+        if (body.empty()) {
+            block.output += terminator;
+            continue;
+        }
+        const std::optional<std::string> fault =
+            record.unclosedQuote
+                ? std::optional<std::string>(
+                      "a quote opens a field and is never closed; the row ends at this line's end")
+                : computeRow(body);
+        if (fault) {
+            ++tally.badRows;
+            if (tally.firstBadRows.size() < RowTally::kReportedBadRows) {
+                tally.firstBadRows.push_back({line, *fault});
+            }
+            if (setup_.strict) {
+                tally.stopped = true;
+                return;
+            }
+            cells_.assign(outputCount_, std::string());
+        } else if (note_) {
+            ++tally.notes[*note_];
+        }
+        block.output += body;
+        for (const std::string& cell : cells_) {
+            block.output += setup_.delimiter;
+            appendField(block.output, cell, setup_.delimiter);
+        }
+        block.output += terminator;
+    }
+}
+
+std::optional<std::string> RowWorker::computeRow(std::string_view body) {
+    const std::vector<std::string_view>& fields = splitter_.split(body);
+    for (const Column& column : setup_.columns) {
+        if (column.index >= fields.size()) {
+            return columnText(column) + ": missing, the row has " + std::to_string(fields.size()) +
+                   " fields";
+        }
+        const std::string_view cell = fields[column.index];
+        if (isMissing(cell)) {
+            return columnText(column) + ": " + inQuotes(cell) + " marks a missing reading";
+        }
+        readings_.set(column.input, cell);
+    }
+    Outcome<Results> outcome = compute(*setup_.task, readings_, setup_.cellLocale);
+    if (auto* results = std::get_if<Results>(&outcome)) {
+        cells_.swap(results->texts);
+        note_ = results->note;
+        return std::nullopt;
+    }
+    if (const auto* fault = std::get_if<InputFault>(&outcome)) {
+        const std::string_view text = readings_.text(fault->input);
+        for (const Column& column : setup_.columns) {
+            if (column.input == fault->input) {
+                return columnText(column) + ": " +
+                       (text.empty() ? std::string("empty")
+                                     : inQuotes(text) + " " + std::string(ruleText(fault->rule)));
+            }
+        }
+    }
+    return "no result: the computation leaves the range of numbers or the domain of its formula";
+}
+
+bool RowWorker::isMissing(std::string_view cell) const {
+    if (setup_.missing.empty()) {
+        return false;
+    }
+    const std::string_view text = trimmed(cell);
+    if (std::find(setup_.missing.begin(), setup_.missing.end(), text) != setup_.missing.end()) {
+        return true;
+    }
+    if (missingNumbers_.empty()) {
+        return false;
+    }
+    const std::optional<double> number = parseNumber(text, setup_.readLocale);
+    return number && std::find(missingNumbers_.begin(), missingNumbers_.end(), *number) !=
+                         missingNumbers_.end();
+}
+
+std::string RowWorker::columnText(const Column& column) const {
+    return "column " + inQuotes(column.name) + " (" +
+           std::string(inputOption(column.input).option) + ")";
+}
+
+}  // namespace nimbaro::cli

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "columns.h"
+#include "record_reader.h"
+#include "task.h"
+
+namespace nimbaro::cli {
+
+// A row without results, and why.
+struct BadRow {
+    std::uint64_t line;  // of its first line
+    std::string reason;
+};
+
+// What a run of rows came to.
+struct RowTally {
+    static constexpr std::size_t kReportedBadRows = 20;
+
+    std::uint64_t rows = 0;
+    std::uint64_t badRows = 0;
+    std::uint64_t lines = 0;                   // line breaks in the rows
+    std::vector<BadRow> firstBadRows;          // at most kReportedBadRows
+    std::map<RangeNote, std::uint64_t> notes;  // rows computed outside their formula's range
+    bool stopped = false;                      // at a bad row, under --strict
+
+    // Adds the tally of the rows that follow, whose lines are counted from `firstLine`.
+    void add(RowTally&& later, std::uint64_t firstLine);
+};
+
+// A block of records as read, and what becomes of it.
+struct LogBlock : RecordBlock {
+    std::string output;
+    RowTally tally;
+};
+
+// What every row of a log is computed with.
+struct RowSetup {
+    const Task* task;
+    std::vector<Column> columns;
+    NumberLocale readLocale;  // of the cells
+    NumberLocale cellLocale;  // of the result cells: no group separators
+    char delimiter = ',';
+    bool strict = false;
+    // Cells that stand for a missing reading (-9999, NA, M): such a cell counts as empty.
+    std::vector<std::string> missing;
+};
+
+// Computes the results of every row of a block: each record comes out as it went in, followed
+// by its result cells, or by empty ones and a reason. One per worker thread, its buffers reused.
+class RowWorker {
+  public:
+    explicit RowWorker(const RowSetup& setup);
+
+    void process(LogBlock& block);
+
+  private:
+    // Fills cells_ with the row's results; the reason when it has none.
+    std::optional<std::string> computeRow(std::string_view body);
+    bool isMissing(std::string_view cell) const;
+    std::string columnText(const Column& column) const;
+
+    const RowSetup& setup_;
+    std::size_t outputCount_;
+    std::vector<double> missingNumbers_;
+    FieldSplitter splitter_;
+    Readings readings_;
+    std::vector<std::string> cells_;
+    std::optional<RangeNote> note_;
+};
+
+}  // namespace nimbaro::cli
