@@ -54,9 +54,14 @@ std::vector<Column> findColumns(const Task& task, const InputTexts& names,
     std::vector<Column> found;
     for (const Input input : task.inputs()) {
         const std::string& name = names[static_cast<std::size_t>(input)];
+        if (name.starts_with('=')) {
+            found.push_back({input, 0, name.substr(1), true});
+            continue;
+        }
         const auto column = findColumn(name, header);
         if (const auto* missing = std::get_if<ColumnNotFound>(&column)) {
-            throw usageError(std::string(inputOption(input).option) + ": " + missing->reason);
+            throw usageError(std::string(inputOption(input).option) + ": " + missing->reason +
+                             "; a value for every row is written =" + name);
         }
         found.push_back({input, std::get<std::size_t>(column), name});
     }

@@ -21,15 +21,17 @@ struct ColumnNotFound {
 std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
                                                      std::span<const std::string_view> header);
 
-// The column an input reads, and the name it was given by.
+// The column an input reads, and the name it was given by; or the constant it takes in every
+// row, given as "=1013.25".
 struct Column {
     Input input;
     std::size_t index;
-    std::string name;
+    std::string name;  // the constant's text, without its "="
+    bool constant = false;
 };
 
-// The column of every input of the task in the log's header line. Throws a usage error for a
-// column that is not there.
+// The column of every input of the task in the log's header line, or its constant. Throws a
+// usage error for a column that is not there.
 std::vector<Column> findColumns(const Task& task, const InputTexts& names,
                                 std::string_view headerBody, char delimiter);
 

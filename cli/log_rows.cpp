@@ -35,7 +35,7 @@ void RowTally::add(RowTally&& later, std::uint64_t firstLine) {
 
 RowWorker::RowWorker(const RowSetup& setup)
     : setup_(setup),
-      outputCount_(setup.task->outputNames().size()),
+      outputCount_(setup.task->columnTitles().size()),
       splitter_(setup.delimiter),
       readings_(setup.readLocale) {
     for (const std::string& value : setup.missing) {
@@ -93,6 +93,10 @@ void RowWorker::process(LogBlock& block) {
 std::optional<std::string> RowWorker::computeRow(std::string_view body) {
     const std::vector<std::string_view>& fields = splitter_.split(body);
     for (const Column& column : setup_.columns) {
+        if (column.constant) {
+            readings_.set(column.input, column.name);
+            continue;
+        }
         if (column.index >= fields.size()) {
             return columnText(column) + ": missing, the row has " + std::to_string(fields.size()) +
                    " fields";
@@ -107,6 +111,12 @@ std::optional<std::string> RowWorker::computeRow(std::string_view body) {
     if (auto* results = std::get_if<Results>(&outcome)) {
         cells_.swap(results->texts);
         note_ = results->note;
+        if (cells_.size() < outputCount_) {
+            cells_.emplace_back(note_ ? noteText(*note_) : std::string_view());
+        }
+        if (cells_.size() < outputCount_) {
+            cells_.emplace_back(results->risk ? riskName(*results->risk) : std::string_view());
+        }
         return std::nullopt;
     }
     if (const auto* fault = std::get_if<InputFault>(&outcome)) {
@@ -115,7 +125,8 @@ std::optional<std::string> RowWorker::computeRow(std::string_view body) {
             if (column.input == fault->input) {
                 return columnText(column) + ": " +
                        (text.empty() ? std::string("empty")
-                                     : inQuotes(text) + " " + std::string(ruleText(fault->rule)));
+                                     : inQuotes(text) + " " +
+                                           std::string(setup_.task->ruleText(fault->rule)));
             }
         }
     }
@@ -139,7 +150,7 @@ bool RowWorker::isMissing(std::string_view cell) const {
 }
 
 std::string RowWorker::columnText(const Column& column) const {
-    return "column " + inQuotes(column.name) + " (" +
+    return (column.constant ? "constant " : "column ") + inQuotes(column.name) + " (" +
            std::string(inputOption(column.input).option) + ")";
 }
 

@@ -8,6 +8,7 @@
 #include "diagnostics.h"
 #include "file_source.h"
 #include "number_locales.h"
+#include "number_text.h"
 #include "output_file.h"
 #include "progress.h"
 #include "record_reader.h"
@@ -71,6 +72,16 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
         .strict = options.strict,
         .missing = options.missing,
     };
+    // A constant is read once, before any row.
+    for (const Column& column : setup.columns) {
+        const std::string_view constant =
+            column.input == Input::Humidity ? withoutPercentSign(column.name) : column.name;
+        if (column.constant && !task.windDirection && !parseNumber(constant, locale)) {
+            throw usageError(std::string(inputOption(column.input).option) + " " +
+                             inQuotes(column.name) + " " +
+                             std::string(task.ruleText(Rule::Number)));
+        }
+    }
     if (!options.headerlessOutput) {
         sink.write(resultHeader(
             headerBody, bytes.substr(header.begin + header.bodyLength, header.terminatorLength),

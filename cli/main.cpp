@@ -27,12 +27,12 @@ namespace {
 struct Choices {
     InputTexts inputs;
     std::string unit;
-    std::string toUnit;
+    std::string toUnits;
     std::string temperatureUnit = "C";
     std::string pressureUnit = "hPa";
     std::string speedUnit = "km/h";
     bool oldFormula = false;
-    std::string direction;
+    bool noNotes = false;
     bool json = false;
     bool userLocale = false;
     LogOptions log;
@@ -166,24 +166,17 @@ class CommandLine {
     CommandLine() : app_("Nimbaro's conversions and calculations, for one value or a CSV log") {
         app_.name("nimbaro-calc");
         app_.require_subcommand(1);
+        addVersion(app_);
         app_.footer(
             "Exit status: 0 done; 1 some rows of a log have no results; 2 usage or input "
             "error; 3 no result can be computed from the inputs. See nimbaro-calc(1).\n");
         CLI::App* convert = app_.add_subcommand("convert", "Convert a value into every unit");
         convert->require_subcommand(1);
+        addVersion(*convert);
         for (const Quantity* quantity : quantities()) {
             addConversion(*convert, *quantity);
         }
-        CLI::App* direction =
-            app_.add_subcommand("wind-direction", "Range, mid-point and point of a wind direction");
-        direction
-            ->add_option("DIRECTION", choices_.direction,
-                         "Degrees (0 to 360) or a compass point (SSW, South South West)")
-            ->required();
-        direction->add_flag("--json", choices_.json, "Print one JSON object instead of lines");
-        direction->add_flag("--locale", choices_.userLocale,
-                            "Read and write numbers in the regional format, as the windows do");
-        direction->callback([this] { windDirection_ = true; });
+        addWindDirection();
         for (const CalculationInfo& calculation : calculations()) {
             addCalculation(calculation);
         }
@@ -207,16 +200,13 @@ class CommandLine {
         }
         const NumberLocale locale = choices_.userLocale ? userNumberLocale() : plainNumberLocale();
         const Format format = choices_.json ? Format::Json : Format::Lines;
-        if (windDirection_) {
-            return runWindDirection(choices_.direction, locale, format);
-        }
         chooseMethod();
         chooseUnits();
         if (choices_.log.input.empty()) {
             if (!choices_.log.output.empty()) {
                 throw usageError("-o needs --csv: a single value is printed on standard output");
             }
-            return runSingle(task_, choices_.inputs, locale, format);
+            return runSingle(task_, choices_.inputs, locale, format, choices_.userLocale);
         }
         if (choices_.json) {
             throw usageError("--json is for a single value, not --csv");
@@ -233,13 +223,15 @@ class CommandLine {
         CLI::App* command = convert.add_subcommand(
             std::string(quantity.id),
             std::string(quantity.name) + " in every unit, or in one with --to");
+        addVersion(*command);
         std::string& value = choices_.inputs[static_cast<std::size_t>(Input::Value)];
         CLI::Option* valueArgument = command->add_option("VALUE", value, "The value to convert");
         CLI::Option* unitArgument = command->add_option("UNIT", choices_.unit, "Its unit");
         command->add_option("--value", value, "The value to convert (with --csv: its column)")
             ->excludes(valueArgument);
         command->add_option("--unit", choices_.unit, "Its unit")->excludes(unitArgument);
-        command->add_option("--to", choices_.toUnit, "Print only this unit");
+        command->add_option("--to", choices_.toUnits,
+                            "Print only these units, comma-separated (km/h,kn)");
         addCommonOptions(*command, choices_, true);
         command->footer("Units, by name, id or symbol, in any case:" + unitList(quantity, anyUnit) +
                         "\n");
@@ -252,6 +244,7 @@ class CommandLine {
     void addCalculation(const CalculationInfo& calculation) {
         CLI::App* command = app_.add_subcommand(std::string(calculation.id),
                                                 "Compute the " + lowerCase(calculation.name));
+        addVersion(*command);
         for (std::size_t i = 0; i < kInputCount; ++i) {
             const auto input = static_cast<Input>(i);
             if (readsAny(calculation, {input})) {
@@ -283,12 +276,34 @@ class CommandLine {
             command->add_flag("--old-formula", choices_.oldFormula,
                               "The old wind chill formula instead of the new one");
         }
+        command->add_flag("--no-notes", choices_.noNotes,
+                          "With --csv: no columns for the range note and the risk category");
         addCommonOptions(*command, choices_, true);
         command->footer(footer + "\n");
         command->callback([this, &calculation] {
             task_.command = std::string(calculation.id);
             task_.calculation = &calculation;
         });
+    }
+
+    void addWindDirection() {
+        CLI::App* command =
+            app_.add_subcommand("wind-direction", "Range, mid-point and point of a wind direction");
+        std::string& value = choices_.inputs[static_cast<std::size_t>(Input::Value)];
+        CLI::Option* argument = command->add_option(
+            "DIRECTION", value, "Degrees (0 to 360) or a compass point (SSW, South South West)");
+        command->add_option("--value", value, "With --csv: the column of the directions")
+            ->excludes(argument);
+        addVersion(*command);
+        addCommonOptions(*command, choices_, true);
+        command->callback([this] {
+            task_.command = "wind-direction";
+            task_.windDirection = true;
+        });
+    }
+
+    static void addVersion(CLI::App& command) {
+        command.set_version_flag("--version", "nimbaro-calc " NIMBARO_VERSION);
     }
 
     static std::string lowerCase(std::string_view name) {
@@ -300,6 +315,12 @@ class CommandLine {
 
     // The method whose inputs are exactly the ones given.
     void chooseMethod() {
+        if (task_.windDirection) {
+            if (choices_.inputs[static_cast<std::size_t>(Input::Value)].empty()) {
+                throw usageError("wind-direction: give the direction (with --csv: --value)");
+            }
+            return;
+        }
         if (task_.quantity != nullptr) {
             if (choices_.inputs[static_cast<std::size_t>(Input::Value)].empty() ||
                 choices_.unit.empty()) {
@@ -328,11 +349,14 @@ class CommandLine {
     void chooseUnits() {
         if (task_.quantity != nullptr) {
             task_.fromUnit = unitOf(*task_.quantity, choices_.unit, "unit");
-            if (!choices_.toUnit.empty()) {
-                task_.onlyUnit = unitOf(*task_.quantity, choices_.toUnit, "--to");
+            if (!choices_.toUnits.empty()) {
+                for (const std::string& unit : commaSeparated(choices_.toUnits)) {
+                    task_.toUnits.push_back(unitOf(*task_.quantity, unit, "--to"));
+                }
             }
             return;
         }
+        task_.noteColumns = !choices_.noNotes;
         task_.units.temperature = known(findTemperatureUnit(choices_.temperatureUnit), "--unit",
                                         choices_.temperatureUnit, "temperature");
         task_.units.pressure = known(findPressureUnit(choices_.pressureUnit), "--pressure-unit",
@@ -359,7 +383,6 @@ class CommandLine {
     CLI::App app_;
     Choices choices_;
     Task task_;
-    bool windDirection_ = false;
 };
 
 }  // namespace

@@ -5,7 +5,10 @@
 
 #include <climits>
 #include <clocale>
+#include <cstdlib>
 #include <string>
+
+#include "diagnostics.h"
 
 namespace nimbaro::cli {
 namespace {
@@ -46,18 +49,32 @@ bool setGroups(const char* grouping, NumberLocale& locale) {
            (grouping[1] == 0 || grouping[2] == 0 || grouping[2] == grouping[1]);
 }
 
+// The variable that names the locale of numbers, as the C library looks for it.
+std::string localeVariable() {
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return std::string(variable) + "=" + value;
+        }
+    }
+    return "LANG";
+}
+
 }  // namespace
 
 NumberLocale userNumberLocale() {
     const char* name = std::setlocale(LC_NUMERIC, "");
+    if (name == nullptr) {
+        throw usageError("--locale: " + localeVariable() +
+                         " names a locale this machine does not have; locale -a lists those it "
+                         "has, and localedef makes one (localedef -i de_DE -f UTF-8 de_DE.UTF-8)");
+    }
     const std::lconv* conventions = std::localeconv();
     // The separators are in the character set of the locale named for numbers.
     std::string charset = "ANSI_X3.4-1968";
-    if (name != nullptr) {
-        if (const locale_t numbers = ::newlocale(LC_CTYPE_MASK, name, nullptr)) {
-            charset = ::nl_langinfo_l(CODESET, numbers);
-            ::freelocale(numbers);
-        }
+    if (const locale_t numbers = ::newlocale(LC_CTYPE_MASK, name, nullptr)) {
+        charset = ::nl_langinfo_l(CODESET, numbers);
+        ::freelocale(numbers);
     }
     NumberLocale locale{.decimalSeparator = inUtf8(conventions->decimal_point, charset.c_str()),
                         .groupSeparator = inUtf8(conventions->thousands_sep, charset.c_str()),

@@ -5,7 +5,8 @@
 namespace nimbaro::cli {
 
 // The user's regional settings (LC_ALL, LC_NUMERIC, LANG), as the windows read and show
-// numbers.
+// numbers, with the separators in UTF-8. Throws a usage error when the locale they name is
+// not on the machine.
 NumberLocale userNumberLocale();
 
 // The same without group separators, as a value is copied into a spreadsheet.

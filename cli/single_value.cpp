@@ -9,7 +9,6 @@
 
 #include "diagnostics.h"
 #include "number_text.h"
-#include "wind_direction.h"
 
 namespace nimbaro::cli {
 namespace {
@@ -95,11 +94,13 @@ void print(std::string_view command, const std::vector<NamedText>& results,
     }
 }
 
-std::string inputFaultMessage(const InputFault& fault, std::string_view text,
-                              const NumberLocale& locale) {
-    std::string message = std::string(inputOption(fault.input).option) + " " + inQuotes(text) +
-                          " " + std::string(ruleText(fault.rule));
-    if (fault.rule == Rule::Number && locale.groupSeparator.empty() &&
+std::string inputFaultMessage(const Task& task, const InputFault& fault, std::string_view text,
+                              bool userLocale) {
+    // A wind direction is the command's only argument.
+    std::string message =
+        (task.windDirection ? task.command + ":" : std::string(inputOption(fault.input).option)) +
+        " " + inQuotes(text) + " " + std::string(task.ruleText(fault.rule));
+    if (fault.rule == Rule::Number && !userLocale && !task.windDirection &&
         text.find(',') != std::string_view::npos) {
         message += " (write decimals with \".\" and no group separators, or use --locale)";
     }
@@ -108,15 +109,15 @@ std::string inputFaultMessage(const InputFault& fault, std::string_view text,
 
 }  // namespace
 
-int runSingle(const Task& task, const InputTexts& values, const NumberLocale& locale,
-              Format format) {
+int runSingle(const Task& task, const InputTexts& values, const NumberLocale& locale, Format format,
+              bool userLocale) {
     Readings readings(locale);
     for (const Input input : task.inputs()) {
         readings.set(input, values[static_cast<std::size_t>(input)]);
     }
     const Outcome<Results> outcome = compute(task, readings, locale);
     if (const auto* fault = std::get_if<InputFault>(&outcome)) {
-        complain(inputFaultMessage(*fault, readings.text(fault->input), locale));
+        complain(inputFaultMessage(task, *fault, readings.text(fault->input), userLocale));
         return kUsageError;
     }
     if (std::holds_alternative<ComputationFault>(outcome)) {
@@ -139,31 +140,6 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
         remarks.push_back({"risk", riskText(*results.risk)});
     }
     print(task.command, named, remarks, format);
-    return kSuccess;
-}
-
-int runWindDirection(std::string_view typed, const NumberLocale& locale, Format format) {
-    std::optional<std::size_t> point = findCompassPoint(typed);
-    if (!point) {
-        // As the degrees box does: the entry is taken for the whole number it shows.
-        if (const std::optional<double> degrees = parseNumber(typed, locale)) {
-            point =
-                compassPointFor(parseNumber(wholeDegreesText(*degrees, locale), locale).value());
-        }
-    }
-    if (!point) {
-        complain("wind-direction: " + inQuotes(typed) +
-                 " is neither a compass point nor a whole number of degrees from 0 to 360");
-        return kUsageError;
-    }
-    const CompassPoint& compass = compassPoints()[*point];
-    print("wind-direction",
-          {{"Degrees from", boundText(compass.from, locale)},
-           {"Degrees to", boundText(compass.to, locale)},
-           {"Mid-point degrees", midPointText(*point, locale)},
-           {"Compass point", std::string(compass.abbreviation)},
-           {"Direction", std::string(compass.name)}},
-          {}, format);
     return kSuccess;
 }
 

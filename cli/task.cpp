@@ -4,6 +4,7 @@
 
 #include "number_text.h"
 #include "result_text.h"
+#include "wind_direction.h"
 
 namespace nimbaro::cli {
 namespace {
@@ -21,13 +22,44 @@ constexpr std::array kInputOptions = {
 
 constexpr Input kValue[] = {Input::Value};
 
+constexpr std::string_view kDirectionNames[] = {"Degrees from", "Degrees to", "Mid-point degrees",
+                                                "Compass point", "Direction"};
+
+// The range, mid-point and point of a compass point, or of a number of degrees.
+Outcome<Results> windDirection(std::string_view typed, const NumberLocale& read,
+                               const NumberLocale& shown) {
+    std::optional<std::size_t> point = findCompassPoint(typed);
+    if (!point) {
+        // As the degrees box does: the entry is taken for the whole number it shows.
+        if (const std::optional<double> degrees = parseNumber(typed, read)) {
+            point = compassPointFor(parseNumber(wholeDegreesText(*degrees, read), read).value());
+        }
+    }
+    if (!point) {
+        return InputFault{Input::Value, Rule::Number};
+    }
+    const CompassPoint& compass = compassPoints()[*point];
+    return Results{
+        {boundText(compass.from, shown), boundText(compass.to, shown), midPointText(*point, shown),
+         std::string(compass.abbreviation), std::string(compass.name)},
+        std::nullopt,
+        std::nullopt};
+}
+
 }  // namespace
+
+std::string_view withoutPercentSign(std::string_view text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '%')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 const InputOption& inputOption(Input input) {
     return kInputOptions[static_cast<std::size_t>(input)];
 }
 
-std::string_view ruleText(Rule rule) {
+std::string_view Task::ruleText(Rule rule) const {
     switch (rule) {
         case Rule::Number:
             break;
@@ -36,11 +68,12 @@ std::string_view ruleText(Rule rule) {
         case Rule::GreaterThanZero:
             return "is not greater than 0";
     }
-    return "is not a number";
+    return windDirection ? "is neither a compass point nor a whole number of degrees from 0 to 360"
+                         : "is not a number";
 }
 
 std::span<const Input> Task::inputs() const {
-    if (quantity != nullptr) {
+    if (calculation == nullptr) {
         return kValue;
     }
     return methodInfo(method).inputs;
@@ -48,10 +81,14 @@ std::span<const Input> Task::inputs() const {
 
 std::vector<std::string_view> Task::outputNames() const {
     std::vector<std::string_view> names;
-    if (quantity == nullptr) {
+    if (windDirection) {
+        names.assign(std::begin(kDirectionNames), std::end(kDirectionNames));
+    } else if (quantity == nullptr) {
         names.assign(calculation->outputNames.begin(), calculation->outputNames.end());
-    } else if (onlyUnit) {
-        names.push_back(quantity->units[*onlyUnit].name);
+    } else if (!toUnits.empty()) {
+        for (const std::size_t unit : toUnits) {
+            names.push_back(quantity->units[unit].name);
+        }
     } else {
         for (const Unit& unit : quantity->units) {
             names.push_back(unit.name);
@@ -60,25 +97,43 @@ std::vector<std::string_view> Task::outputNames() const {
     return names;
 }
 
+bool Task::hasRisk() const {
+    return calculation != nullptr &&
+           (calculation->calculation == Calculation::HeatIndex || method == Method::NewWindChill);
+}
+
 std::vector<std::string> Task::columnTitles() const {
-    const std::string_view what = quantity != nullptr ? quantity->name : calculation->name;
+    const std::string_view what = windDirection         ? "Wind Direction"
+                                  : quantity != nullptr ? quantity->name
+                                                        : calculation->name;
     std::vector<std::string> titles;
     for (const std::string_view name : outputNames()) {
         titles.push_back(std::string(what) + " " + std::string(name));
     }
+    if (calculation != nullptr && noteColumns) {
+        titles.push_back(std::string(what) + " Note");
+        if (hasRisk()) {
+            titles.push_back(std::string(what) + " Risk");
+        }
+    }
     return titles;
 }
 
-Outcome<Results> compute(const Task& task, const Readings& readings, const NumberLocale& shown) {
+Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLocale& shown) {
+    const NumberLocale& read = typed.locale();
+    if (task.windDirection) {
+        return windDirection(typed.text(Input::Value), read, shown);
+    }
     Results results;
     if (task.quantity != nullptr) {
-        const NumberLocale& read = readings.locale();
-        auto converted = convert(*task.quantity, task.fromUnit, readings.text(Input::Value), read);
+        auto converted = convert(*task.quantity, task.fromUnit, typed.text(Input::Value), read);
         if (auto* texts = std::get_if<std::vector<std::string>>(&converted)) {
-            if (task.onlyUnit) {
-                results.texts.push_back(std::move((*texts)[*task.onlyUnit]));
-            } else {
+            if (task.toUnits.empty()) {
                 results.texts = std::move(*texts);
+            } else {
+                for (const std::size_t unit : task.toUnits) {
+                    results.texts.push_back(std::move((*texts)[unit]));
+                }
             }
             if (shown.groupSeparator != read.groupSeparator) {
                 for (std::string& text : results.texts) {
@@ -92,6 +147,8 @@ Outcome<Results> compute(const Task& task, const Readings& readings, const Numbe
         }
         return ComputationFault{};
     }
+    Readings readings = typed;
+    readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
     auto calculated = calculate(task.method, readings, task.units);
     if (auto* values = std::get_if<Calculated>(&calculated)) {
         results.texts.reserve(values->values.size());
@@ -106,6 +163,11 @@ Outcome<Results> compute(const Task& task, const Readings& readings, const Numbe
         return *fault;
     }
     return ComputationFault{};
+}
+
+std::string_view riskName(Risk risk) {
+    const std::string_view text = riskText(risk);
+    return text.substr(0, text.find(':'));
 }
 
 }  // namespace nimbaro::cli

@@ -16,7 +16,7 @@ namespace nimbaro::cli {
 inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Time) + 1;
 
 // What the command line gave for each input: a number, or in CSV mode the column that holds
-// it; empty for an input not given.
+// it (or a constant); empty for an input not given.
 using InputTexts = std::array<std::string, kInputCount>;
 
 // How an input is given on the command line and named in messages.
@@ -28,26 +28,31 @@ struct InputOption {
 
 const InputOption& inputOption(Input input);
 
-// "is not a number", "is not within 0 < humidity <= 100", ...
-std::string_view ruleText(Rule rule);
-
-// One conversion or one calculation, as chosen on the command line.
+// One conversion, one calculation or the wind direction, as chosen on the command line.
 struct Task {
     std::string command;  // "dew-point", "convert wind-speed": how messages name it
-    // A conversion from one unit of a quantity into all of them, or into only one...
+    // A conversion from one unit of a quantity into all of them, or into those chosen...
     const Quantity* quantity = nullptr;
     std::size_t fromUnit = 0;
-    std::optional<std::size_t> onlyUnit;
-    // ...or a calculation by one method.
+    std::vector<std::size_t> toUnits;  // empty for every unit
+    // ...or a calculation by one method...
     const CalculationInfo* calculation = nullptr;
     Method method{};
     UnitChoice units;
+    // ...or the range, mid-point and point of a wind direction.
+    bool windDirection = false;
+    // In a log: a column for the range note and, where there is one, the risk category.
+    bool noteColumns = true;
 
     std::span<const Input> inputs() const;
     // The unit name of every output, as the windows name them ("Celsius").
     std::vector<std::string_view> outputNames() const;
-    // The title of every output's column: "Dew Point Celsius", "Wind Speed Knots".
+    // Whether a result may come with a risk category.
+    bool hasRisk() const;
+    // The title of every column a log gets: "Dew Point Celsius", ..., "Dew Point Note".
     std::vector<std::string> columnTitles() const;
+    // "is not a number", "is not within 0 < humidity <= 100", ...
+    std::string_view ruleText(Rule rule) const;
 };
 
 struct Results {
@@ -59,5 +64,11 @@ struct Results {
 // The result texts for the readings, with the digits the windows show, written with `shown`.
 // The readings are read with their own locale.
 Outcome<Results> compute(const Task& task, const Readings& readings, const NumberLocale& shown);
+
+// A humidity is often written with its percent sign: "60%" reads as 60.
+std::string_view withoutPercentSign(std::string_view text);
+
+// A risk category's short name: "Danger", "Low risk".
+std::string_view riskName(Risk risk);
 
 }  // namespace nimbaro::cli

@@ -129,6 +129,7 @@ Run runLog(const cli::LogOptions& options, cli::ByteSource& source, const cli::L
     task.command = "dew-point";
     task.calculation = &calculationInfo(Calculation::DewPoint);
     task.method = Method::DewPointFromHumidity;
+    task.noteColumns = false;
     cli::InputTexts columns;
     columns[static_cast<std::size_t>(Input::AirTemperature)] = "1";
     columns[static_cast<std::size_t>(Input::Humidity)] = "2";

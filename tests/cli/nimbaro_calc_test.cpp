@@ -259,8 +259,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"wind-direction", "361"}, "", 2, "neither a compass point nor"},
         Case{{"rainbow"}, "", 2, "no command is named \"rainbow\""}));
 
-const std::string kDewPointTitles = ",Dew Point Celsius,Dew Point Fahrenheit,Dew Point Kelvin";
-const std::string kDewPoint2050 = ",9.25352,48.65634,282.40352";
+const std::string kDewPointTitles =
+    ",Dew Point Celsius,Dew Point Fahrenheit,Dew Point Kelvin,Dew Point Note";
+const std::string kDewPoint2050 = ",9.25352,48.65634,282.40352,";
+const std::string kNoDewPoint = ",,,,";
 const std::vector<std::string> kDewPointLog = {"dew-point", "--csv",      "-", "--air-temperature",
                                                "T",         "--humidity", "RH"};
 
@@ -282,8 +284,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{kDewPointLog, "T,RH" + kDewPointTitles + "\n20,50" + kDewPoint2050, 0, "", "",
              "T,RH\n20,50"},
         Case{kDewPointLog,
-             "T,RH" + kDewPointTitles + "\n20,abc,,,\n20,50" + kDewPoint2050 +
-                 "\n,50,,,\n\n20,150,,,\n20,,,\n",
+             "T,RH" + kDewPointTitles + "\n20,abc" + kNoDewPoint + "\n20,50" + kDewPoint2050 +
+                 "\n,50" + kNoDewPoint + "\n\n20,150" + kNoDewPoint + "\n20" + kNoDewPoint + "\n",
              1,
              "nimbaro-calc: no results for 4 of 6 rows; their result cells are empty:\n"
              "  line 2: column \"RH\" (--humidity): \"abc\" is not a number\n"
@@ -297,8 +299,10 @@ INSTANTIATE_TEST_SUITE_P(
              "T,RH,n\n20,50,\"a\nb\"\n20,x,\n20,50,\n"},
         Case{{"dew-point", "--csv", "-", "--air-temperature", "2", "--humidity", "1", "--delimiter",
               ";", "--locale"},
-             "RH;T" + std::string(";Dew Point Celsius;Dew Point Fahrenheit;Dew Point Kelvin") +
-                 "\n50;20,0;9,25352;48,65634;282,40352\n",
+             "RH;T" +
+                 std::string(
+                     ";Dew Point Celsius;Dew Point Fahrenheit;Dew Point Kelvin;Dew Point Note") +
+                 "\n50;20,0;9,25352;48,65634;282,40352;\n",
              0,
              "",
              kDe,
@@ -326,13 +330,15 @@ INSTANTIATE_TEST_SUITE_P(
              0, "", "", "T,RH,n\n20,50," + kLongCell + "\n20,50,ok\n"},
         // A quote inside a field is an ordinary character.
         Case{kDewPointLog,
-             "T,RH,site" + kDewPointTitles + "\n20,50,5\" gauge" + kDewPoint2050 +
-                 "\n2\"0,50,x,,,\n20,50,y" + kDewPoint2050 + "\n",
+             "T,RH,site" + kDewPointTitles + "\n20,50,5\" gauge" + kDewPoint2050 + "\n2\"0,50,x" +
+                 kNoDewPoint + "\n20,50,y" + kDewPoint2050 + "\n",
              1, "line 3: column \"T\" (--air-temperature): \"2\"0\" is not a number", "",
              "T,RH,site\n20,50,5\" gauge\n2\"0,50,x\n20,50,y\n"},
         // A quote that opens a field and never closes spoils only its own line.
-        Case{kDewPointLog, "T,RH" + kDewPointTitles + "\n\"20,50,,,\n20,50" + kDewPoint2050 + "\n",
-             1, "line 2: a quote opens a field and is never closed", "", "T,RH\n\"20,50\n20,50\n"},
+        Case{
+            kDewPointLog,
+            "T,RH" + kDewPointTitles + "\n\"20,50" + kNoDewPoint + "\n20,50" + kDewPoint2050 + "\n",
+            1, "line 2: a quote opens a field and is never closed", "", "T,RH\n\"20,50\n20,50\n"},
         // Old Mac line ends.
         Case{{"dew-point", "--csv", "-", "--air-temperature", "1", "--humidity", "2"},
              "T,RH" + kDewPointTitles + "\r20,50" + kDewPoint2050 + "\r",
@@ -341,23 +347,25 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              "T,RH\r20,50\r"},
         Case{kDewPointLog + std::vector<std::string>{"--missing", "-9999,NA"},
-             "T,RH" + kDewPointTitles + "\n-9999.0,50,,,\n20, NA,,,\n20,50" + kDewPoint2050 + "\n",
+             "T,RH" + kDewPointTitles + "\n-9999.0,50" + kNoDewPoint + "\n20, NA" + kNoDewPoint +
+                 "\n20,50" + kDewPoint2050 + "\n",
              1,
              "  line 2: column \"T\" (--air-temperature): \"-9999.0\" marks a missing reading\n"
              "  line 3: column \"RH\" (--humidity): \" NA\" marks a missing reading\n",
              "", "T,RH\n-9999.0,50\n20, NA\n20,50\n"},
-        Case{kDewPointLog + std::vector<std::string>{"--delimiter", "tab"},
+        Case{kDewPointLog + std::vector<std::string>{"--delimiter", "tab", "--no-notes"},
              "T\tRH\tDew Point Celsius\tDew Point Fahrenheit\tDew Point Kelvin\n20\t50\t9.25352\t"
              "48.65634\t282.40352\n",
              0, "", "", "T\tRH\n20\t50\n"},
         // A long bad cell is quoted in part.
-        Case{kDewPointLog, "T,RH" + kDewPointTitles + "\n20," + std::string(200, 'x') + ",,,\n", 1,
+        Case{kDewPointLog,
+             "T,RH" + kDewPointTitles + "\n20," + std::string(200, 'x') + kNoDewPoint + "\n", 1,
              std::string(80, 'x') + "\"... (200 bytes) is not a number", "",
              "T,RH\n20," + std::string(200, 'x') + "\n"},
         // A part of a longer log, as one job of GNU parallel gets it.
         Case{kDewPointLog + std::vector<std::string>{"--headerless-output", "--first-line", "101"},
-             "20,x,,,\n20,50" + kDewPoint2050 + "\n", 1, "  line 101: column \"RH\"", "",
-             "T,RH\n20,x\n20,50\n"},
+             "20,x" + kNoDewPoint + "\n20,50" + kDewPoint2050 + "\n", 1,
+             "  line 101: column \"RH\"", "", "T,RH\n20,x\n20,50\n"},
         Case{kDewPointLog, "", 2,
              "a quote in the header line opens a column name and is never closed", "",
              "\"T,RH\n20,50\n"},
@@ -547,7 +555,8 @@ TEST_F(NimbaroCalc, ClosedStandardErrorKeepsReportsOutOfTheOutput) {
                       "T", "--humidity", "RH", "-o", (folder_ / "out.csv").string()},
                      "", "", "", {2}));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(readFile(folder_ / "out.csv"), "T,RH" + kDewPointTitles + "\n20,abc,,,\n");
+    EXPECT_EQ(readFile(folder_ / "out.csv"),
+              "T,RH" + kDewPointTitles + "\n20,abc" + kNoDewPoint + "\n");
 }
 
 // A log that grows as a station writes it: each row comes out once it is complete.
