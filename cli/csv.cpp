@@ -91,15 +91,22 @@ std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd
     return ended(size, 0);
 }
 
-std::size_t lineBreaksIn(std::string_view body) {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < body.size(); ++at) {
-        if (body[at] == '\n' ||
-            (body[at] == '\r' && (at + 1 == body.size() || body[at + 1] != '\n'))) {
-            ++count;
-        }
+std::size_t lineBreaksIn(std::string_view text) {
+    const auto count = [&](char c) {
+        return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));
+    };
+    const std::size_t lineFeeds = count('\n');
+    const std::size_t carriageReturns = count('\r');
+    if (carriageReturns == 0) {
+        return lineFeeds;
     }
-    return count;
+    // A CRLF is one line break.
+    std::size_t pairs = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++pairs;
+    }
+    return lineFeeds + carriageReturns - pairs;
 }
 
 const std::vector<std::string_view>& FieldSplitter::split(std::string_view body) {

@@ -52,9 +52,9 @@ class RecordScanner {
     std::size_t quoteStart_ = 0;  // where the open quoted field started
 };
 
-// The number of line breaks in a record body (those inside quoted fields): CRLF, LF and a
+// The number of line breaks in a text (records, or a record's quoted fields): CRLF, LF and a
 // lone CR count one each.
-std::size_t lineBreaksIn(std::string_view body);
+std::size_t lineBreaksIn(std::string_view text);
 
 // Reusable storage for the fields of one record: the views point into the record or into the
 // unquoted copies kept here, and stay valid until the next split.

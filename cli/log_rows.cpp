@@ -18,15 +18,14 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-void RowTally::add(RowTally&& later, std::uint64_t firstLine) {
+void RowTally::add(RowTally&& later) {
     for (BadRow& row : later.firstBadRows) {
         if (firstBadRows.size() < kReportedBadRows) {
-            firstBadRows.push_back({firstLine + row.line, std::move(row.reason)});
+            firstBadRows.push_back(std::move(row));
         }
     }
     rows += later.rows;
     badRows += later.badRows;
-    lines += later.lines;
     for (const auto& [note, count] : later.notes) {
         notes[note] += count;
     }
@@ -50,13 +49,14 @@ void RowWorker::process(LogBlock& block) {
     block.tally = RowTally{};
     RowTally& tally = block.tally;
     block.output.reserve(block.bytes.size() * 2);
+    std::uint64_t nextLine = block.firstLine;
     const std::string_view bytes = block.bytes;
     for (const RecordSpan& record : block.records) {
         const std::string_view body = bytes.substr(record.begin, record.bodyLength);
         const std::string_view terminator =
             bytes.substr(record.begin + record.bodyLength, record.terminatorLength);
-        const std::uint64_t line = tally.lines;
-        tally.lines += lineBreaksIn(body) + (terminator.empty() ? 0 : 1);
+        const std::uint64_t line = nextLine;
+        nextLine += lineBreaksIn(body) + (terminator.empty() ? 0 : 1);
         ++tally.rows;
         // A blank line holds no reading: it stays as it is.
         if (body.empty()) {

@@ -24,17 +24,17 @@ struct RowTally {
 
     std::uint64_t rows = 0;
     std::uint64_t badRows = 0;
-    std::uint64_t lines = 0;                   // line breaks in the rows
     std::vector<BadRow> firstBadRows;          // at most kReportedBadRows
     std::map<RangeNote, std::uint64_t> notes;  // rows computed outside their formula's range
     bool stopped = false;                      // at a bad row, under --strict
 
-    // Adds the tally of the rows that follow, whose lines are counted from `firstLine`.
-    void add(RowTally&& later, std::uint64_t firstLine);
+    // Adds the tally of the rows that follow.
+    void add(RowTally&& later);
 };
 
 // A block of records as read, and what becomes of it.
 struct LogBlock : RecordBlock {
+    std::uint64_t firstLine = 0;  // the line number of its first record
     std::string output;
     RowTally tally;
 };

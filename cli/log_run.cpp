@@ -90,15 +90,11 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
     first.records.erase(first.records.begin());
 
     RowTally tally;
-    // Lines are numbered from 1, the header's first.
-    std::uint64_t nextLine = options.firstLine.value_or(2 + lineBreaksIn(headerBody));
     std::uint64_t bytesDone = header.end();
     const auto deliver = [&](LogBlock& block) {
         sink.write(block.output);
         bytesDone += block.bytes.size();
-        const std::uint64_t lines = block.tally.lines;
-        tally.add(std::move(block.tally), nextLine);
-        nextLine += lines;
+        tally.add(std::move(block.tally));
         if (progress) {
             progress(tally.rows, bytesDone);
         }
@@ -112,6 +108,10 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
             };
         },
         deliver, [&] { source.interrupt(); });
+    // Lines are numbered from 1, the header's first.
+    first.firstLine = options.firstLine.value_or(2 + lineBreaksIn(headerBody));
+    std::uint64_t nextLine =
+        first.firstLine + lineBreaksIn(std::string_view(first.bytes).substr(header.end()));
     // A live log may bring its header alone first.
     if (!first.records.empty()) {
         std::swap(*pipeline.freeSlot(), first);
@@ -120,6 +120,8 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
     try {
         for (LogBlock* slot = pipeline.freeSlot(); slot != nullptr && reader.next(*slot);
              slot = pipeline.freeSlot()) {
+            slot->firstLine = nextLine;
+            nextLine += lineBreaksIn(slot->bytes);
             pipeline.submit();
         }
     } catch (const ReadingStopped&) {
