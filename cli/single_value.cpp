@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "diagnostics.h"
+#include "json.h"
 #include "number_text.h"
 
 namespace nimbaro::cli {
@@ -23,36 +24,6 @@ struct Remark {
     std::string_view kind;  // its JSON member: "note" or "risk"
     std::string_view text;
 };
-
-void appendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    constexpr char kHex[] = "0123456789abcdef";
-                    out += "\\u00";
-                    out += kHex[(c >> 4) & 0xF];
-                    out += kHex[c & 0xF];
-                } else {
-                    out += c;
-                }
-        }
-    }
-    out += '"';
-}
 
 void print(std::string_view command, const std::vector<NamedText>& results,
            const std::vector<Remark>& remarks, Format format) {
