@@ -13,8 +13,6 @@
 
 namespace nimbaro::cli {
 
-inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Time) + 1;
-
 // What the command line gave for each input: a number, or in CSV mode the column that holds
 // it; empty for an input not given.
 using InputTexts = std::array<std::string, kInputCount>;
