@@ -55,8 +55,9 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-// The exit status: printing fails on a full disk or a closed output.
-int print(std::string_view command, const std::vector<NamedText>& results,
+// The exit status: printing fails on a full disk or a closed output. JSON names the formula of
+// a calculation (`formula`; empty for the others).
+int print(std::string_view command, std::string_view formula, const std::vector<NamedText>& results,
           const std::vector<Remark>& remarks, Format format) {
     std::string out;
     if (format == Format::Lines) {
@@ -69,6 +70,10 @@ int print(std::string_view command, const std::vector<NamedText>& results,
     } else {
         out += "{\"command\":";
         appendJsonString(out, command);
+        if (!formula.empty()) {
+            out += ",\"formula\":";
+            appendJsonString(out, formula);
+        }
         out += ",\"results\":[";
         for (const NamedText& result : results) {
             out += &result == &results.front() ? "{\"name\":" : ",{\"name\":";
@@ -141,7 +146,9 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
     if (results.risk) {
         remarks.push_back({"risk", riskText(*results.risk)});
     }
-    return print(task.command, named, remarks, format);
+    const std::string formula =
+        task.quantity == nullptr ? formulaName(methodInfo(task.method).references) : "";
+    return print(task.command, formula, named, remarks, format);
 }
 
 int runWindDirection(std::string_view typed, const NumberLocale& locale, Format format) {
@@ -159,7 +166,7 @@ int runWindDirection(std::string_view typed, const NumberLocale& locale, Format 
         return kUsageError;
     }
     const CompassPoint& compass = compassPoints()[*point];
-    return print("wind-direction",
+    return print("wind-direction", {},
                  {{"Degrees from", boundText(compass.from, locale)},
                   {"Degrees to", boundText(compass.to, locale)},
                   {"Mid-point degrees", midPointText(*point, locale)},

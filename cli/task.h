@@ -29,6 +29,14 @@ const InputOption& inputOption(Input input);
 // "is not a number", "is not within 0 < humidity <= 100", ...
 std::string_view ruleText(Rule rule);
 
+// How --formula and the JSON output name the formulas a method uses: "nws,psychrometric", or
+// "window" for the windows' own.
+std::string formulaName(References references);
+
+// The formulas a --formula list names ("nws,psychrometric", "window"); nothing for a list with
+// a name that is no formula's, or with "window" beside another name.
+std::optional<References> findFormulas(std::string_view list);
+
 // One conversion or one calculation, as chosen on the command line.
 struct Task {
     std::string command;  // "dew-point", "convert wind-speed": how messages name it

@@ -79,10 +79,15 @@ class References {
     constexpr References() = default;
     constexpr References(std::initializer_list<Reference> references) {
         for (const Reference reference : references) {
-            bits_ |= bit(reference);
+            *this = with(reference);
         }
     }
     constexpr bool uses(Reference reference) const { return (bits_ & bit(reference)) != 0; }
+    constexpr References with(Reference reference) const {
+        References more = *this;
+        more.bits_ |= bit(reference);
+        return more;
+    }
     constexpr bool none() const { return bits_ == 0; }
     friend constexpr bool operator==(References, References) = default;
 

@@ -1,4 +1,7 @@
 // The notes a method gives on its result, and the categories its result falls into.
+#include <algorithm>
+#include <cmath>
+
 #include "formulas/cloud_base.h"
 #include "formulas/heat_index.h"
 #include "formulas/lightning.h"
@@ -135,9 +138,16 @@ constexpr Category kWindChillCategories[] = {
 
 enum class Severity { Rising, Falling };
 
-// The first category, the most severe first, whose boundary the shown value reaches.
-std::optional<Risk> categoryOf(double shown, std::span<const Category> categories,
+// The first category, the most severe first, whose boundary the value as shown (rounded to
+// `decimals` places) reaches. Rounding moves a value by at most half a unit of its last decimal
+// and of its fifteenth digit, so only a value that close to a boundary needs its shown digits.
+std::optional<Risk> categoryOf(double value, int decimals, std::span<const Category> categories,
                                Severity severity) {
+    const double margin = 1 + 1e-14 * std::fabs(value);
+    const bool nearBoundary = std::any_of(
+        categories.begin(), categories.end(),
+        [&](const Category& category) { return std::fabs(value - category.from) <= margin; });
+    const double shown = nearBoundary ? shownValue(value, decimals) : value;
     for (const Category& category : categories) {
         if (severity == Severity::Rising ? shown >= category.from : shown <= category.from) {
             return category.risk;
@@ -150,11 +160,11 @@ std::optional<Risk> categoryOf(double shown, std::span<const Category> categorie
 
 // A value is judged as a result shows it, so that 89.999996 °F, shown as 90.00000, is 90.
 std::optional<Risk> heatIndexRisk(double fahrenheit, int decimals) {
-    return categoryOf(shownValue(fahrenheit, decimals), kHeatIndexCategories, Severity::Rising);
+    return categoryOf(fahrenheit, decimals, kHeatIndexCategories, Severity::Rising);
 }
 
 std::optional<Risk> windChillRisk(double celsius, int decimals) {
-    return categoryOf(shownValue(celsius, decimals), kWindChillCategories, Severity::Falling);
+    return categoryOf(celsius, decimals, kWindChillCategories, Severity::Falling);
 }
 
 // The heat index is judged in Fahrenheit, the wind chill in Celsius.
