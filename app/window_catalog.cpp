@@ -4,13 +4,11 @@
 #include "cloud_height_window.h"
 #include "conversion_forms.h"
 #include "conversion_window.h"
-#include "dew_point_window.h"
 #include "heat_index_window.h"
 #include "home_window.h"
-#include "humidity_window.h"
 #include "lightning_distance_window.h"
 #include "locale_bridge.h"
-#include "wet_bulb_window.h"
+#include "psychrometric_window.h"
 #include "wind_chill_window.h"
 #include "wind_direction_window.h"
 #include "window_registry.h"
@@ -41,9 +39,11 @@ void registerWindows(WindowRegistry& registry) {
     }
     registry.add(fromUtf8(window_names::kWindDirection),
                  [](WindowRegistry& owner) { return new WindDirectionWindow(owner); });
-    registerCalculation<HumidityWindow>(registry);
-    registerCalculation<DewPointWindow>(registry);
-    registerCalculation<WetBulbWindow>(registry);
+    for (const PsychrometricNames* names : psychrometricWindows()) {
+        registry.add(fromUtf8(names->windowName), [names](WindowRegistry& owner) {
+            return new PsychrometricWindow(owner, *names);
+        });
+    }
     registerCalculation<HeatIndexWindow>(registry);
     registerCalculation<CloudHeightWindow>(registry);
     registerCalculation<WindChillWindow>(registry);

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -52,29 +51,25 @@ class CalculationWindow : public CalculatorWindow {
     CalculationWindow(WindowRegistry& registry, std::string_view windowName, std::string_view title,
                       TwipSize clientSize, Calculation calculation, ResultCheck resultCheck);
 
-    // The boxes and options one input method sets when its option becomes selected.
-    struct MethodState {
-        std::vector<QLineEdit*> used = {};    // enabled, window-background colour
-        std::vector<QLineEdit*> unused = {};  // disabled, grey; they keep their text
-        std::vector<QRadioButton*> enabledOptions = {};
-        std::vector<QRadioButton*> disabledOptions = {};  // their values stay as they are
-        QRadioButton* selects = nullptr;                  // selected after the enabling
-    };
-
     // A box keeps its white or grey when the palette changes, as from a light to a dark theme.
     void changeEvent(QEvent* event) override;
 
     // The option of the calculation's next input method, in the engine's order of its methods.
-    // `click` runs whenever the option becomes selected, by the user or by the load step.
+    // Whenever it becomes selected, by the user or by the load step, applyMethodOf() runs.
     QRadioButton* addMethodOption(QGroupBox* frame, std::string_view name, std::string_view caption,
-                                  std::string_view tooltip, TwipRect rect,
-                                  std::function<void()> click);
-    void applyMethodState(const MethodState& state);
-    // A method that reads the air pressure: its boxes white, the others grey, the pressure
-    // options enabled and then hectopascals selected.
-    MethodState withPressure(std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const;
-    // A method that does not: the pressure options disabled, their values untouched.
-    MethodState withoutPressure(std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const;
+                                  std::string_view tooltip, TwipRect rect);
+    // A method option's click, which reads the option's own value. The boxes of the inputs that
+    // only some of the window's methods read turn white where the option's method reads them
+    // and grey where it does not, the other way round when the option is found not selected;
+    // they keep their text. The unit options of such a box follow it: the temperature options
+    // are enabled and disabled with the air temperature box, the pressure options with the
+    // pressure box, and enabling them selects hectopascals.
+    void applyMethodOf(const QRadioButton* option);
+    // The load step: the first method, Celsius, and hectopascals where every method reads a
+    // pressure (elsewhere the pressure method selects it).
+    void selectDefaults();
+    // The quiet line under the outputs, sized for every note the window's methods can give.
+    void addMethodNotes(TwipRect rect);
 
     // The options of the calculation's input methods, in the engine's order, in their own frame.
     void addMethodFrame(std::string_view frameName, std::string_view caption, TwipRect rect,
@@ -114,6 +109,15 @@ class CalculationWindow : public CalculatorWindow {
     void addCommandButtons(const CommandButtons& buttons);
 
   private:
+    // The boxes and options one input method sets when its option becomes selected.
+    struct MethodState {
+        std::vector<QLineEdit*> used;    // enabled, window-background colour
+        std::vector<QLineEdit*> unused;  // disabled, grey; they keep their text
+        std::vector<QRadioButton*> enabledOptions;
+        std::vector<QRadioButton*> disabledOptions;  // their values stay as they are
+        QRadioButton* selects = nullptr;             // selected after the enabling
+    };
+
     // A box the engine reads, and how the messages name it.
     struct InputBox {
         Input input;
@@ -125,6 +129,9 @@ class CalculationWindow : public CalculatorWindow {
     const InputBox& inputBox(Input input) const;
     // The message for the rule the box broke, then the focus back to it with its text selected.
     void showInputFault(InputFault fault);
+    // Read by some of the window's methods and not by others.
+    bool readBySomeMethods(Input input) const;
+    void applyMethodState(const MethodState& state);
     void paintBox(QLineEdit* box, bool used);
 
     Calculation calculation_;

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 
 #include "calculation_window.h"
@@ -43,15 +44,49 @@ constexpr std::array<ControlText, 3> kTemperatureOutputs = {{
 
 QRadioButton* CalculationWindow::addMethodOption(QGroupBox* frame, std::string_view name,
                                                  std::string_view caption, std::string_view tooltip,
-                                                 TwipRect rect, std::function<void()> click) {
+                                                 TwipRect rect) {
     QRadioButton* option = addOption(frame, name, caption, tooltip, rect);
     methodOptions_.push_back(option);
-    connect(option, &QRadioButton::toggled, this, [click = std::move(click)](bool selected) {
+    connect(option, &QRadioButton::toggled, this, [this, option](bool selected) {
         if (selected) {
-            click();
+            applyMethodOf(option);
         }
     });
     return option;
+}
+
+bool CalculationWindow::readBySomeMethods(Input input) const {
+    const auto methods = calculationInfo(calculation_).methods;
+    const auto readBy = [input](const MethodInfo& method) { return reads(method.method, input); };
+    return std::any_of(methods.begin(), methods.end(), readBy) &&
+           !std::all_of(methods.begin(), methods.end(), readBy);
+}
+
+void CalculationWindow::applyMethodOf(const QRadioButton* option) {
+    const auto index = static_cast<std::size_t>(
+        std::find(methodOptions_.begin(), methodOptions_.end(), option) - methodOptions_.begin());
+    const Method method = calculationInfo(calculation_).methods[index].method;
+    const bool selected = option->isChecked();
+    MethodState state;
+    const auto used = [&](Input input) { return reads(method, input) == selected; };
+    for (const InputBox& input : inputs_) {
+        if (readBySomeMethods(input.input)) {
+            (used(input.input) ? state.used : state.unused).push_back(input.box);
+        }
+    }
+    if (readBySomeMethods(Input::AirTemperature)) {
+        (used(Input::AirTemperature) ? state.enabledOptions : state.disabledOptions) =
+            temperatureOptions_;
+    }
+    if (readBySomeMethods(Input::AirPressure)) {
+        if (used(Input::AirPressure)) {
+            state.enabledOptions = pressureOptions_;
+            state.selects = pressureOptions_.front();
+        } else {
+            state.disabledOptions = pressureOptions_;
+        }
+    }
+    applyMethodState(state);
 }
 
 void CalculationWindow::applyMethodState(const MethodState& state) {
@@ -72,18 +107,20 @@ void CalculationWindow::applyMethodState(const MethodState& state) {
     }
 }
 
-CalculationWindow::MethodState CalculationWindow::withPressure(
-    std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const {
-    return {.used = std::move(used),
-            .unused = std::move(unused),
-            .enabledOptions = pressureOptions_,
-            .selects = pressureOptions_.front()};
+void CalculationWindow::selectDefaults() {
+    methodOptions_.front()->setChecked(true);
+    temperatureOptions_.front()->setChecked(true);
+    if (!pressureOptions_.empty() && !readBySomeMethods(Input::AirPressure)) {
+        pressureOptions_.front()->setChecked(true);
+    }
 }
 
-CalculationWindow::MethodState CalculationWindow::withoutPressure(
-    std::vector<QLineEdit*> used, std::vector<QLineEdit*> unused) const {
-    return {
-        .used = std::move(used), .unused = std::move(unused), .disabledOptions = pressureOptions_};
+void CalculationWindow::addMethodNotes(TwipRect rect) {
+    std::vector<std::string_view> texts;
+    for (const RangeNote note : possibleNotes(calculationInfo(calculation_).methods)) {
+        texts.push_back(noteText(note));
+    }
+    addResultNote(rect, texts);
 }
 
 std::vector<QRadioButton*> CalculationWindow::addOptionFrame(std::string_view frameName,

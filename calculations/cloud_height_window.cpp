@@ -20,7 +20,7 @@ CloudHeightWindow::CloudHeightWindow(WindowRegistry& registry)
     : MoistureMethodsWindow(registry, kNames) {
     addOutput("lblMetres", "Metres Output Number", kLayout.output(1), "Label5", "Metres");
     addOutput("lblFeet", "Feet Output Number", kLayout.output(2), "Label6", "Feet");
-    addResultNote(kLayout.note(), {noteText(RangeNote::NoCloudBase)});
+    addMethodNotes(kLayout.note());
 }
 
 }  // namespace nimbaro

@@ -17,9 +17,7 @@ constexpr MoistureMethodsNames kNames{
 HeatIndexWindow::HeatIndexWindow(WindowRegistry& registry)
     : MoistureMethodsWindow(registry, kNames) {
     addTemperatureOutputs(kLayout.output(0), kLayout.kRowPitch, {"Label6", "Label7", "Label5"});
-    addResultNote(kLayout.note(),
-                  {noteText(RangeNote::HeatIndexBelow80F), noteText(RangeNote::DewPointAboveAir),
-                   noteText(RangeNote::WetBulbAboveAir)});
+    addMethodNotes(kLayout.note());
     addRiskLine(kLayout.riskLine(), {riskText(Risk::Caution), riskText(Risk::ExtremeCaution),
                                      riskText(Risk::Danger), riskText(Risk::ExtremeDanger)});
 }

@@ -1,7 +1,5 @@
 #include "lightning_distance_window.h"
 
-#include <QRadioButton>
-
 #include "calculation_layout.h"
 
 namespace nimbaro {
@@ -17,47 +15,24 @@ LightningDistanceWindow::LightningDistanceWindow(WindowRegistry& registry)
     : CalculationWindow(registry, kWindowName, "Lightning Distance", kLayout.clientSize(),
                         Calculation::LightningDistance, ResultCheck::AfterEveryClick) {
     QGroupBox* methods = addFrame("fmeFormula", "Calculate Using:", {}, kLayout.methodFrame());
-    optNoCorrection_ = addMethodOption(methods, "optNoCorrection", "&No Correction", {},
-                                       kLayout.methodOption(0), [this] { onNoCorrectionChosen(); });
-    optAirTempCorrection_ =
-        addMethodOption(methods, "optAirTempCorrection", "&Air Temperature Correction", {},
-                        kLayout.methodOption(1), [this] { onAirTempCorrectionChosen(); });
+    addMethodOption(methods, "optNoCorrection", "&No Correction", {}, kLayout.methodOption(0));
+    addMethodOption(methods, "optAirTempCorrection", "&Air Temperature Correction", {},
+                    kLayout.methodOption(1));
     addTemperatureFrame("fmeTemperature", kLayout.temperatureFrame());
 
     addInput(Input::Time, "Time", "txtTime", kLayout.inputBox(0), "Label2", "Time (Seconds)",
              kLayout.inputLabel(0));
-    txtAirTemp_ = addInput(Input::AirTemperature, "Air Temperature", "txtAirTemp",
-                           kLayout.inputBox(1), "Label1", "Air Temperature", kLayout.inputLabel(1));
+    addInput(Input::AirTemperature, "Air Temperature", "txtAirTemp", kLayout.inputBox(1), "Label1",
+             "Air Temperature", kLayout.inputLabel(1));
     addOutput("lblMetres", "Metres Output Number", kLayout.output(0), "Label3", "Metres");
     addOutput("lblKilometres", "Kilometres Output Number", kLayout.output(1), "Label14",
               "Kilometres");
     addOutput("lblFeet", {}, kLayout.output(2), "Label5", "Feet");
     addOutput("lblMiles", {}, kLayout.output(3), "Label6", "Miles");
-    addResultNote(kLayout.note(), {noteText(RangeNote::NegativeSpeedOfSound)});
+    addMethodNotes(kLayout.note());
 
     addCommandButtons(kLayout.commandButtons(4));
-    load();
-}
-
-void LightningDistanceWindow::load() {
-    optNoCorrection_->setChecked(true);
-    temperatureOptions().front()->setChecked(true);
-}
-
-void LightningDistanceWindow::onNoCorrectionChosen() {
-    applyCorrection(!optNoCorrection_->isChecked());
-}
-
-void LightningDistanceWindow::onAirTempCorrectionChosen() {
-    applyCorrection(optAirTempCorrection_->isChecked());
-}
-
-void LightningDistanceWindow::applyCorrection(bool corrected) {
-    if (corrected) {
-        applyMethodState({.used = {txtAirTemp_}, .enabledOptions = temperatureOptions()});
-    } else {
-        applyMethodState({.unused = {txtAirTemp_}, .disabledOptions = temperatureOptions()});
-    }
+    selectDefaults();
 }
 
 }  // namespace nimbaro

@@ -12,18 +12,6 @@ class LightningDistanceWindow : public CalculationWindow {
     static constexpr std::string_view kWindowName = window_names::kLightningDistance;
 
     explicit LightningDistanceWindow(WindowRegistry& registry);
-
-    void onNoCorrectionChosen();
-    void onAirTempCorrectionChosen();
-
-  private:
-    void load();
-    // The air temperature box and the temperature options: used with the correction only.
-    void applyCorrection(bool corrected);
-
-    QRadioButton* optNoCorrection_ = nullptr;
-    QRadioButton* optAirTempCorrection_ = nullptr;
-    QLineEdit* txtAirTemp_ = nullptr;
 };
 
 }  // namespace nimbaro

@@ -23,12 +23,12 @@ struct MoistureMethodsNames {
 
 // A window that works from the air temperature and the moisture of the air, given in one of
 // three ways: the relative humidity, the dew point, or the wet bulb with the air pressure. It
-// holds the controls and method states such windows share; a window adds its outputs.
+// holds the controls such windows share; a window adds its outputs.
 class MoistureMethodsWindow : public CalculationWindow {
   public:
-    void onAirTempHumidityChosen();
-    void onAirTempDewPointChosen();
-    void onAirTempWetBulbPressureChosen();
+    void onAirTempHumidityChosen() { applyMethodOf(optAirTempHumidity_); }
+    void onAirTempDewPointChosen() { applyMethodOf(optAirTempDew_); }
+    void onAirTempWetBulbPressureChosen() { applyMethodOf(optAirTempWetBAirPressure_); }
 
   protected:
     static constexpr CalculationLayout kLayout{.methods = 3, .inputRows = 5};
@@ -36,19 +36,9 @@ class MoistureMethodsWindow : public CalculationWindow {
     MoistureMethodsWindow(WindowRegistry& registry, const MoistureMethodsNames& names);
 
   private:
-    void load();
-    // A method's own boxes white and the others grey while its option is selected; the other
-    // way round when its handler finds the option not selected. The pressure options follow
-    // the pressure box.
-    void applyMethod(const QRadioButton* option, const std::vector<QLineEdit*>& ownBoxes);
-
     QRadioButton* optAirTempHumidity_ = nullptr;
     QRadioButton* optAirTempDew_ = nullptr;
     QRadioButton* optAirTempWetBAirPressure_ = nullptr;
-    QLineEdit* txtHumidity_ = nullptr;
-    QLineEdit* txtDewPoint_ = nullptr;
-    QLineEdit* txtWetBulb_ = nullptr;
-    QLineEdit* txtAirPressure_ = nullptr;
 };
 
 }  // namespace nimbaro

@@ -49,9 +49,7 @@ WindChillWindow::WindChillWindow(WindowRegistry& registry)
     addInput(Input::WindSpeed, "Wind Speed", "txtInWind", kLayout.inputBox(1), "Label9",
              "Wind Speed", kLayout.inputLabel(1), "Insert a Number Here");
     addTemperatureOutputs(kLayout.output(0), kLayout.kRowPitch, {"Label6", "Label2", "Label5"});
-    addResultNote(kLayout.note(),
-                  {noteText(RangeNote::WindChillAbove50F), noteText(RangeNote::WindChillBelow3Mph),
-                   noteText(RangeNote::WindChillOutsideBoth)});
+    addMethodNotes(kLayout.note());
     addRiskLine(kLayout.riskLine(), {riskText(Risk::LowRisk), riskText(Risk::ModerateRisk),
                                      riskText(Risk::HighRisk), riskText(Risk::VeryHighRisk),
                                      riskText(Risk::SevereRisk), riskText(Risk::ExtremeRisk)});
@@ -67,8 +65,7 @@ UnitChoice WindChillWindow::selectedUnits() const {
 }
 
 void WindChillWindow::load() {
-    methodOptions().front()->setChecked(true);
-    temperatureOptions().front()->setChecked(true);
+    selectDefaults();
     windSpeedOptions_.front()->setChecked(true);
 }
 

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct Choices {
     std::string speedUnit = "km/h";
     bool oldFormula = false;
     bool noNotes = false;
+    std::optional<std::string> formula;
     bool json = false;
     bool userLocale = false;
     LogOptions log;
@@ -134,19 +136,60 @@ bool isNonFiniteValue(std::string_view word) {
     return lower == "-inf" || lower == "-infinity" || lower == "-nan";
 }
 
+// The options of a method's inputs: "--air-temperature --humidity".
+std::string inputSet(const MethodInfo& method) {
+    std::string set;
+    for (const Input input : method.inputs) {
+        if (!set.empty()) {
+            set += ' ';
+        }
+        set += inputOption(input).option;
+    }
+    return set;
+}
+
 // The sets of inputs a calculation takes, one line each.
 std::string methodList(const CalculationInfo& calculation) {
     std::string list;
     for (const MethodInfo& method : calculation.methods) {
-        std::string set;
-        for (const Input input : method.inputs) {
-            if (!set.empty()) {
-                set += ' ';
-            }
-            set += inputOption(input).option;
-        }
+        const std::string set = inputSet(method);
         if (list.find(set) == std::string::npos) {
             list += "\n  " + set;
+        }
+    }
+    return list;
+}
+
+// Every formula of a calculation as --formula names it: "window, nws, psychrometric".
+std::string formulaNames(const CalculationInfo& calculation) {
+    std::vector<std::string> names = {formulaName({})};
+    for (const MethodInfo& method : calculation.references) {
+        const std::string name = formulaName(method.references);
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(name);
+        }
+    }
+    std::string list;
+    for (const std::string& name : names) {
+        list += (list.empty() ? "" : ", ") + name;
+    }
+    return list;
+}
+
+// The reference formulas of a calculation: what each is and where it comes from, and the
+// input sets each applies to.
+std::string formulaList(const CalculationInfo& calculation) {
+    std::string list;
+    for (const MethodInfo& method : calculation.references) {
+        list += "\n  " + formulaName(method.references) + ": with " + inputSet(method);
+    }
+    for (const ReferenceInfo& formula : referenceFormulas()) {
+        if (std::any_of(calculation.references.begin(), calculation.references.end(),
+                        [&](const MethodInfo& method) {
+                            return method.references.uses(formula.reference);
+                        })) {
+            list += "\n  " + std::string(formula.id) + " is " + std::string(formula.name) +
+                    "; from " + std::string(formula.source) + ".";
         }
     }
     return list;
@@ -278,6 +321,15 @@ class CommandLine {
         }
         command->add_flag("--no-notes", choices_.noNotes,
                           "With --csv: no columns for the range note and the risk category");
+        if (calculation.references.empty()) {
+            command->add_option("--formula", choices_.formula,
+                                "window: the window's formula, the only one here");
+        } else {
+            command->add_option("--formula", choices_.formula,
+                                "window: the window's formula (the default); or a reference "
+                                "formula, as listed below");
+            footer += "\nReference formulas (--formula), by input set:" + formulaList(calculation);
+        }
         addCommonOptions(*command, choices_, true);
         command->footer(footer + "\n");
         command->callback([this, &calculation] {
@@ -329,18 +381,38 @@ class CommandLine {
             return;
         }
         const CalculationInfo& calculation = *task_.calculation;
-        for (const MethodInfo& method : calculation.methods) {
-            bool matches = true;
-            for (std::size_t i = 0; i < kInputCount; ++i) {
-                matches = matches && reads(method.method, static_cast<Input>(i)) ==
-                                         !choices_.inputs[i].empty();
+        const std::string formula = choices_.formula.value_or(formulaName({}));
+        const std::optional<References> formulas = findFormulas(formula);
+        if (!formulas) {
+            throw usageError("--formula: " + inQuotes(formula) + " is no formula of " +
+                             task_.command + " (" + formulaNames(calculation) + ")");
+        }
+        const MethodInfo* given = nullptr;
+        for (const auto group : {calculation.methods, calculation.references}) {
+            for (const MethodInfo& method : group) {
+                bool matches = true;
+                for (std::size_t i = 0; i < kInputCount; ++i) {
+                    matches = matches && reads(method.method, static_cast<Input>(i)) ==
+                                             !choices_.inputs[i].empty();
+                }
+                const bool old = method.method == Method::OldWindChill;
+                if (!matches || (calculation.calculation == Calculation::WindChill &&
+                                 old != choices_.oldFormula)) {
+                    continue;
+                }
+                given = &method;
+                if (method.references == *formulas) {
+                    task_.method = method.method;
+                    return;
+                }
             }
-            const bool old = method.method == Method::OldWindChill;
-            if (matches &&
-                (calculation.calculation != Calculation::WindChill || old == choices_.oldFormula)) {
-                task_.method = method.method;
-                return;
-            }
+        }
+        if (given != nullptr) {
+            throw usageError("--formula " + formula + " does not apply to " + task_.command + " " +
+                             inputSet(*given) +
+                             (calculation.references.empty()
+                                  ? "; it has the window's formula only"
+                                  : "; --help lists the input sets of each formula"));
         }
         throw usageError(task_.command +
                          ": give one of these sets of inputs:" + methodList(calculation));

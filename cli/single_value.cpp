@@ -25,8 +25,10 @@ struct Remark {
     std::string_view text;
 };
 
-void print(std::string_view command, const std::vector<NamedText>& results,
-           const std::vector<Remark>& remarks, Format format) {
+// JSON names the formula of a calculation (`formula`; empty for the others).
+void print(std::string_view command, std::string_view formula,
+           const std::vector<NamedText>& results, const std::vector<Remark>& remarks,
+           Format format) {
     std::string out;
     if (format == Format::Lines) {
         for (const NamedText& result : results) {
@@ -38,6 +40,10 @@ void print(std::string_view command, const std::vector<NamedText>& results,
     } else {
         out += "{\"command\":";
         appendJsonString(out, command);
+        if (!formula.empty()) {
+            out += ",\"formula\":";
+            appendJsonString(out, formula);
+        }
         out += ",\"results\":[";
         for (const NamedText& result : results) {
             out += &result == &results.front() ? "{\"name\":" : ",{\"name\":";
@@ -110,7 +116,9 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
     if (results.risk) {
         remarks.push_back({"risk", riskText(*results.risk)});
     }
-    print(task.command, named, remarks, format);
+    const std::string formula =
+        task.calculation != nullptr ? formulaName(methodInfo(task.method).references) : "";
+    print(task.command, formula, named, remarks, format);
     return kSuccess;
 }
 

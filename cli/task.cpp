@@ -1,5 +1,6 @@
 #include "task.h"
 
+#include <algorithm>
 #include <array>
 
 #include "number_text.h"
@@ -70,6 +71,43 @@ std::string_view Task::ruleText(Rule rule) const {
     }
     return windDirection ? "is neither a compass point nor a whole number of degrees from 0 to 360"
                          : "is not a number";
+}
+
+namespace {
+
+constexpr std::string_view kWindowFormula = "window";
+
+}  // namespace
+
+std::string formulaName(References references) {
+    std::string name;
+    for (const ReferenceInfo& formula : referenceFormulas()) {
+        if (references.uses(formula.reference)) {
+            name += (name.empty() ? "" : ",") + std::string(formula.id);
+        }
+    }
+    return name.empty() ? std::string(kWindowFormula) : name;
+}
+
+std::optional<References> findFormulas(std::string_view list) {
+    if (list == kWindowFormula) {
+        return References{};
+    }
+    References found;
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t end = std::min(list.find(',', start), list.size());
+        const std::string_view name = list.substr(start, end - start);
+        const auto formulas = referenceFormulas();
+        const auto formula =
+            std::find_if(formulas.begin(), formulas.end(),
+                         [&](const ReferenceInfo& info) { return info.id == name; });
+        if (formula == formulas.end()) {
+            return std::nullopt;
+        }
+        found = found.with(formula->reference);
+        start = end + 1;
+    }
+    return found;
 }
 
 std::span<const Input> Task::inputs() const {

@@ -13,8 +13,6 @@
 
 namespace nimbaro::cli {
 
-inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Time) + 1;
-
 // What the command line gave for each input: a number, or in CSV mode the column that holds
 // it (or a constant); empty for an input not given.
 using InputTexts = std::array<std::string, kInputCount>;
@@ -27,6 +25,14 @@ struct InputOption {
 };
 
 const InputOption& inputOption(Input input);
+
+// How --formula and the JSON output name the formulas a method uses: "nws,psychrometric", or
+// "window" for the windows' own.
+std::string formulaName(References references);
+
+// The formulas a --formula list names ("nws,psychrometric", "window"); nothing for a list with
+// a name that is no formula's, or with "window" beside another name.
+std::optional<References> findFormulas(std::string_view list);
 
 // One conversion, one calculation or the wind direction, as chosen on the command line.
 struct Task {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <variant>
 
 namespace nimbaro {
@@ -15,6 +16,8 @@ enum class Input {
     WindSpeed,
     Time
 };
+
+inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Time) + 1;
 
 // The rule an input broke.
 enum class Rule {

@@ -1,19 +1,30 @@
 #pragma once
 
-#include <functional>
+#include <algorithm>
 #include <optional>
-#include <vector>
+
+#include "number_text.h"
+#include "output_values.h"
 
 namespace nimbaro {
 
-// The value of every output of one calculation, in the order of its outputs.
-using OutputValues = std::vector<double>;
+// Whether the arithmetic since the last call met a fault, forgetting it: an overflow, a
+// division by zero or an invalid operation (the logarithm of zero or of a negative number,
+// 0 / 0 and the like). An underflow is no fault: it reads as zero, as it should.
+bool testAndClearFaults();
 
-// Runs `compute` and returns its values, or nothing when the computation met a fault: an
-// overflow, a division by zero or an invalid operation (the logarithm of zero or of a
-// negative number, 0 / 0 and the like) anywhere in it, or a value that is not finite. An
-// underflow is no fault: it reads as zero, as it should. A value that cannot be shown as a
-// result (isShowable) is a fault too.
-std::optional<OutputValues> computeGuarded(const std::function<OutputValues()>& compute);
+// Runs `compute` and returns its values, or nothing when the computation met a fault anywhere
+// in it, or gave a value that cannot be shown as a result (isShowable): one that is not finite,
+// or whose text would not read back.
+template <typename Compute>
+std::optional<OutputValues> computeGuarded(Compute&& compute) {
+    testAndClearFaults();
+    const OutputValues values = compute();
+    const bool faulted = testAndClearFaults();
+    if (faulted || !std::all_of(values.begin(), values.end(), isShowable)) {
+        return std::nullopt;
+    }
+    return values;
+}
 
 }  // namespace nimbaro

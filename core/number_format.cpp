@@ -109,6 +109,53 @@ SignificantDigits significantDigits(double value) {
     return significantDigitsByText(magnitude);
 }
 
+// The value's 15 significant digits rounded half away from zero to the digits before the point
+// and `decimals` after it, with where the point stands among them.
+struct RoundedDigits {
+    // The digits start one place into the buffer, leaving room for a carry out of the first.
+    std::array<char, kSignificantDigits + 1> buffer{};
+    int first = 1;
+    int count = 1;
+    int pointPosition = 1;
+
+    std::string_view digits() const {
+        return {buffer.data() + first, static_cast<std::size_t>(count)};
+    }
+};
+
+RoundedDigits roundedDigits(double value, int decimals) {
+    RoundedDigits rounded;
+    char* digits = rounded.buffer.data() + 1;
+    if (value == 0.0) {
+        digits[0] = '0';
+    } else {
+        const SignificantDigits significant = significantDigits(value);
+        std::copy(significant.digits.begin(), significant.digits.end(), digits);
+        rounded.count = kSignificantDigits;
+        rounded.pointPosition = significant.exponent + 1;
+    }
+    const int kept = rounded.pointPosition + decimals;
+    if (kept < 0) {
+        rounded.count = 0;
+    } else if (kept < rounded.count) {
+        const bool roundUp = digits[kept] >= '5';
+        rounded.count = kept;
+        int last = rounded.count - 1;
+        while (roundUp && last >= 0 && digits[last] == '9') {
+            digits[last--] = '0';
+        }
+        if (roundUp && last >= 0) {
+            ++digits[last];
+        } else if (roundUp) {
+            digits[-1] = '1';
+            rounded.first = 0;
+            ++rounded.count;
+            ++rounded.pointPosition;
+        }
+    }
+    return rounded;
+}
+
 }  // namespace
 
 std::string numberToText(double value, const NumberLocale& locale) {
@@ -148,40 +195,11 @@ std::string numberToText(double value, const NumberLocale& locale) {
 }
 
 std::string formatFixed(double value, int decimals, const NumberLocale& locale) {
-    // The digits start one place into the buffer, leaving room for a carry out of the first.
-    std::array<char, kSignificantDigits + 1> buffer{};
-    char* digits = buffer.data() + 1;
-    int count = 1;
-    int pointPosition = 1;
-    if (value == 0.0) {
-        digits[0] = '0';
-    } else {
-        const SignificantDigits significant = significantDigits(value);
-        std::copy(significant.digits.begin(), significant.digits.end(), digits);
-        count = kSignificantDigits;
-        pointPosition = significant.exponent + 1;
-    }
-
-    // Rounded half away from zero to the digits before the point and `decimals` after it.
-    const int kept = pointPosition + decimals;
-    if (kept < 0) {
-        count = 0;
-    } else if (kept < count) {
-        const bool roundUp = digits[kept] >= '5';
-        count = kept;
-        int last = count - 1;
-        while (roundUp && last >= 0 && digits[last] == '9') {
-            digits[last--] = '0';
-        }
-        if (roundUp && last >= 0) {
-            ++digits[last];
-        } else if (roundUp) {
-            *--digits = '1';
-            ++count;
-            ++pointPosition;
-        }
-    }
-    const std::string_view rounded(digits, static_cast<std::size_t>(count));
+    const RoundedDigits shown = roundedDigits(value, decimals);
+    const std::string_view rounded = shown.digits();
+    const char* digits = rounded.data();
+    const int count = shown.count;
+    const int pointPosition = shown.pointPosition;
 
     const bool negative =
         std::signbit(value) && rounded.find_first_not_of('0') != std::string_view::npos;
@@ -242,6 +260,26 @@ bool isShowable(double value) {
     constexpr std::string_view kLargestShowable = "179769313486231";
     const SignificantDigits significant = significantDigits(value);
     return significant.exponent < 308 || significant.text() <= kLargestShowable;
+}
+
+double shownValue(double value, int decimals) {
+    const RoundedDigits shown = roundedDigits(value, decimals);
+    const std::string_view digits = shown.digits();
+    if (digits.find_first_not_of('0') == std::string_view::npos) {
+        return 0;
+    }
+    // The digits as an integer times a power of ten, read as from_chars() reads any text.
+    std::array<char, kSignificantDigits + 16> text{};
+    char* out = text.data();
+    if (std::signbit(value)) {
+        *out++ = '-';
+    }
+    out = std::copy(digits.begin(), digits.end(), out);
+    *out++ = 'e';
+    out = std::to_chars(out, text.data() + text.size(), shown.pointPosition - shown.count).ptr;
+    double read = 0;
+    std::from_chars(text.data(), out, read);
+    return read;
 }
 
 // Formatting the value itself gives the same digits as formatting its 15-digit text read back:

@@ -29,6 +29,10 @@ bool isShowable(double value);
 // places as formatFixed() writes them. The value must be showable.
 std::string resultText(double value, int decimals, const NumberLocale& locale);
 
+// The value a result shows, read back (formatFixed() read by parseNumber()), found without a
+// text of its own so that judging a result allocates nothing. The value must be showable.
+double shownValue(double value, int decimals);
+
 // The value at 15 significant digits, rounded half away from zero to `decimals` places,
 // with grouped integer digits, a leading zero and no minus sign on a value that shows as
 // zero. The value must be finite.

@@ -52,9 +52,17 @@ const Quantity* findQuantity(std::string_view id);
 // regard to case; nothing when no unit answers to it.
 std::optional<std::size_t> findUnit(const Quantity& quantity, std::string_view typed);
 
-// The text of every output for `inputText` typed in unit `from`, as a result shows it (the
-// output of the typed unit is the typed number itself). Fails on a text that is not a number
-// (Input::Value, Rule::Number) and on any result outside the double range.
+// The value of every unit for `input` in unit `from`, written into the first places of `out`, one
+// for each unit of the quantity in its order: a unit that is one size with the typed one gets the
+// input itself, every other one its cell. Fails on an input that is not finite (Input::Value,
+// Rule::Number) and on a value that cannot be shown as a result; `out` must have room for every
+// unit. It allocates nothing, so that it can run on every element of a large array.
+Outcome<std::span<double>> convert(const Quantity& quantity, std::size_t from, double input,
+                                   std::span<double> out);
+
+// The text of every output for `inputText` typed in unit `from`, as a result shows it: the
+// values above, each typed-unit output written as the typed number. Fails on a text that is
+// not a number (Input::Value, Rule::Number) and on any result outside the double range.
 Outcome<std::vector<std::string>> convert(const Quantity& quantity, std::size_t from,
                                           std::string_view inputText, const NumberLocale& locale);
 

@@ -171,17 +171,17 @@ QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view nam
 }
 
 void CalculatorWindow::addResultNote(TwipRect rect,
-                                     std::initializer_list<std::string_view> possibleNotes) {
+                                     const std::vector<std::string_view>& possibleNotes) {
     resultNote_ = addQuietLine("lblNote", rect, possibleNotes);
 }
 
 void CalculatorWindow::addRiskLine(TwipRect rect,
-                                   std::initializer_list<std::string_view> possibleRisks) {
+                                   const std::vector<std::string_view>& possibleRisks) {
     riskLine_ = addQuietLine("lblRisk", rect, possibleRisks);
 }
 
 QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
-                                       std::initializer_list<std::string_view> possibleTexts) {
+                                       const std::vector<std::string_view>& possibleTexts) {
     auto* line = new QLabel(this);
     line->setObjectName(QString::fromLatin1(name));
     line->setTextFormat(Qt::PlainText);

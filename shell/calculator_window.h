@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,9 +59,9 @@ class CalculatorWindow : public QWidget {
     // A quiet line for a note on the result, sized for the longest of `possibleNotes`. A note
     // shown by showResultNote() goes with the outputs: Reset and Output clear it, and so does
     // a click that empties the last output still showing.
-    void addResultNote(TwipRect rect, std::initializer_list<std::string_view> possibleNotes);
+    void addResultNote(TwipRect rect, const std::vector<std::string_view>& possibleNotes);
     // A second quiet line, for what the result means for people outside.
-    void addRiskLine(TwipRect rect, std::initializer_list<std::string_view> possibleRisks);
+    void addRiskLine(TwipRect rect, const std::vector<std::string_view>& possibleRisks);
     void showResultNote(const QString& note, const QString& risk = {});
     QPushButton* addButton(std::string_view name, std::string_view caption,
                            std::string_view tooltip, TwipRect rect, std::function<void()> handler);
@@ -92,7 +91,7 @@ class CalculatorWindow : public QWidget {
   private:
     void focusFirstControl();
     QLabel* addQuietLine(const char* name, TwipRect rect,
-                         std::initializer_list<std::string_view> possibleTexts);
+                         const std::vector<std::string_view>& possibleTexts);
     void clearOutput(OutputLabel* label);
 
     WindowRegistry& registry_;

@@ -2,12 +2,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <tuple>
 #include <type_traits>
 
+#include "calculations.h"
 #include "formulas/cloud_base.h"
 #include "formulas/heat_index.h"
 #include "formulas/lightning.h"
+#include "formulas/psychrometric_equation.h"
 #include "formulas/psychrometrics.h"
 #include "formulas/units.h"
 #include "formulas/wind_chill.h"
@@ -31,9 +34,34 @@ void addFormula(const char* name, Result (*formula)(Parameters...),
     });
 }
 
+// Every method computed from numbers, as an array module calls it for each element: checks,
+// formula, fault guard, note and risk. The inputs are those of a warm, humid summer reading.
+void addMethod(const MethodInfo& method) {
+    const std::string name = "Calculate/" + std::string(method.id);
+    benchmark::RegisterBenchmark(name.c_str(), [&method](benchmark::State& state) {
+        using enum Input;
+        InputNumbers numbers = InputNumbers()
+                                   .set(AirTemperature, 30)
+                                   .set(Humidity, 60)
+                                   .set(DewPoint, 21)
+                                   .set(WetBulb, 24)
+                                   .set(AirPressure, 1013.25)
+                                   .set(WindSpeed, 20)
+                                   .set(Time, 3);
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(numbers);
+            benchmark::DoNotOptimize(calculate(method.method, numbers, UnitChoice{}));
+        }
+        state.SetItemsProcessed(state.iterations());
+    });
+}
+
 }  // namespace
 
 void registerFormulaBenchmarks() {
+    for (const MethodInfo& method : methods()) {
+        addMethod(method);
+    }
     addFormula("saturationVapourPressure", saturationVapourPressure, 20.0);
     addFormula("relativeHumidity", relativeHumidity, 20.0, 10.0);
     addFormula("dewPointFromHumidity", dewPointFromHumidity, 20.0, 50.0);
@@ -46,6 +74,13 @@ void registerFormulaBenchmarks() {
     addFormula("inEveryTemperatureUnit", inEveryTemperatureUnit, 20.0, TemperatureUnit::Celsius);
     addFormula("heatIndexAirTemperature", heatIndexAirTemperature, 30.0, TemperatureUnit::Celsius);
     addFormula("heatIndex", heatIndex, 86.0, 50.0);
+    addFormula("nwsHeatIndex", nwsHeatIndex, 90.0, 95.0);
+    addFormula("saturationVapourPressureOverWater", saturationVapourPressureOverWater, 20.0);
+    addFormula("vapourPressureFromWetBulb", vapourPressureFromWetBulb, 35.0, 20.0, 1013.25);
+    addFormula("humidityOfVapourPressure", humidityOfVapourPressure, 35.0, 11.2);
+    addFormula("wetBulbFromVapourPressure", wetBulbFromVapourPressure, 35.0, 11.2, 1013.25);
+    addFormula("dewPointFromVapourPressure", dewPointFromVapourPressure, 11.2);
+    addFormula("belowAbsoluteZero", belowAbsoluteZero, -460.0, TemperatureUnit::Fahrenheit);
     addFormula("throughTypedUnit", throughTypedUnit, 10.0, TemperatureUnit::Fahrenheit);
     addFormula("cloudBaseHeight", cloudBaseHeight, 20.0, 10.0);
     addFormula("newWindChill", newWindChill, 0.0, TemperatureUnit::Celsius, 20.0,

@@ -14,7 +14,7 @@ double throughTypedUnit(double dewPoint, TemperatureUnit unit) {
     return dewPoint;
 }
 
-std::vector<double> cloudBaseHeight(double airTemperature, double dewPoint) {
+std::array<double, 2> cloudBaseHeight(double airTemperature, double dewPoint) {
     const double metres = (airTemperature - dewPoint) * 125;
     return {metres, metres / 0.3048};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <array>
 
 #include "formulas/units.h"
 
@@ -15,7 +15,7 @@ double throughTypedUnit(double dewPoint, TemperatureUnit unit);
 // spread between the air temperature and the dew point (both in degrees Celsius): metres
 // (T − Td) × 125 and feet (T − Td) × 125 / 0.3048. A dew point above the air temperature gives
 // a negative height.
-std::vector<double> cloudBaseHeight(double airTemperature, double dewPoint);
+std::array<double, 2> cloudBaseHeight(double airTemperature, double dewPoint);
 
 // A negative height means there is no cloud base to find; a height of zero is a base on the
 // ground (fog), which is inside.

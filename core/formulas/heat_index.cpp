@@ -31,6 +31,24 @@ double heatIndex(double fahrenheit, double humidity) {
            4.81975e-11 * t3 * rh3;
 }
 
+double nwsHeatIndex(double fahrenheit, double humidity) {
+    const double t = fahrenheit;
+    const double rh = humidity;
+    const double simple = 0.5 * (t + 61.0 + (t - 68.0) * 1.2 + rh * 0.094);
+    if ((simple + t) / 2 < 80) {
+        return simple;
+    }
+    double index = -42.379 + 2.04901523 * t + 10.14333127 * rh - 0.22475541 * t * rh -
+                   0.00683783 * t * t - 0.05481717 * rh * rh + 0.00122874 * t * t * rh +
+                   0.00085282 * t * rh * rh - 0.00000199 * t * t * rh * rh;
+    if (rh < 13 && t >= 80 && t <= 112) {
+        index -= (13 - rh) / 4 * std::sqrt((17 - std::fabs(t - 95)) / 17);
+    } else if (rh > 85 && t >= 80 && t <= 87) {
+        index += (rh - 85) / 10 * ((87 - t) / 5);
+    }
+    return index;
+}
+
 bool heatIndexInRange(double fahrenheit) {
     return fahrenheit >= kHeatIndexLowestFahrenheit;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <array>
 
 namespace nimbaro {
 
@@ -12,7 +12,7 @@ double speedOfSound(double airTemperature);
 
 // The distance to a lightning stroke whose thunder took `seconds` to arrive at `speed`, in
 // metres, kilometres, feet and miles; the product S × v is formed first, then divided.
-std::vector<double> lightningDistances(double seconds, double speed);
+std::array<double, 4> lightningDistances(double seconds, double speed);
 
 // A corrected speed below zero (air colder than about −551.7 °C) turns every distance
 // negative; zero itself is inside.

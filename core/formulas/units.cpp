@@ -26,7 +26,7 @@ double toHectopascals(double value, PressureUnit unit) {
     return value;
 }
 
-std::vector<double> inEveryTemperatureUnit(double value, TemperatureUnit unit) {
+std::array<double, 3> inEveryTemperatureUnit(double value, TemperatureUnit unit) {
     const double celsius = toCelsius(value, unit);
     switch (unit) {
         case TemperatureUnit::Fahrenheit:
@@ -37,6 +37,18 @@ std::vector<double> inEveryTemperatureUnit(double value, TemperatureUnit unit) {
             break;
     }
     return {celsius, celsius * (9.0 / 5.0) + 32, celsius + 273.15};
+}
+
+bool belowAbsoluteZero(double value, TemperatureUnit unit) {
+    switch (unit) {
+        case TemperatureUnit::Fahrenheit:
+            return value < -459.67;
+        case TemperatureUnit::Kelvin:
+            return value < 0;
+        case TemperatureUnit::Celsius:
+            break;
+    }
+    return value < -273.15;
 }
 
 }  // namespace nimbaro

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <array>
 
 namespace nimbaro {
 
@@ -17,7 +17,11 @@ double toHectopascals(double value, PressureUnit unit);
 // A result in `unit` shown in Celsius, Fahrenheit and Kelvin, its own unit as it is: from
 // Celsius c, c × (9 / 5) + 32 and c + 273.15; from Fahrenheit (f − 32) × 5 / 9, f and
 // (f − 32) × 5 / 9 + 273.15; from Kelvin k − 273.15, (k − 273.15) × (9 / 5) + 32 and k.
-std::vector<double> inEveryTemperatureUnit(double value,
-                                           TemperatureUnit unit = TemperatureUnit::Celsius);
+std::array<double, 3> inEveryTemperatureUnit(double value,
+                                             TemperatureUnit unit = TemperatureUnit::Celsius);
+
+// A temperature typed in `unit` that lies below absolute zero: under −273.15 °C, −459.67 °F or
+// 0 K, judged on the number as typed so that absolute zero itself is never below it.
+bool belowAbsoluteZero(double value, TemperatureUnit unit);
 
 }  // namespace nimbaro

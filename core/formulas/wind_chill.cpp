@@ -61,8 +61,8 @@ double skinReference(TemperatureUnit unit) {
 
 }  // namespace
 
-std::vector<double> newWindChill(double temperature, TemperatureUnit temperatureUnit,
-                                 double windSpeed, WindSpeedUnit windSpeedUnit) {
+std::array<double, 3> newWindChill(double temperature, TemperatureUnit temperatureUnit,
+                                   double windSpeed, WindSpeedUnit windSpeedUnit) {
     const double fahrenheit = inFahrenheit(temperature, temperatureUnit);
     const double power = std::pow(inMilesPerHour(windSpeed, windSpeedUnit), 0.16);
     const double chill =
@@ -79,8 +79,8 @@ WindChillRange newWindChillRange(double temperature, TemperatureUnit temperature
     };
 }
 
-std::vector<double> oldWindChill(double temperature, TemperatureUnit temperatureUnit,
-                                 double windSpeed, WindSpeedUnit windSpeedUnit) {
+std::array<double, 3> oldWindChill(double temperature, TemperatureUnit temperatureUnit,
+                                   double windSpeed, WindSpeedUnit windSpeedUnit) {
     const double speed = inMetresPerSecond(windSpeed, windSpeedUnit);
     const double factor = std::sqrt(speed) * 0.453843 + 0.464255 - speed * 0.0453843;
     const double reference = skinReference(temperatureUnit);

@@ -223,13 +223,35 @@ INSTANTIATE_TEST_SUITE_P(
              R"("North"}]})"
              "\n"},
         Case{{"heat-index", "--air-temperature", "20", "--humidity", "50", "--json"},
-             R"({"command":"heat-index","results":[{"name":"Celsius","value":"24.31015"},)"
+             R"({"command":"heat-index","formula":"window","results":[{"name":"Celsius",)"
+             R"("value":"24.31015"},)"
              R"({"name":"Fahrenheit","value":"75.75827"},{"name":"Kelvin","value":)"
              R"("297.46015"}],"note":"Heat index formula is meant for 80 °F (26.7 °C) and )"
              R"(above"})"
              "\n",
              0,
-             "note: Heat index formula is meant for 80 °F"}));
+             "note: Heat index formula is meant for 80 °F"},
+        // Reference formulas, named in JSON; an impossible input is computed with a note.
+        Case{{"heat-index", "--air-temperature", "90", "--humidity", "95", "--unit", "F",
+              "--formula", "nws"},
+             "52.56845\tCelsius\n126.62320\tFahrenheit\n325.71845\tKelvin\n",
+             0,
+             "note: Extreme danger: heat stroke highly likely\n"},
+        Case{{"wet-bulb", "--air-temperature", "35", "--humidity", "20", "--air-pressure",
+              "1013.25", "--formula", "psychrometric", "--json"},
+             R"({"command":"wet-bulb","formula":"psychrometric","results":[{"name":"Celsius",)"
+             R"("value":"19.02651"},{"name":"Fahrenheit","value":"66.24772"},{"name":"Kelvin",)"
+             R"("value":"292.17651"}]})"
+             "\n"},
+        Case{{"heat-index", "--air-temperature", "30", "--wet-bulb", "25", "--air-pressure",
+              "1013.25", "--formula", "psychrometric,nws"},
+             "34.25513\tCelsius\n93.65923\tFahrenheit\n307.40513\tKelvin\n",
+             0,
+             "note: Extreme caution"},
+        Case{{"dew-point", "--air-temperature", "-300", "--humidity", "50"},
+             "-300.66550\tCelsius\n-509.19791\tFahrenheit\n-27.51550\tKelvin\n",
+             0,
+             "note: Temperature below absolute zero (−273.15 °C)\n"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Refusals, Examples,
@@ -257,7 +279,17 @@ INSTANTIATE_TEST_SUITE_P(
              "--unit: \"X\" is no temperature unit"},
         Case{{"convert", "length", "1", "parsec"}, "", 2, "is no length unit"},
         Case{{"wind-direction", "361"}, "", 2, "neither a compass point nor"},
-        Case{{"rainbow"}, "", 2, "no command is named \"rainbow\""}));
+        Case{{"rainbow"}, "", 2, "no command is named \"rainbow\""},
+        Case{{"heat-index", "--air-temperature", "30", "--humidity", "50", "--formula", "nsw"},
+             "",
+             2,
+             "--formula: \"nsw\" is no formula of heat-index (window, nws, psychrometric, "
+             "nws,psychrometric)\n"},
+        Case{{"humidity", "--air-temperature", "20", "--dew-point", "10", "--formula",
+              "psychrometric"},
+             "",
+             2,
+             "--formula psychrometric does not apply to humidity --air-temperature --dew-point"}));
 
 const std::string kDewPointTitles =
     ",Dew Point Celsius,Dew Point Fahrenheit,Dew Point Kelvin,Dew Point Note";

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <array>
 
 #include "formulas/units.h"
 
@@ -51,10 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
                     PressureCase{1013.25, PressureUnit::InchesOfMercury, 34312.483191}));
 
 TEST(TemperatureOutputs, ShowCelsiusInEveryUnit) {
-    EXPECT_EQ(inEveryTemperatureUnit(20), (std::vector<double>{20, 68, 293.15}));
-    EXPECT_EQ(inEveryTemperatureUnit(-40), (std::vector<double>{-40, -40, 233.14999999999998}));
+    EXPECT_EQ(inEveryTemperatureUnit(20), (std::array<double, 3>{20, 68, 293.15}));
+    EXPECT_EQ(inEveryTemperatureUnit(-40), (std::array<double, 3>{-40, -40, 233.14999999999998}));
     EXPECT_EQ(inEveryTemperatureUnit(9.253521),
-              (std::vector<double>{9.253521, 48.6563378, 282.40352099999996}));
+              (std::array<double, 3>{9.253521, 48.6563378, 282.40352099999996}));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "formulas/cloud_base.h"
 #include "formulas/heat_index.h"
@@ -10,6 +9,7 @@
 #include "formulas/psychrometrics.h"
 #include "formulas/units.h"
 #include "formulas/wind_chill.h"
+#include "output_values.h"
 
 namespace nimbaro {
 namespace {
@@ -19,8 +19,8 @@ namespace {
 // here even where the five shown decimals would not change.
 struct FormulaCase {
     const char* formula;
-    std::function<std::vector<double>()> evaluate;
-    std::vector<double> exact;
+    std::function<OutputValues()> evaluate;
+    OutputValues exact;
 };
 
 void PrintTo(const FormulaCase& formulaCase, std::ostream* out) {
@@ -45,29 +45,29 @@ INSTANTIATE_TEST_SUITE_P(
     HeatIndex, WeatherFormulas,
     testing::Values(
         FormulaCase{
-            "TF of 30 C", [] { return std::vector{heatIndexAirTemperature(30, kCelsius)}; }, {86}},
+            "TF of 30 C", [] { return OutputValues{heatIndexAirTemperature(30, kCelsius)}; }, {86}},
         FormulaCase{"TF of 86 F",
-                    [] { return std::vector{heatIndexAirTemperature(86, kFahrenheit)}; },
+                    [] { return OutputValues{heatIndexAirTemperature(86, kFahrenheit)}; },
                     {86}},
         FormulaCase{"TF of 303.15 K",
-                    [] { return std::vector{heatIndexAirTemperature(303.15, kKelvin)}; },
+                    [] { return OutputValues{heatIndexAirTemperature(303.15, kKelvin)}; },
                     {86}},
         // (x − 273.15) × 9 / 5: multiplied before it is divided.
         FormulaCase{"TF of 300 K",
-                    [] { return std::vector{heatIndexAirTemperature(300, kKelvin)}; },
+                    [] { return OutputValues{heatIndexAirTemperature(300, kKelvin)}; },
                     {80.33000000000004}},
         FormulaCase{"TF of 20.1 C",
-                    [] { return std::vector{heatIndexAirTemperature(20.1, kCelsius)}; },
+                    [] { return OutputValues{heatIndexAirTemperature(20.1, kCelsius)}; },
                     {68.18}},
         FormulaCase{
-            "HI(86, 50)", [] { return std::vector{heatIndex(86, 50)}; }, {88.67644607550001}},
+            "HI(86, 50)", [] { return OutputValues{heatIndex(86, 50)}; }, {88.67644607550001}},
         FormulaCase{
-            "HI(68, 50)", [] { return std::vector{heatIndex(68, 50)}; }, {75.75827358000005}},
+            "HI(68, 50)", [] { return OutputValues{heatIndex(68, 50)}; }, {75.75827358000005}},
         // No threshold: the regression rises again towards freezing.
         FormulaCase{
-            "HI(32, 50)", [] { return std::vector{heatIndex(32, 50)}; }, {141.53063199600007}},
+            "HI(32, 50)", [] { return OutputValues{heatIndex(32, 50)}; }, {141.53063199600007}},
         FormulaCase{
-            "HI(86, 100)", [] { return std::vector{heatIndex(86, 100)}; }, {109.84085573200001}}),
+            "HI(86, 100)", [] { return OutputValues{heatIndex(86, 100)}; }, {109.84085573200001}}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,31 +76,31 @@ INSTANTIATE_TEST_SUITE_P(
         // The windows multiply out the wet-bulb correction in two orders.
         FormulaCase{"Td(20, 10, 1013.25), pressure first",
                     [] {
-                        return std::vector{
+                        return OutputValues{
                             dewPointFromWetBulb(20, 10, 1013.25, WetBulbCorrection::PressureFirst)};
                     },
                     {-5.103869226981747}},
         FormulaCase{"Td(20, 10, 1013.25), depression first",
-                    [] { return std::vector{dewPointFromWetBulb(20, 10, 1013.25)}; },
+                    [] { return OutputValues{dewPointFromWetBulb(20, 10, 1013.25)}; },
                     {-5.1038692269817405}},
         FormulaCase{"Td(30, 25, 1013.25), pressure first",
                     [] {
-                        return std::vector{
+                        return OutputValues{
                             dewPointFromWetBulb(30, 25, 1013.25, WetBulbCorrection::PressureFirst)};
                     },
                     {22.665268356317817}},
         FormulaCase{"0.1 through Celsius",
-                    [] { return std::vector{throughTypedUnit(0.1, kCelsius)}; },
+                    [] { return OutputValues{throughTypedUnit(0.1, kCelsius)}; },
                     {0.1}},
         FormulaCase{"0.1 through Fahrenheit",
-                    [] { return std::vector{throughTypedUnit(0.1, kFahrenheit)}; },
+                    [] { return OutputValues{throughTypedUnit(0.1, kFahrenheit)}; },
                     {0.09999999999999984}},
         FormulaCase{"0.1 through Kelvin",
-                    [] { return std::vector{throughTypedUnit(0.1, kKelvin)}; },
+                    [] { return OutputValues{throughTypedUnit(0.1, kKelvin)}; },
                     {0.10000000000002274}},
         FormulaCase{
             "Td(30 C, 50 %) through Kelvin",
-            [] { return std::vector{throughTypedUnit(dewPointFromHumidity(30, 50), kKelvin)}; },
+            [] { return OutputValues{throughTypedUnit(dewPointFromHumidity(30, 50), kKelvin)}; },
             {18.42167094544658}},
         FormulaCase{
             "height(30, 20)", [] { return cloudBaseHeight(30, 20); }, {1250, 4101.049868766404}},
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {993, 0.993, 3257.8740157480315, 0.6170215938916727}},
         FormulaCase{"speed at 20, -40 and 10 C",
                     [] {
-                        return std::vector{speedOfSound(20), speedOfSound(-40), speedOfSound(10)};
+                        return OutputValues{speedOfSound(20), speedOfSound(-40), speedOfSound(10)};
                     },
                     {343, 307, 337}}),
     caseName);

@@ -20,6 +20,8 @@ const QString kWetBulbAboveAir =
 const QString kNoCloudBase = QStringLiteral("No cloud base: dew point above air temperature");
 const QString kNegativeSpeedOfSound =
     QStringLiteral("Speed of sound below zero at this air temperature");
+const QString kBelowAbsoluteZero = QStringLiteral("Temperature below absolute zero (−273.15 °C)");
+const QString kNoAirPressure = QStringLiteral("No air pressure: pressure at or below zero");
 
 // One calculation on a bound or just past it. The bound itself is inside the range: no note.
 struct NoteCase {
@@ -180,6 +182,31 @@ INSTANTIATE_TEST_SUITE_P(
                              {{"txtTime", "3"}, {"txtAirTemp", "-551.6666666666667"}},
                              kNegativeSpeedOfSound},
                     NoteCase{"frmLightningDistance", {}, {{"txtTime", "3"}}, ""}));
+
+// Inputs that cannot occur are computed as ever, with a note that outranks the formula's range.
+INSTANTIATE_TEST_SUITE_P(
+    ImpossibleInputs, RangeNotes,
+    testing::Values(NoteCase{"frmHeatIndex",
+                             {"optAirTempDew"},
+                             {{"txtAirTemp", "-300"}, {"txtDewPoint", "20"}},
+                             kBelowAbsoluteZero},
+                    NoteCase{"frmCloudHeight",
+                             {"optAirTempDew"},
+                             {{"txtAirTemp", "20"}, {"txtDewPoint", "-273.16"}},
+                             kBelowAbsoluteZero},
+                    NoteCase{"frmWindChillCalculations",
+                             {"optKelvin"},
+                             {{"txtInTemp", "-0.5"}, {"txtInWind", "20"}},
+                             kBelowAbsoluteZero},
+                    NoteCase{"frmHumidity",
+                             {"optAirTempWetBulbAirPressure"},
+                             {{"txtAirTemp", "20"}, {"txtWetBulb", "25"}, {"txtAirPressure", "0"}},
+                             kNoAirPressure},
+                    NoteCase{
+                        "frmWetBulb",
+                        {"optFahrenheit"},
+                        {{"txtAirTemp", "-460"}, {"txtHumidity", "50"}, {"txtAirPressure", "-5"}},
+                        kBelowAbsoluteZero}));
 
 // The note goes with the outputs: the next result replaces it, clearing them clears it.
 class RangeNoteLife : public CalculationFixture {

@@ -1,0 +1,52 @@
+// The rules a method applies to its inputs before it computes.
+#include <cmath>
+
+#include "method_parts.h"
+#include "number_text.h"
+
+namespace nimbaro {
+namespace {
+
+// A number read by the number rules is always finite; one handed over as a number must be too.
+bool passes(Rule rule, double number) {
+    switch (rule) {
+        case Rule::Number:
+            return std::isfinite(number);
+        case Rule::HumidityRange:
+            return number > 0 && number <= 100;
+        case Rule::GreaterThanZero:
+            break;
+    }
+    return number > 0;
+}
+
+}  // namespace
+
+std::optional<InputFault> brokenCheck(const MethodInfo& method, const InputNumbers& numbers) {
+    for (const Check& check : method.checks) {
+        if (!passes(check.rule, numbers[check.input])) {
+            return InputFault{check.input, check.rule};
+        }
+    }
+    return std::nullopt;
+}
+
+std::variant<InputNumbers, InputFault> readChecked(const MethodInfo& method,
+                                                   const Readings& readings) {
+    InputNumbers numbers;
+    for (const Check& check : method.checks) {
+        if (check.rule == Rule::Number) {
+            const std::optional<double> parsed =
+                parseNumber(readings.text(check.input), readings.locale());
+            if (!parsed) {
+                return InputFault{check.input, check.rule};
+            }
+            numbers.set(check.input, *parsed);
+        } else if (!passes(check.rule, numbers[check.input])) {
+            return InputFault{check.input, check.rule};
+        }
+    }
+    return numbers;
+}
+
+}  // namespace nimbaro

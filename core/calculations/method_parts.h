@@ -1,0 +1,74 @@
+#pragma once
+
+// The parts the method table is made of, shared by the engine's calculation files.
+
+#include <optional>
+#include <variant>
+
+#include "calculations.h"
+
+namespace nimbaro {
+
+// --- checks ------------------------------------------------------------------------------------
+
+// The first of the method's checks that the numbers break, reading a number that is not
+// finite as no number.
+std::optional<InputFault> brokenCheck(const MethodInfo& method, const InputNumbers& numbers);
+
+// The texts read by the number rules while the checks are made in their order: the numbers, or
+// the first check that fails.
+std::variant<InputNumbers, InputFault> readChecked(const MethodInfo& method,
+                                                   const Readings& readings);
+
+// --- notes and risks ---------------------------------------------------------------------------
+
+// The note of the first of the method's rules that applies.
+std::optional<RangeNote> firstNote(const MethodInfo& method, const Typed& typed,
+                                   const OutputValues& values);
+
+std::optional<Risk> riskOf(RiskRule rule, const OutputValues& values);
+
+// Inputs that cannot occur, each as typed in its unit.
+bool airBelowAbsoluteZero(const Typed& typed, const OutputValues& values);
+bool dewPointBelowAbsoluteZero(const Typed& typed, const OutputValues& values);
+bool wetBulbBelowAbsoluteZero(const Typed& typed, const OutputValues& values);
+bool noAirPressure(const Typed& typed, const OutputValues& values);
+// A moisture reading above the air temperature, compared in degrees Celsius or as typed, as
+// each window compares them.
+bool dewPointAboveAirInCelsius(const Typed& typed, const OutputValues& values);
+bool wetBulbAboveAirInCelsius(const Typed& typed, const OutputValues& values);
+bool dewPointAboveAirAsTyped(const Typed& typed, const OutputValues& values);
+bool wetBulbAboveAirAsTyped(const Typed& typed, const OutputValues& values);
+// Outside the range a formula was made for.
+bool heatIndexBelow80F(const Typed& typed, const OutputValues& values);
+bool newWindChillOutsideBoth(const Typed& typed, const OutputValues& values);
+bool newWindChillAbove50F(const Typed& typed, const OutputValues& values);
+bool newWindChillBelow3Mph(const Typed& typed, const OutputValues& values);
+bool negativeCloudHeight(const Typed& typed, const OutputValues& values);
+bool negativeSpeedOfSound(const Typed& typed, const OutputValues& values);
+
+inline constexpr NoteRule kAirBelowAbsoluteZero{RangeNote::BelowAbsoluteZero, airBelowAbsoluteZero};
+inline constexpr NoteRule kDewPointBelowAbsoluteZero{RangeNote::BelowAbsoluteZero,
+                                                     dewPointBelowAbsoluteZero};
+inline constexpr NoteRule kWetBulbBelowAbsoluteZero{RangeNote::BelowAbsoluteZero,
+                                                    wetBulbBelowAbsoluteZero};
+inline constexpr NoteRule kNoAirPressure{RangeNote::NoAirPressure, noAirPressure};
+inline constexpr NoteRule kDewPointAboveAirInCelsius{RangeNote::DewPointAboveAir,
+                                                     dewPointAboveAirInCelsius};
+inline constexpr NoteRule kWetBulbAboveAirInCelsius{RangeNote::WetBulbAboveAir,
+                                                    wetBulbAboveAirInCelsius};
+inline constexpr NoteRule kDewPointAboveAirAsTyped{RangeNote::DewPointAboveAir,
+                                                   dewPointAboveAirAsTyped};
+inline constexpr NoteRule kWetBulbAboveAirAsTyped{RangeNote::WetBulbAboveAir,
+                                                  wetBulbAboveAirAsTyped};
+inline constexpr NoteRule kHeatIndexBelow80F{RangeNote::HeatIndexBelow80F, heatIndexBelow80F};
+inline constexpr NoteRule kNewWindChillOutsideBoth{RangeNote::WindChillOutsideBoth,
+                                                   newWindChillOutsideBoth};
+inline constexpr NoteRule kNewWindChillAbove50F{RangeNote::WindChillAbove50F, newWindChillAbove50F};
+inline constexpr NoteRule kNewWindChillBelow3Mph{RangeNote::WindChillBelow3Mph,
+                                                 newWindChillBelow3Mph};
+inline constexpr NoteRule kNoCloudBase{RangeNote::NoCloudBase, negativeCloudHeight};
+inline constexpr NoteRule kNegativeSpeedOfSound{RangeNote::NegativeSpeedOfSound,
+                                                negativeSpeedOfSound};
+
+}  // namespace nimbaro
