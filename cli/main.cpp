@@ -160,22 +160,6 @@ std::string methodList(const CalculationInfo& calculation) {
     return list;
 }
 
-// Every formula of a calculation as --formula names it: "window, nws, psychrometric".
-std::string formulaNames(const CalculationInfo& calculation) {
-    std::vector<std::string> names = {formulaName({})};
-    for (const MethodInfo& method : calculation.references) {
-        const std::string name = formulaName(method.references);
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            names.push_back(name);
-        }
-    }
-    std::string list;
-    for (const std::string& name : names) {
-        list += (list.empty() ? "" : ", ") + name;
-    }
-    return list;
-}
-
 // The reference formulas of a calculation: what each is and where it comes from, and the
 // input sets each applies to.
 std::string formulaList(const CalculationInfo& calculation) {
@@ -387,29 +371,19 @@ class CommandLine {
             throw usageError("--formula: " + inQuotes(formula) + " is no formula of " +
                              task_.command + " (" + formulaNames(calculation) + ")");
         }
-        const MethodInfo* given = nullptr;
-        for (const auto group : {calculation.methods, calculation.references}) {
-            for (const MethodInfo& method : group) {
-                bool matches = true;
-                for (std::size_t i = 0; i < kInputCount; ++i) {
-                    matches = matches && reads(method.method, static_cast<Input>(i)) ==
-                                             !choices_.inputs[i].empty();
-                }
-                const bool old = method.method == Method::OldWindChill;
-                if (!matches || (calculation.calculation == Calculation::WindChill &&
-                                 old != choices_.oldFormula)) {
-                    continue;
-                }
-                given = &method;
-                if (method.references == *formulas) {
-                    task_.method = method.method;
-                    return;
-                }
-            }
+        GivenInputs given{};
+        for (std::size_t i = 0; i < kInputCount; ++i) {
+            given[i] = !choices_.inputs[i].empty();
         }
-        if (given != nullptr) {
+        const MethodChoice choice =
+            nimbaro::chooseMethod(calculation, given, *formulas, choices_.oldFormula);
+        if (choice.method != nullptr) {
+            task_.method = choice.method->method;
+            return;
+        }
+        if (choice.sameInputs != nullptr) {
             throw usageError("--formula " + formula + " does not apply to " + task_.command + " " +
-                             inputSet(*given) +
+                             inputSet(*choice.sameInputs) +
                              (calculation.references.empty()
                                   ? "; it has the window's formula only"
                                   : "; --help lists the input sets of each formula"));

@@ -3,7 +3,6 @@
 #include <iconv.h>
 #include <langinfo.h>
 
-#include <climits>
 #include <clocale>
 #include <cstdlib>
 #include <string>
@@ -36,19 +35,6 @@ std::string inUtf8(const std::string& text, const char* charset) {
     return done ? converted : std::string();
 }
 
-// The C library's grouping: the size of the group before the decimal separator, then of the
-// next, the last size repeating; CHAR_MAX ends grouping, which the engine cannot express.
-bool setGroups(const char* grouping, NumberLocale& locale) {
-    const auto size = [](char c) { return c > 0 && c < CHAR_MAX ? c : 0; };
-    if (size(grouping[0]) == 0) {
-        return false;
-    }
-    locale.firstGroupDigits = size(grouping[0]);
-    locale.laterGroupDigits = grouping[1] == 0 ? locale.firstGroupDigits : size(grouping[1]);
-    return locale.laterGroupDigits > 0 &&
-           (grouping[1] == 0 || grouping[2] == 0 || grouping[2] == grouping[1]);
-}
-
 // The variable that names the locale of numbers, as the C library looks for it.
 std::string localeVariable() {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
@@ -76,15 +62,9 @@ NumberLocale userNumberLocale() {
         charset = ::nl_langinfo_l(CODESET, numbers);
         ::freelocale(numbers);
     }
-    NumberLocale locale{.decimalSeparator = inUtf8(conventions->decimal_point, charset.c_str()),
-                        .groupSeparator = inUtf8(conventions->thousands_sep, charset.c_str()),
-                        .minusSign = "-"};
-    if (locale.decimalSeparator.empty()) {
-        locale.decimalSeparator = ".";
-    }
-    if (!setGroups(conventions->grouping, locale)) {
-        locale.groupSeparator.clear();
-    }
+    const NumberLocale locale = conventionsLocale(
+        inUtf8(conventions->decimal_point, charset.c_str()),
+        inUtf8(conventions->thousands_sep, charset.c_str()), conventions->grouping);
     // Nothing else in the program reads the C library's locale; keep its number forms plain.
     std::setlocale(LC_NUMERIC, "C");
     return locale;

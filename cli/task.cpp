@@ -61,53 +61,9 @@ const InputOption& inputOption(Input input) {
 }
 
 std::string_view Task::ruleText(Rule rule) const {
-    switch (rule) {
-        case Rule::Number:
-            break;
-        case Rule::HumidityRange:
-            return "is not within 0 < humidity <= 100";
-        case Rule::GreaterThanZero:
-            return "is not greater than 0";
-    }
-    return windDirection ? "is neither a compass point nor a whole number of degrees from 0 to 360"
-                         : "is not a number";
-}
-
-namespace {
-
-constexpr std::string_view kWindowFormula = "window";
-
-}  // namespace
-
-std::string formulaName(References references) {
-    std::string name;
-    for (const ReferenceInfo& formula : referenceFormulas()) {
-        if (references.uses(formula.reference)) {
-            name += (name.empty() ? "" : ",") + std::string(formula.id);
-        }
-    }
-    return name.empty() ? std::string(kWindowFormula) : name;
-}
-
-std::optional<References> findFormulas(std::string_view list) {
-    if (list == kWindowFormula) {
-        return References{};
-    }
-    References found;
-    for (std::size_t start = 0; start <= list.size();) {
-        const std::size_t end = std::min(list.find(',', start), list.size());
-        const std::string_view name = list.substr(start, end - start);
-        const auto formulas = referenceFormulas();
-        const auto formula =
-            std::find_if(formulas.begin(), formulas.end(),
-                         [&](const ReferenceInfo& info) { return info.id == name; });
-        if (formula == formulas.end()) {
-            return std::nullopt;
-        }
-        found = found.with(formula->reference);
-        start = end + 1;
-    }
-    return found;
+    return windDirection && rule == Rule::Number
+               ? "is neither a compass point nor a whole number of degrees from 0 to 360"
+               : nimbaro::ruleText(rule);
 }
 
 std::span<const Input> Task::inputs() const {
@@ -201,11 +157,6 @@ Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLo
         return *fault;
     }
     return ComputationFault{};
-}
-
-std::string_view riskName(Risk risk) {
-    const std::string_view text = riskText(risk);
-    return text.substr(0, text.find(':'));
 }
 
 }  // namespace nimbaro::cli

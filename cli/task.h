@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculations.h"
+#include "method_choice.h"
 #include "quantities.h"
 
 namespace nimbaro::cli {
@@ -25,14 +26,6 @@ struct InputOption {
 };
 
 const InputOption& inputOption(Input input);
-
-// How --formula and the JSON output name the formulas a method uses: "nws,psychrometric", or
-// "window" for the windows' own.
-std::string formulaName(References references);
-
-// The formulas a --formula list names ("nws,psychrometric", "window"); nothing for a list with
-// a name that is no formula's, or with "window" beside another name.
-std::optional<References> findFormulas(std::string_view list);
 
 // One conversion, one calculation or the wind direction, as chosen on the command line.
 struct Task {
@@ -73,8 +66,5 @@ Outcome<Results> compute(const Task& task, const Readings& readings, const Numbe
 
 // A humidity is often written with its percent sign: "60%" reads as 60.
 std::string_view withoutPercentSign(std::string_view text);
-
-// A risk category's short name: "Danger", "Low risk".
-std::string_view riskName(Risk risk);
 
 }  // namespace nimbaro::cli

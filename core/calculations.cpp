@@ -1,12 +1,18 @@
 #include "calculations.h"
 
+#include <algorithm>
+
 #include "calculations/method_parts.h"
 #include "guarded_computation.h"
 
 namespace nimbaro {
 
-Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const UnitChoice& units) {
-    const MethodInfo& info = methodInfo(method);
+namespace {
+
+// The outputs and note of the numbers, or why there are none; the caller guards the arithmetic
+// of the formula and the notes, which are judged with the formula's own arithmetic.
+Outcome<Calculated> calculateUnguarded(const MethodInfo& info, const InputNumbers& numbers,
+                                       const UnitChoice& units) {
     if (const std::optional<InputFault> fault = brokenCheck(info, numbers)) {
         return *fault;
     }
@@ -17,18 +23,50 @@ Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const 
         typed.numbers.set(input, numbers[input]);
     }
     Calculated calculated;
-    // The notes are judged inside the guard: their arithmetic is the formula's own.
-    const std::optional<OutputValues> values = computeGuarded([&] {
-        const OutputValues computed = info.formula(typed);
-        calculated.note = firstNote(info, typed, computed);
-        return computed;
-    });
-    if (!values) {
+    calculated.values = info.formula(typed);
+    if (!std::all_of(calculated.values.begin(), calculated.values.end(), isShowable)) {
         return ComputationFault{};
     }
-    calculated.values = *values;
-    calculated.risk = riskOf(info.risk, calculated.values);
+    calculated.note = firstNote(info, typed, calculated.values);
     return calculated;
+}
+
+void judgeRisk(const MethodInfo& info, Outcome<Calculated>& outcome) {
+    if (auto* calculated = std::get_if<Calculated>(&outcome)) {
+        calculated->risk = riskOf(info.risk, calculated->values);
+    }
+}
+
+}  // namespace
+
+Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const UnitChoice& units) {
+    const MethodInfo& info = methodInfo(method);
+    testAndClearFaults();
+    Outcome<Calculated> outcome = calculateUnguarded(info, numbers, units);
+    // A fault can only come from a formula that ran.
+    if (testAndClearFaults() && std::holds_alternative<Calculated>(outcome)) {
+        return ComputationFault{};
+    }
+    judgeRisk(info, outcome);
+    return outcome;
+}
+
+void calculate(Method method, std::span<const InputNumbers> numbers, const UnitChoice& units,
+               std::span<Outcome<Calculated>> outcomes) {
+    const MethodInfo& info = methodInfo(method);
+    testAndClearFaults();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        outcomes[i] = calculateUnguarded(info, numbers[i], units);
+    }
+    // The flags tell that something faulted, not what: then each element again on its own.
+    const bool faulted = testAndClearFaults();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (faulted) {
+            outcomes[i] = calculate(method, numbers[i], units);
+        } else {
+            judgeRisk(info, outcomes[i]);
+        }
+    }
 }
 
 Outcome<Calculated> calculate(Method method, const Readings& readings, const UnitChoice& units) {

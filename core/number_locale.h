@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace nimbaro {
 
@@ -21,5 +22,12 @@ struct NumberLocale {
 inline NumberLocale plainNumberLocale() {
     return NumberLocale{.decimalSeparator = ".", .groupSeparator = "", .minusSign = "-"};
 }
+
+// A locale's number forms from its C library conventions (localeconv()'s decimal_point,
+// thousands_sep and grouping, the separators in UTF-8): "." where it names no decimal
+// separator, and no group separator where its grouping is one the engine cannot follow (no
+// groups, or group sizes that change more than once).
+NumberLocale conventionsLocale(std::string decimalSeparator, std::string groupSeparator,
+                               std::string_view grouping);
 
 }  // namespace nimbaro

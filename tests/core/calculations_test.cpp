@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -232,6 +233,32 @@ TEST(RiskCategories, WindChillOnBothSidesOfEachBoundary) {
              {-55, Risk::ExtremeRisk},
          }) {
         EXPECT_EQ(windChillRisk(boundary.value), boundary.risk) << boundary.value;
+    }
+}
+
+// A block gives each element what calculate() gives it alone, also when one element faults and
+// the block is computed again one element at a time.
+TEST(Blocks, GiveEachElementItsOwnOutcome) {
+    std::mt19937_64 random(22);
+    std::uniform_real_distribution<double> reading(-60, 130);
+    for (const MethodInfo& method : methods()) {
+        for (const double extreme : {50.0, 1e300}) {
+            std::vector<InputNumbers> numbers(40);
+            for (InputNumbers& element : numbers) {
+                for (std::size_t input = 0; input < kInputCount; ++input) {
+                    element.set(static_cast<Input>(input), reading(random));
+                }
+            }
+            for (std::size_t input = 0; input < kInputCount; ++input) {
+                numbers[17].set(static_cast<Input>(input), extreme);
+            }
+            std::vector<Outcome<Calculated>> outcomes(numbers.size());
+            calculate(method.method, numbers, UnitChoice{}, outcomes);
+            for (std::size_t i = 0; i < numbers.size(); ++i) {
+                EXPECT_EQ(outcomes[i], calculate(method.method, numbers[i], UnitChoice{}))
+                    << method.id << " element " << i;
+            }
+        }
     }
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack and runs Debian's package checker on it; fails on any
+# Builds the Debian packages with CPack and runs Debian's package checker on each; fails on any
 # error or warning. Tags the package overrides (usr/share/lintian/overrides/nimbaro, each with
 # its reason) do not count.
 #
@@ -14,5 +14,7 @@ trap 'rm -rf "$work"' EXIT
 cpack --config "$build_dir/CPackConfig.cmake" -B "$work" >/dev/null
 debs=("$work"/*.deb)
 [[ -f ${debs[0]} ]] || { echo "FAIL: no .deb built" >&2; exit 1; }
-"$lintian" --fail-on error,warning "${debs[0]}"
-echo "lintian: no error or warning in $(basename "${debs[0]}")"
+for deb in "${debs[@]}"; do
+    "$lintian" --fail-on error,warning "$deb"
+    echo "lintian: no error or warning in $(basename "$deb")"
+done

@@ -1,0 +1,102 @@
+#include "method_choice.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace nimbaro {
+namespace {
+
+constexpr std::string_view kWindowFormula = "window";
+
+}  // namespace
+
+std::string formulaName(References references) {
+    std::string name;
+    for (const ReferenceInfo& formula : referenceFormulas()) {
+        if (references.uses(formula.reference)) {
+            name += name.empty() ? "" : ",";
+            name += formula.id;
+        }
+    }
+    return name.empty() ? std::string(kWindowFormula) : name;
+}
+
+std::optional<References> findFormulas(std::string_view list) {
+    if (list == kWindowFormula) {
+        return References{};
+    }
+    References found;
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t end = std::min(list.find(',', start), list.size());
+        const std::string_view name = list.substr(start, end - start);
+        const auto formulas = referenceFormulas();
+        const auto formula =
+            std::find_if(formulas.begin(), formulas.end(),
+                         [&](const ReferenceInfo& info) { return info.id == name; });
+        if (formula == formulas.end()) {
+            return std::nullopt;
+        }
+        found = found.with(formula->reference);
+        start = end + 1;
+    }
+    return found;
+}
+
+std::string formulaNames(const CalculationInfo& calculation) {
+    std::vector<std::string> names = {formulaName({})};
+    for (const MethodInfo& method : calculation.references) {
+        const std::string name = formulaName(method.references);
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(name);
+        }
+    }
+    std::string list;
+    for (const std::string& name : names) {
+        list += list.empty() ? "" : ", ";
+        list += name;
+    }
+    return list;
+}
+
+MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs& given,
+                          References formulas, bool oldWindChill) {
+    MethodChoice choice;
+    for (const auto group : {calculation.methods, calculation.references}) {
+        for (const MethodInfo& method : group) {
+            bool matches = true;
+            for (std::size_t i = 0; i < kInputCount; ++i) {
+                matches = matches && reads(method.method, static_cast<Input>(i)) == given[i];
+            }
+            const bool old = method.method == Method::OldWindChill;
+            if (!matches ||
+                (calculation.calculation == Calculation::WindChill && old != oldWindChill)) {
+                continue;
+            }
+            if (method.references == formulas) {
+                choice.method = &method;
+                return choice;
+            }
+            choice.sameInputs = &method;
+        }
+    }
+    return choice;
+}
+
+std::string_view ruleText(Rule rule) {
+    switch (rule) {
+        case Rule::Number:
+            break;
+        case Rule::HumidityRange:
+            return "is not within 0 < humidity <= 100";
+        case Rule::GreaterThanZero:
+            return "is not greater than 0";
+    }
+    return "is not a number";
+}
+
+std::string_view riskName(Risk risk) {
+    const std::string_view text = riskText(risk);
+    return text.substr(0, text.find(':'));
+}
+
+}  // namespace nimbaro

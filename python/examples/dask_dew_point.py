@@ -1,0 +1,66 @@
+"""dask_dew_point.py ARCHIVE OUTPUT [--scheduler ADDRESS] [--air T] [--humidity RH]
+
+The dew point of every row of a CSV archive of air temperatures (°C) and relative humidities
+(%), computed by nimbaro on Dask: each partition of the archive, a pandas DataFrame, gets the
+dew point in Celsius, Fahrenheit and Kelvin and the range note, with the digits of Nimbaro's
+windows and of nimbaro-calc. ARCHIVE may be a glob ("archive/*.csv"). OUTPUT is a Parquet
+folder when pyarrow can be imported, else one CSV file.
+
+Without --scheduler a cluster of worker processes starts on this machine, reachable only from
+it; with the address of a running Dask scheduler ("tcp://10.0.0.5:8786") the same code runs on
+that cluster, whose workers need nimbaro installed and the archive and output at the same paths.
+"""
+
+import argparse
+import importlib.util
+
+import dask.dataframe as dd
+
+import nimbaro
+
+
+def with_dew_point(frame, air, humidity):
+    """A partition with its dew point columns and note; a missing or failing reading gives
+    NaN and no note, as nimbaro-calc gives empty cells."""
+    dew_point, note, _ = nimbaro.dew_point(air_temperature=frame[air], humidity=frame[humidity],
+                                           unit="C", notes=True)
+    return frame.assign(dew_point_c=dew_point["celsius"], dew_point_f=dew_point["fahrenheit"],
+                        dew_point_k=dew_point["kelvin"], dew_point_note=note)
+
+
+def dew_point_archive(archive, output, air="T", humidity="RH", blocksize="64MB"):
+    """Reads the archive, computes every partition on the Dask scheduler in use and writes the
+    result; returns the format written, "parquet" or "csv"."""
+    # The round-trip parser reads each number as nimbaro-calc does, to the last bit.
+    frame = dd.read_csv(archive, blocksize=blocksize, float_precision="round_trip",
+                        dtype={air: "float64", humidity: "float64"})
+    result = frame.map_partitions(with_dew_point, air, humidity)
+    if importlib.util.find_spec("pyarrow") is not None:
+        result.to_parquet(output)
+        return "parquet"
+    result.to_csv(output, single_file=True, index=False)
+    return "csv"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[1])
+    parser.add_argument("archive")
+    parser.add_argument("output")
+    parser.add_argument("--scheduler", help="the address of a running Dask scheduler")
+    parser.add_argument("--air", default="T", help="the column of air temperatures (°C)")
+    parser.add_argument("--humidity", default="RH", help="the column of humidities (%%)")
+    arguments = parser.parse_args()
+    from dask.distributed import Client, LocalCluster
+
+    if arguments.scheduler:
+        client = Client(arguments.scheduler)
+    else:
+        client = Client(LocalCluster(host="127.0.0.1", dashboard_address=None))
+    with client:
+        written = dew_point_archive(arguments.archive, arguments.output, arguments.air,
+                                    arguments.humidity)
+    print(f"{arguments.output}: {written}")
+
+
+if __name__ == "__main__":
+    main()

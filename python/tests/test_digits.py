@@ -1,0 +1,108 @@
+"""The module's values, written by nimbaro.text, are nimbaro-calc's texts, cell for cell, for
+random inputs to every method and conversion, inside and outside the methods' checks."""
+import random
+
+import numpy as np
+import pytest
+
+import nimbaro
+from conftest import result_cells
+from nimbaro import _engine
+
+ROWS = 300
+# Readings within and beyond what each input takes, in the unit of the first list element.
+READINGS = {
+    "air_temperature": (-70, 60), "dew_point": (-70, 60), "wet_bulb": (-70, 60),
+    "humidity": (-5, 110), "air_pressure": (850, 1100), "wind_speed": (-10, 150),
+    "seconds": (-2, 60), "value": (-1e4, 1e4),
+}
+UNITS = {"unit": ["C", "F", "K"], "pressure_unit": ["hPa", "mmHg", "inHg"],
+         "speed_unit": ["km/h", "m/s", "mph", "kn"]}
+OPTIONS = {"unit": "--unit", "pressure_unit": "--pressure-unit", "speed_unit": "--speed-unit"}
+
+
+def reading(generator, keyword):
+    """A random reading: mostly in range, now and then a number a formula cannot take."""
+    low, high = READINGS[keyword]
+    draw = generator.random()
+    if draw < 0.02:
+        return generator.choice([0.0, 1e300, -1e300, 1e-300])
+    value = generator.uniform(low, high)
+    return round(value, generator.randrange(0, 16)) if draw < 0.5 else value
+
+
+def methods():
+    for info in _engine.calculations():
+        for method in info["methods"]:
+            yield pytest.param(info, method, id=f"{info['id']}-{method['keywords']}-"
+                               f"{method['formula']}{'-old' if method['old_formula'] else ''}")
+
+
+@pytest.mark.parametrize("info, method", methods())
+def test_calculation_texts_are_nimbaro_calc_texts(calc, tmp_path, info, method):
+    generator = random.Random(f"{info['id']} {method}")
+    keywords = method["keywords"].split(", ")
+    columns = {keyword: [reading(generator, keyword) for _ in range(ROWS)] for keyword in keywords}
+    units = {name: generator.choice(choices) for name, choices in UNITS.items()
+             if name == "unit" or info["pressure" if name == "pressure_unit" else "wind_speed"]}
+    log = tmp_path / "log.csv"
+    log.write_text(",".join(keywords) + "\n" + "".join(
+        ",".join(repr(columns[keyword][row]) for keyword in keywords) + "\n"
+        for row in range(ROWS)))
+    arguments = [info["id"], "--csv", str(log), "--formula", method["formula"]]
+    for keyword in keywords:
+        arguments += ["--" + keyword.replace("_", "-"), keyword]
+    for name, unit in units.items():
+        arguments += [OPTIONS[name], unit]
+    if method["old_formula"]:
+        arguments.append("--old-formula")
+    expected = result_cells(calc(*arguments), len(keywords))
+
+    options = {"old_formula": method["old_formula"]} if info["old_formula"] else {}
+    values, notes, risks = getattr(nimbaro, info["function"])(
+        **columns, **units, **options, formula=method["formula"], notes=True)
+    texts = nimbaro.text(values, decimals=info["decimals"])
+    outputs = info["outputs"]
+    for row, cells in enumerate(expected):
+        got = [texts[output][row] for output in outputs] + [notes[row]]
+        risk = cells[len(outputs) + 1:]
+        assert cells[:len(outputs) + 1] + risk == got + ([risks[row]] if risk else []), (
+            f"row {row}: {[columns[keyword][row] for keyword in keywords]} {units}")
+
+
+@pytest.mark.parametrize("quantity", [quantity["id"] for quantity in _engine.quantities()])
+def test_conversion_texts_are_nimbaro_calc_texts(calc, tmp_path, quantity):
+    generator = random.Random(quantity)
+    units = nimbaro.units(quantity)
+    unit = generator.choice(units)
+    values = [reading(generator, "value") for _ in range(ROWS)]
+    log = tmp_path / "log.csv"
+    log.write_text("value\n" + "".join(repr(value) + "\n" for value in values))
+    expected = result_cells(
+        calc("convert", quantity, "--csv", str(log), "--value", "value", "--unit", unit), 1)
+    texts = nimbaro.text(nimbaro.convert(quantity, values, unit),
+                         decimals=nimbaro.decimals(quantity))
+    for row, cells in enumerate(expected):
+        assert cells == [texts[id][row] for id in units], f"row {row}: {values[row]} {unit}"
+
+
+# A number locale of each kind: groups of 3 with "." and ",", Indian groups, and a group
+# separator (a no-break space) outside ASCII in a Latin-1 locale.
+@pytest.mark.parametrize("locale", ["de_DE.UTF-8", "en_IN.UTF-8", "fr_FR.ISO-8859-1"])
+def test_locale_texts_are_nimbaro_calc_texts(calc, tmp_path, locale):
+    values = np.round(np.random.default_rng(7).uniform(-1e7, 1e7, 6), 6).tolist() + [
+        0.5, -0.25, 999.999995]
+    decimal = "." if locale == "en_IN.UTF-8" else ","
+    typed = [f"{value:.6f}".replace(".", decimal) for value in values]
+    shown = nimbaro.text(values, decimals=5, locale=locale)
+    for text, expected in zip(typed, shown):
+        line = calc("convert", "mass", text, "kg", "--to", "kg", "--locale", locale=locale)
+        assert line.split("\t")[0] == expected
+    # A log's cells have no group separators.
+    log = tmp_path / "log.csv"
+    log.write_text("value\n" + "".join(text + "\n" for text in typed))
+    expected = result_cells(calc("convert", "mass", "--csv", str(log), "--value", "value",
+                                 "--unit", "kg", "--to", "kg", "--locale", "--delimiter", ";",
+                                 locale=locale), 1, delimiter=";")
+    assert [cells[0] for cells in expected] == list(
+        nimbaro.text(values, decimals=5, locale=locale, grouping=False))
