@@ -87,12 +87,14 @@ std::span<const Input> Task::inputs() const {
 std::vector<std::string_view> Task::outputNames() const {
     std::vector<std::string_view> names;
     if (quantity == nullptr) {
-        names.assign(calculation->outputNames.begin(), calculation->outputNames.end());
+        for (const UnitRef& output : calculation->outputs) {
+            names.push_back(output.unit().label);
+        }
     } else if (onlyUnit) {
-        names.push_back(quantity->units[*onlyUnit].name);
+        names.push_back(quantity->units[*onlyUnit].label);
     } else {
         for (const Unit& unit : quantity->units) {
-            names.push_back(unit.name);
+            names.push_back(unit.label);
         }
     }
     return names;

@@ -50,7 +50,7 @@ struct Task {
     UnitChoice units;
 
     std::span<const Input> inputs() const;
-    // The unit name of every output, as the windows name them ("Celsius").
+    // The unit of every output as the windows label it ("Celsius").
     std::vector<std::string_view> outputNames() const;
     // The title of every output's column: "Dew Point Celsius", "Wind Speed Knots".
     std::vector<std::string> columnTitles() const;
