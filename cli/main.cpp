@@ -48,9 +48,10 @@ std::string unitList(const Quantity& quantity, bool (*accepted)(std::string_view
         if (!accepted(unit.id)) {
             continue;
         }
-        list += "\n  " + std::string(unit.name) + ": " + std::string(unit.id);
-        for (const std::string_view symbol : unit.symbols) {
-            list += ", " + std::string(symbol);
+        list += "\n  " + std::string(unit.label) + ": " + std::string(unit.id) + ", " +
+                std::string(unit.symbol);
+        for (const std::string_view synonym : unit.synonyms) {
+            list += ", " + std::string(synonym);
         }
     }
     return list;
@@ -439,6 +440,11 @@ class CommandLine {
 
     std::size_t unitOf(const Quantity& quantity, const std::string& typed,
                        std::string_view option) {
+        if (const std::optional<std::string_view> instead = refusedSpelling(quantity, typed)) {
+            throw std::invalid_argument(std::string(option) + ": " + inQuotes(typed) + " is no " +
+                                        lowerCase(quantity.name) + " unit; use " +
+                                        inQuotes(*instead));
+        }
         return known(findUnit(quantity, typed), option, typed, lowerCase(quantity.name));
     }
 

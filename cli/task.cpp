@@ -122,14 +122,16 @@ std::vector<std::string_view> Task::outputNames() const {
     if (windDirection) {
         names.assign(std::begin(kDirectionNames), std::end(kDirectionNames));
     } else if (quantity == nullptr) {
-        names.assign(calculation->outputNames.begin(), calculation->outputNames.end());
+        for (const UnitRef& output : calculation->outputs) {
+            names.push_back(output.unit().label);
+        }
     } else if (!toUnits.empty()) {
         for (const std::size_t unit : toUnits) {
-            names.push_back(quantity->units[unit].name);
+            names.push_back(quantity->units[unit].label);
         }
     } else {
         for (const Unit& unit : quantity->units) {
-            names.push_back(unit.name);
+            names.push_back(unit.label);
         }
     }
     return names;

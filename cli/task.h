@@ -51,7 +51,7 @@ struct Task {
     bool noteColumns = true;
 
     std::span<const Input> inputs() const;
-    // The unit name of every output, as the windows name them ("Celsius").
+    // The unit of every output as the windows label it ("Celsius").
     std::vector<std::string_view> outputNames() const;
     // Whether a result may come with a risk category.
     bool hasRisk() const;
