@@ -354,6 +354,8 @@ class CommandLine {
             command->add_flag("--old-formula", choices_.oldFormula,
                               "The old wind chill formula instead of the new one");
         }
+        command->add_option("--to", choices_.toUnits,
+                            "Print only these units of the results, comma-separated (F,K)");
         command->add_flag("--no-notes", choices_.noNotes,
                           "With --csv: no columns for the range note and the risk category");
         if (calculation.references.empty()) {
@@ -458,18 +460,37 @@ class CommandLine {
             task_.fromUnit = unitOf(*task_.quantity, choices_.unit, "unit");
             if (!choices_.toUnits.empty()) {
                 for (const std::string& unit : commaSeparated(choices_.toUnits)) {
-                    task_.toUnits.push_back(unitOf(*task_.quantity, unit, "--to"));
+                    task_.outputs.push_back(unitOf(*task_.quantity, unit, "--to"));
                 }
             }
             return;
         }
         task_.noteColumns = !choices_.noNotes;
+        if (!choices_.toUnits.empty()) {
+            chooseCalculationOutputs();
+        }
         task_.units.temperature = calculationUnit(findTemperatureUnit, temperatureQuantity(),
                                                   choices_.temperatureUnit, "--unit");
         task_.units.pressure = calculationUnit(findPressureUnit, airPressureQuantity(),
                                                choices_.pressureUnit, "--pressure-unit");
         task_.units.windSpeed = calculationUnit(findWindSpeedUnit, windSpeedQuantity(),
                                                 choices_.speedUnit, "--speed-unit");
+    }
+
+    // The outputs --to names, among the calculation's outputs, which share one quantity.
+    void chooseCalculationOutputs() {
+        const std::span<const UnitRef> outputs = task_.calculation->outputs;
+        const Quantity& quantity = outputs.front().quantity();
+        for (const std::string& typed : commaSeparated(choices_.toUnits)) {
+            const std::size_t unit = unitOf(quantity, typed, "--to");
+            const auto output = std::find_if(outputs.begin(), outputs.end(),
+                                             [&](const UnitRef& ref) { return ref.index == unit; });
+            if (output == outputs.end()) {
+                throw usageError("--to: " + task_.command + " gives no result in " +
+                                 inQuotes(typed));
+            }
+            task_.outputs.push_back(static_cast<std::size_t>(output - outputs.begin()));
+        }
     }
 
     std::size_t unitOf(const Quantity& quantity, const std::string& typed,

@@ -152,23 +152,26 @@ const Unit* Task::inputUnit(Input input) const {
 }
 
 std::vector<const Unit*> Task::outputUnits() const {
-    std::vector<const Unit*> outputs;
+    std::vector<const Unit*> every;
     if (windDirection) {
-        outputs.assign(std::size(kDirectionOutputs), nullptr);
+        every.assign(std::size(kDirectionOutputs), nullptr);
     } else if (quantity == nullptr) {
         for (const UnitRef& output : calculation->outputs) {
-            outputs.push_back(&output.unit());
-        }
-    } else if (!toUnits.empty()) {
-        for (const std::size_t unit : toUnits) {
-            outputs.push_back(&quantity->units[unit]);
+            every.push_back(&output.unit());
         }
     } else {
         for (const Unit& unit : quantity->units) {
-            outputs.push_back(&unit);
+            every.push_back(&unit);
         }
     }
-    return outputs;
+    if (outputs.empty()) {
+        return every;
+    }
+    std::vector<const Unit*> chosen;
+    for (const std::size_t output : outputs) {
+        chosen.push_back(every[output]);
+    }
+    return chosen;
 }
 
 std::vector<std::string> Task::outputNames() const {
@@ -209,7 +212,10 @@ std::size_t Task::columnCount() const {
     return columnTitles({}).size();
 }
 
-Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLocale& shown) {
+namespace {
+
+// Every output, in the order of the task's outputs.
+Outcome<Results> computeEvery(const Task& task, const Readings& typed, const NumberLocale& shown) {
     const NumberLocale& read = typed.locale();
     if (task.windDirection) {
         return windDirection(typed.text(Input::Value), read, shown);
@@ -218,18 +224,10 @@ Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLo
     if (task.quantity != nullptr) {
         auto converted = convert(*task.quantity, task.fromUnit, typed.text(Input::Value), read);
         if (auto* texts = std::get_if<std::vector<std::string>>(&converted)) {
-            std::vector<double> values(texts->size());
+            results.texts = std::move(*texts);
+            results.values.resize(results.texts.size());
             convert(*task.quantity, task.fromUnit, *parseNumber(typed.text(Input::Value), read),
-                    values);
-            if (task.toUnits.empty()) {
-                results.texts = std::move(*texts);
-                results.values = std::move(values);
-            } else {
-                for (const std::size_t unit : task.toUnits) {
-                    results.texts.push_back(std::move((*texts)[unit]));
-                    results.values.push_back(values[unit]);
-                }
-            }
+                    results.values);
             if (shown.groupSeparator != read.groupSeparator) {
                 for (std::string& text : results.texts) {
                     text = copyableText(text, read);
@@ -258,6 +256,22 @@ Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLo
         return *fault;
     }
     return ComputationFault{};
+}
+
+}  // namespace
+
+Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLocale& shown) {
+    Outcome<Results> outcome = computeEvery(task, typed, shown);
+    Results* every = std::get_if<Results>(&outcome);
+    if (every == nullptr || task.outputs.empty()) {
+        return outcome;
+    }
+    Results chosen{{}, {}, every->note, every->risk};
+    for (const std::size_t output : task.outputs) {
+        chosen.texts.push_back(std::move(every->texts[output]));
+        chosen.values.push_back(every->values[output]);
+    }
+    return chosen;
 }
 
 std::string_view riskName(Risk risk) {

@@ -40,7 +40,8 @@ struct Task {
     // A conversion from one unit of a quantity into all of them, or into those chosen...
     const Quantity* quantity = nullptr;
     std::size_t fromUnit = 0;
-    std::vector<std::size_t> toUnits;  // empty for every unit
+    // The outputs chosen (--to), by their places among the task's outputs; empty for all.
+    std::vector<std::size_t> outputs;
     // ...or a calculation by one method...
     const CalculationInfo* calculation = nullptr;
     Method method{};

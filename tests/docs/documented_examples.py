@@ -74,20 +74,23 @@ with open(readme, encoding='utf-8') as file:
 with open(manual, encoding='utf-8') as file:
     manual_text = file.read()
 
+# The worked examples: a csv block (the log, named by its first line's comment), the sh block of
+# the command, and a text block of what it prints on standard output, then standard error.
+worked = [i for i, (language, lines) in enumerate(blocks)
+          if language == 'csv' and lines and lines[0].startswith('# ')]
+worked_commands = {c for i in worked for c in commands_in(blocks[i + 1][1])}
+
 commands = [c for language, lines in blocks if language == 'sh' for c in commands_in(lines)]
 commands += list(manual_commands(manual_text))
 for number, command in enumerate(commands):
-    if 'tail -f' in command:
-        continue  # a live log never ends
+    if 'tail -f' in command or command in worked_commands:
+        continue  # a live log never ends; a worked example is checked below
     result = run(command, fresh_folder(f'command-{number}'))
     if result.returncode != 0:
         failures.append(f'{command}\n  exit {result.returncode}: {result.stderr.strip()}')
 
-# The worked example: a csv block (the log, named in its first line's comment), the sh block of
-# the command, and a text block of what it prints on standard output, then standard error.
-for i, (language, lines) in enumerate(blocks):
-    if language != 'csv' or not lines or not lines[0].startswith('# '):
-        continue
+for i in worked:
+    lines = blocks[i][1]
     name = lines[0][2:].strip()
     (_, command_lines), (_, expected) = blocks[i + 1], blocks[i + 2]
     folder = fresh_folder('worked-example')
