@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <algorithm>
+#include <array>
 
 #include "locale_bridge.h"
 #include "number_text.h"
@@ -98,12 +99,18 @@ void CalculationWindow::showInputFault(InputFault fault) {
 }
 
 UnitChoice CalculationWindow::selectedUnits() const {
+    // In the order of the options.
+    constexpr std::array kTemperatureUnits = {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit,
+                                              TemperatureUnit::Kelvin};
+    constexpr std::array kPressureUnits = {PressureUnit::Hectopascals,
+                                           PressureUnit::MillimetresOfMercury,
+                                           PressureUnit::InchesOfMercury};
     UnitChoice units;
     if (!temperatureOptions_.empty()) {
-        units.temperature = static_cast<TemperatureUnit>(selectedIndex(temperatureOptions_));
+        units.temperature = kTemperatureUnits.at(selectedIndex(temperatureOptions_));
     }
     if (!pressureOptions_.empty()) {
-        units.pressure = static_cast<PressureUnit>(selectedIndex(pressureOptions_));
+        units.pressure = kPressureUnits.at(selectedIndex(pressureOptions_));
     }
     return units;
 }

@@ -18,13 +18,16 @@ constexpr std::array<ControlText, 2> kFormulaOptions = {{
     {"optOldFormula", "&Old Formula*", "Calculate Using Old Formula"},
 }};
 
-// In the order of WindSpeedUnit.
+// The window's wind speed options and their units.
 constexpr std::array<ControlText, 4> kWindSpeedOptions = {{
     {"optKmPerHour", "&Km / Hour", "Calculate Using Kilometres Per Hour"},
     {"optMPerSec", "&Meters / Sec", "Calculate Using Metres Per Second"},
     {"optMilesPerHour", "Miles / &Hour", "Calculate Using Miles Per Hour"},
     {"optKnots", "Knot&s", "Calculate Using Knots"},
 }};
+constexpr std::array<WindSpeedUnit, kWindSpeedOptions.size()> kWindSpeedUnits = {
+    WindSpeedUnit::KilometresPerHour, WindSpeedUnit::MetresPerSecond, WindSpeedUnit::MilesPerHour,
+    WindSpeedUnit::Knots};
 
 CommandButtons commandButtons() {
     CommandButtons buttons = kLayout.commandButtons();
@@ -60,7 +63,7 @@ WindChillWindow::WindChillWindow(WindowRegistry& registry)
 
 UnitChoice WindChillWindow::selectedUnits() const {
     UnitChoice units = CalculationWindow::selectedUnits();
-    units.windSpeed = static_cast<WindSpeedUnit>(selectedIndex(windSpeedOptions_));
+    units.windSpeed = kWindSpeedUnits.at(selectedIndex(windSpeedOptions_));
     return units;
 }
 

@@ -43,14 +43,22 @@ std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
     return number - 1;
 }
 
-std::vector<Column> findColumns(const Task& task, const InputTexts& names,
-                                std::string_view headerBody, char delimiter) {
-    // A byte order mark is no part of the first column's name.
+namespace {
+
+// The header without a byte order mark, which is no part of the first column's name.
+std::string_view withoutByteOrderMark(std::string_view headerBody) {
     if (headerBody.starts_with(kByteOrderMark)) {
         headerBody.remove_prefix(kByteOrderMark.size());
     }
+    return headerBody;
+}
+
+}  // namespace
+
+std::vector<Column> findColumns(const Task& task, const InputTexts& names,
+                                std::string_view headerBody, char delimiter) {
     FieldSplitter splitter(delimiter);
-    const std::vector<std::string_view>& header = splitter.split(headerBody);
+    const std::vector<std::string_view>& header = splitter.split(withoutByteOrderMark(headerBody));
     std::vector<Column> found;
     for (const Input input : task.inputs()) {
         const std::string& name = names[static_cast<std::size_t>(input)];
@@ -69,14 +77,38 @@ std::vector<Column> findColumns(const Task& task, const InputTexts& names,
 }
 
 std::string resultHeader(std::string_view headerBody, std::string_view terminator, const Task& task,
-                         char delimiter) {
+                         const std::vector<Column>& columns, char delimiter) {
+    // A conversion's results are titled by the column they convert, as its header names it.
+    std::string valueTitle =
+        task.quantity != nullptr ? std::string(task.quantity->name) : std::string("Wind Direction");
+    FieldSplitter splitter(delimiter);
+    const std::vector<std::string_view>& header = splitter.split(withoutByteOrderMark(headerBody));
+    for (const Column& column : columns) {
+        if (column.input == Input::Value) {
+            const std::string_view title = column.constant ? column.name : header[column.index];
+            valueTitle = title.empty() ? valueTitle : std::string(title);
+        }
+    }
     std::string line(headerBody);
-    for (const std::string& title : task.columnTitles()) {
+    for (const std::string& title : task.columnTitles(valueTitle)) {
         line += delimiter;
         appendField(line, title, delimiter);
     }
     line += terminator;
     return line;
+}
+
+std::vector<std::string> fieldKeys(std::string_view headerBody, char delimiter) {
+    FieldSplitter splitter(delimiter);
+    std::vector<std::string> keys;
+    for (const std::string_view field : splitter.split(withoutByteOrderMark(headerBody))) {
+        std::string key(field);
+        if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
+            key += " (" + std::to_string(keys.size() + 1) + ")";
+        }
+        keys.push_back(std::move(key));
+    }
+    return keys;
 }
 
 }  // namespace nimbaro::cli

@@ -35,8 +35,12 @@ struct Column {
 std::vector<Column> findColumns(const Task& task, const InputTexts& names,
                                 std::string_view headerBody, char delimiter);
 
+// The names of a JSON record's fields: the header's texts, each made unique by its column's
+// number where the header repeats it.
+std::vector<std::string> fieldKeys(std::string_view headerBody, char delimiter);
+
 // The header line of the results: the log's own, then a title for every result column.
 std::string resultHeader(std::string_view headerBody, std::string_view terminator, const Task& task,
-                         char delimiter);
+                         const std::vector<Column>& columns, char delimiter);
 
 }  // namespace nimbaro::cli

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "diagnostics.h"
+#include "json.h"
 #include "number_text.h"
+#include "result_json.h"
 
 namespace nimbaro::cli {
 namespace {
@@ -34,7 +36,7 @@ void RowTally::add(RowTally&& later) {
 
 RowWorker::RowWorker(const RowSetup& setup)
     : setup_(setup),
-      outputCount_(setup.task->columnTitles().size()),
+      outputCount_(setup.task->columnCount()),
       splitter_(setup.delimiter),
       readings_(setup.readLocale) {
     for (const std::string& value : setup.missing) {
@@ -59,15 +61,13 @@ void RowWorker::process(LogBlock& block) {
         nextLine += lineBreaksIn(body) + (terminator.empty() ? 0 : 1);
         ++tally.rows;
         // A blank line holds no reading: it stays as it is.
-        if (body.empty()) {
-            block.output += terminator;
-            continue;
+        std::optional<std::string> fault;
+        if (!body.empty()) {
+            fault = record.unclosedQuote ? std::optional<std::string>(
+                                               "a quote opens a field and is never closed; the "
+                                               "row ends at this line's end")
+                                         : computeRow(body);
         }
-        const std::optional<std::string> fault =
-            record.unclosedQuote
-                ? std::optional<std::string>(
-                      "a quote opens a field and is never closed; the row ends at this line's end")
-                : computeRow(body);
         if (fault) {
             ++tally.badRows;
             if (tally.firstBadRows.size() < RowTally::kReportedBadRows) {
@@ -77,17 +77,63 @@ void RowWorker::process(LogBlock& block) {
                 tally.stopped = true;
                 return;
             }
-            cells_.assign(outputCount_, std::string());
-        } else if (note_) {
-            ++tally.notes[*note_];
+        } else if (!body.empty() && results_.note) {
+            ++tally.notes[*results_.note];
         }
-        block.output += body;
-        for (const std::string& cell : cells_) {
-            block.output += setup_.delimiter;
-            appendField(block.output, cell, setup_.delimiter);
+        if (setup_.jsonLines) {
+            appendJsonRecord(block.output, line, body, fault);
+        } else {
+            appendCsvRecord(block.output, body, terminator, fault.has_value());
         }
-        block.output += terminator;
     }
+}
+
+void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
+                                std::string_view terminator, bool failed) {
+    out += body;
+    if (!body.empty()) {
+        cells_.clear();
+        if (!failed) {
+            cells_.swap(results_.texts);
+            if (cells_.size() < outputCount_) {
+                cells_.emplace_back(results_.note ? noteText(*results_.note) : std::string_view());
+            }
+            if (cells_.size() < outputCount_) {
+                cells_.emplace_back(results_.risk ? riskName(*results_.risk) : std::string_view());
+            }
+        }
+        cells_.resize(outputCount_);
+        for (const std::string& cell : cells_) {
+            out += setup_.delimiter;
+            appendField(out, cell, setup_.delimiter);
+        }
+    }
+    out += terminator;
+}
+
+void RowWorker::appendJsonRecord(std::string& out, std::uint64_t line, std::string_view body,
+                                 const std::optional<std::string>& fault) {
+    out += "{\"line\":";
+    out += std::to_string(line);
+    out += ",\"fields\":{";
+    if (!body.empty()) {
+        const std::vector<std::string_view>& fields = splitter_.split(body);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            out += i == 0 ? "" : ",";
+            appendJsonString(
+                out, i < setup_.fieldKeys.size() ? setup_.fieldKeys[i] : std::to_string(i + 1));
+            out += ':';
+            appendJsonString(out, fields[i]);
+        }
+    }
+    out += '}';
+    if (fault) {
+        out += ",\"error\":";
+        appendJsonString(out, *fault);
+    } else if (!body.empty()) {
+        appendJsonResults(out, *setup_.task, results_);
+    }
+    out += "}\n";
 }
 
 std::optional<std::string> RowWorker::computeRow(std::string_view body) {
@@ -109,14 +155,7 @@ std::optional<std::string> RowWorker::computeRow(std::string_view body) {
     }
     Outcome<Results> outcome = compute(*setup_.task, readings_, setup_.cellLocale);
     if (auto* results = std::get_if<Results>(&outcome)) {
-        cells_.swap(results->texts);
-        note_ = results->note;
-        if (cells_.size() < outputCount_) {
-            cells_.emplace_back(note_ ? noteText(*note_) : std::string_view());
-        }
-        if (cells_.size() < outputCount_) {
-            cells_.emplace_back(results->risk ? riskName(*results->risk) : std::string_view());
-        }
+        results_ = std::move(*results);
         return std::nullopt;
     }
     if (const auto* fault = std::get_if<InputFault>(&outcome)) {

@@ -49,6 +49,9 @@ struct RowSetup {
     bool strict = false;
     // Cells that stand for a missing reading (-9999, NA, M): such a cell counts as empty.
     std::vector<std::string> missing;
+    // One JSON object a record instead of CSV, its fields named by these keys.
+    bool jsonLines = false;
+    std::vector<std::string> fieldKeys;
 };
 
 // Computes the results of every row of a block: each record comes out as it went in, followed
@@ -60,8 +63,14 @@ class RowWorker {
     void process(LogBlock& block);
 
   private:
-    // Fills cells_ with the row's results; the reason when it has none.
+    // Fills results_ with the row's results; the reason when it has none.
     std::optional<std::string> computeRow(std::string_view body);
+    // The record followed by its result cells, or by empty ones.
+    void appendCsvRecord(std::string& out, std::string_view body, std::string_view terminator,
+                         bool failed);
+    // {"line":2,"fields":{"T":"20",...},"results":[...],"note":...}, or "error" and its reason.
+    void appendJsonRecord(std::string& out, std::uint64_t line, std::string_view body,
+                          const std::optional<std::string>& fault);
     bool isMissing(std::string_view cell) const;
     std::string columnText(const Column& column) const;
 
@@ -70,8 +79,8 @@ class RowWorker {
     std::vector<double> missingNumbers_;
     FieldSplitter splitter_;
     Readings readings_;
+    Results results_;
     std::vector<std::string> cells_;
-    std::optional<RangeNote> note_;
 };
 
 }  // namespace nimbaro::cli

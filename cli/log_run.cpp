@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
-void report(const RowTally& tally) {
+void report(const RowTally& tally, bool jsonLines) {
     if (tally.stopped) {
         const BadRow& row = tally.firstBadRows.front();
         complain("line " + std::to_string(row.line) + ": " + row.reason +
@@ -32,7 +32,9 @@ void report(const RowTally& tally) {
     }
     if (tally.badRows > 0) {
         lines += "nimbaro-calc: no results for " + std::to_string(tally.badRows) + " of " +
-                 std::to_string(tally.rows) + " rows; their result cells are empty:\n";
+                 std::to_string(tally.rows) +
+                 (jsonLines ? " rows; each has an \"error\" member:\n"
+                            : " rows; their result cells are empty:\n");
         for (const BadRow& row : tally.firstBadRows) {
             lines += "  line " + std::to_string(row.line) + ": " + row.reason + "\n";
         }
@@ -71,6 +73,9 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
         .delimiter = options.delimiter,
         .strict = options.strict,
         .missing = options.missing,
+        .jsonLines = options.jsonLines,
+        .fieldKeys = options.jsonLines ? fieldKeys(headerBody, options.delimiter)
+                                       : std::vector<std::string>(),
     };
     // A constant is read once, before any row.
     for (const Column& column : setup.columns) {
@@ -82,10 +87,10 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
                              std::string(task.ruleText(Rule::Number)));
         }
     }
-    if (!options.headerlessOutput) {
+    if (!options.headerlessOutput && !options.jsonLines) {
         sink.write(resultHeader(
             headerBody, bytes.substr(header.begin + header.bodyLength, header.terminatorLength),
-            task, options.delimiter));
+            task, setup.columns, options.delimiter));
     }
     first.records.erase(first.records.begin());
 
@@ -141,7 +146,7 @@ int runLog(const Task& task, const InputTexts& columnNames, const NumberLocale& 
         task, columnNames, locale, options, source, output, shape,
         [&](std::uint64_t rows, std::uint64_t bytes) { progressBar.update(rows, bytes); });
     progressBar.finish();
-    report(tally);
+    report(tally, options.jsonLines);
     if (tally.stopped) {
         return kUsageError;
     }

@@ -21,6 +21,7 @@ struct LogOptions {
     bool strict = false;            // stop at the first bad row
     bool quiet = false;             // no progress bar
     bool headerlessOutput = false;  // leave the header line out of the output
+    bool jsonLines = false;         // one JSON object a record instead of CSV
     // The number of the line after the header, when the log is a part of a longer one.
     std::optional<std::uint64_t> firstLine;
     std::vector<std::string> missing;  // cells that stand for a missing reading

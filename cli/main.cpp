@@ -34,6 +34,7 @@ struct Choices {
     std::string speedUnit = "km/h";
     bool oldFormula = false;
     bool noNotes = false;
+    bool symbols = false;
     std::optional<std::string> formula;
     bool json = false;
     bool userLocale = false;
@@ -42,37 +43,63 @@ struct Choices {
     std::string missing;
 };
 
-std::string unitList(const Quantity& quantity, bool (*accepted)(std::string_view)) {
+// What a unit may surprise with, said in the help of its quantity.
+struct UnitFootnote {
+    std::string_view quantity;
+    std::string_view text;
+};
+constexpr UnitFootnote kUnitFootnotes[] = {
+    {"rainfall",
+     "Points are hundredths of an inch, the unit rain gauges were read in where inches were "
+     "the measure (1 point = 0.254 mm)."},
+    {"mass",
+     "A tonne is the metric ton of 1000 kg, not the short (2000 lb) or long (2240 lb) ton; a "
+     "stone is 14 pounds."},
+    {"volume",
+     "Volumes are in cubic units only: a millilitre is a cubic centimetre, a litre 1000 of "
+     "them; there are no gallons, US or imperial."},
+    {"air-pressure",
+     "Hectopascals and millibars are the same size; mm and inches of mercury as barometers "
+     "read them at standard gravity and 0 °C (1 mmHg = 133.322 Pa)."},
+};
+
+// Every unit of a quantity, one line each: its name and symbol, then what else it answers to.
+std::string unitList(const Quantity& quantity) {
     std::string list;
     for (const Unit& unit : quantity.units) {
-        if (!accepted(unit.id)) {
-            continue;
+        list += "\n  " + std::string(unit.name) + " (" + std::string(unit.symbol) +
+                "): " + std::string(unit.id);
+        for (const std::string_view synonym : unit.synonyms) {
+            list += ", " + std::string(synonym);
         }
-        list += "\n  " + std::string(unit.name) + ": " + std::string(unit.id);
-        for (const std::string_view symbol : unit.symbols) {
-            list += ", " + std::string(symbol);
+    }
+    for (const UnitFootnote& footnote : kUnitFootnotes) {
+        if (footnote.quantity == quantity.id) {
+            list += "\n" + std::string(footnote.text);
         }
     }
     return list;
 }
 
-bool anyUnit(std::string_view) {
-    return true;
-}
-bool temperatureUnit(std::string_view id) {
-    return findTemperatureUnit(id).has_value();
-}
-bool pressureUnit(std::string_view id) {
-    return findPressureUnit(id).has_value();
-}
-bool speedUnit(std::string_view id) {
-    return findWindSpeedUnit(id).has_value();
+// "celsius (°C), fahrenheit (°F)": the units whose spellings come nearest to `typed`.
+std::string nearestUnitList(const Quantity& quantity, std::string_view typed) {
+    std::string list;
+    for (const std::size_t index : nearestUnits(quantity, typed)) {
+        const Unit& unit = quantity.units[index];
+        list += (list.empty() ? "" : ", ") + std::string(unit.id) + " (" +
+                std::string(unit.symbol) + ")";
+    }
+    return list;
 }
 
 void addCommonOptions(CLI::App& command, Choices& choices, bool json) {
     if (json) {
-        command.add_flag("--json", choices.json, "Print one JSON object instead of lines");
+        command.add_flag("--json", choices.json,
+                         "Print one JSON object instead of lines; with --csv, JSON Lines: one "
+                         "object a record");
     }
+    command.add_flag("--symbols", choices.symbols,
+                     "Name each result by its unit's symbol (°C) rather than its name");
     command.add_flag("--locale", choices.userLocale,
                      "Read and write numbers in the regional format of LC_ALL, LC_NUMERIC or "
                      "LANG, as the windows do");
@@ -214,6 +241,15 @@ class CommandLine {
         if (argc > 1 && argv[1][0] != '-' && app_.get_subcommands(named).empty()) {
             throw usageError("no command is named " + inQuotes(argv[1]) + "; --help lists them");
         }
+        if (argc > 2 && std::string_view(argv[1]) == "convert" && argv[2][0] != '-' &&
+            findQuantity(argv[2]) == nullptr) {
+            std::string nearest;
+            for (const Quantity* quantity : nearestQuantities(argv[2])) {
+                nearest += (nearest.empty() ? "" : ", ") + std::string(quantity->id);
+            }
+            throw usageError("convert: " + inQuotes(argv[2]) + " is no quantity; the nearest are " +
+                             nearest + " (--help lists them all)");
+        }
         try {
             app_.parse(argc, argv);
         } catch (const CLI::ParseError& error) {
@@ -229,15 +265,14 @@ class CommandLine {
         const Format format = choices_.json ? Format::Json : Format::Lines;
         chooseMethod();
         chooseUnits();
+        task_.symbols = choices_.symbols;
         if (choices_.log.input.empty()) {
             if (!choices_.log.output.empty()) {
                 throw usageError("-o needs --csv: a single value is printed on standard output");
             }
             return runSingle(task_, choices_.inputs, locale, format, choices_.userLocale);
         }
-        if (choices_.json) {
-            throw usageError("--json is for a single value, not --csv");
-        }
+        choices_.log.jsonLines = choices_.json;
         choices_.log.delimiter = delimiterOf(choices_.delimiter);
         if (!choices_.missing.empty()) {
             choices_.log.missing = commaSeparated(choices_.missing);
@@ -260,8 +295,8 @@ class CommandLine {
         command->add_option("--to", choices_.toUnits,
                             "Print only these units, comma-separated (km/h,kn)");
         addCommonOptions(*command, choices_, true);
-        command->footer("Units, by name, id or symbol, in any case:" + unitList(quantity, anyUnit) +
-                        "\n");
+        command->footer("Units, by name, symbol, id or another spelling, in any case:" +
+                        unitList(quantity) + "\n");
         command->callback([this, &quantity] {
             task_.command = "convert " + std::string(quantity.id);
             task_.quantity = &quantity;
@@ -287,22 +322,24 @@ class CommandLine {
         if (readsAny(calculation, {AirTemperature, DewPoint, WetBulb})) {
             command->add_option("--unit", choices_.temperatureUnit, "The temperatures' unit")
                 ->capture_default_str();
-            footer += "\nTemperature units:" + unitList(temperatureQuantity(), temperatureUnit);
+            footer += "\nTemperature units:" + unitList(temperatureQuantity());
         }
         if (readsAny(calculation, {AirPressure})) {
             command->add_option("--pressure-unit", choices_.pressureUnit, "The pressure's unit")
                 ->capture_default_str();
-            footer += "\nPressure units:" + unitList(airPressureQuantity(), pressureUnit);
+            footer += "\nPressure units:" + unitList(airPressureQuantity());
         }
         if (readsAny(calculation, {WindSpeed})) {
             command->add_option("--speed-unit", choices_.speedUnit, "The wind speed's unit")
                 ->capture_default_str();
-            footer += "\nWind speed units:" + unitList(windSpeedQuantity(), speedUnit);
+            footer += "\nWind speed units:" + unitList(windSpeedQuantity());
         }
         if (calculation.calculation == Calculation::WindChill) {
             command->add_flag("--old-formula", choices_.oldFormula,
                               "The old wind chill formula instead of the new one");
         }
+        command->add_option("--to", choices_.toUnits,
+                            "Print only these units of the results, comma-separated (F,K)");
         command->add_flag("--no-notes", choices_.noNotes,
                           "With --csv: no columns for the range note and the risk category");
         if (calculation.references.empty()) {
@@ -397,33 +434,64 @@ class CommandLine {
             task_.fromUnit = unitOf(*task_.quantity, choices_.unit, "unit");
             if (!choices_.toUnits.empty()) {
                 for (const std::string& unit : commaSeparated(choices_.toUnits)) {
-                    task_.toUnits.push_back(unitOf(*task_.quantity, unit, "--to"));
+                    task_.outputs.push_back(unitOf(*task_.quantity, unit, "--to"));
                 }
             }
             return;
         }
         task_.noteColumns = !choices_.noNotes;
-        task_.units.temperature = known(findTemperatureUnit(choices_.temperatureUnit), "--unit",
-                                        choices_.temperatureUnit, "temperature");
-        task_.units.pressure = known(findPressureUnit(choices_.pressureUnit), "--pressure-unit",
-                                     choices_.pressureUnit, "pressure");
-        task_.units.windSpeed = known(findWindSpeedUnit(choices_.speedUnit), "--speed-unit",
-                                      choices_.speedUnit, "wind speed");
+        if (!choices_.toUnits.empty()) {
+            chooseCalculationOutputs();
+        }
+        task_.units.temperature = calculationUnit(findTemperatureUnit, temperatureQuantity(),
+                                                  choices_.temperatureUnit, "--unit");
+        task_.units.pressure = calculationUnit(findPressureUnit, airPressureQuantity(),
+                                               choices_.pressureUnit, "--pressure-unit");
+        task_.units.windSpeed = calculationUnit(findWindSpeedUnit, windSpeedQuantity(),
+                                                choices_.speedUnit, "--speed-unit");
+    }
+
+    // The outputs --to names, among the calculation's outputs, which share one quantity.
+    void chooseCalculationOutputs() {
+        const std::span<const UnitRef> outputs = task_.calculation->outputs;
+        const Quantity& quantity = outputs.front().quantity();
+        for (const std::string& typed : commaSeparated(choices_.toUnits)) {
+            const std::size_t unit = unitOf(quantity, typed, "--to");
+            const auto output = std::find_if(outputs.begin(), outputs.end(),
+                                             [&](const UnitRef& ref) { return ref.index == unit; });
+            if (output == outputs.end()) {
+                throw usageError("--to: " + task_.command + " gives no result in " +
+                                 inQuotes(typed));
+            }
+            task_.outputs.push_back(static_cast<std::size_t>(output - outputs.begin()));
+        }
     }
 
     std::size_t unitOf(const Quantity& quantity, const std::string& typed,
                        std::string_view option) {
-        return known(findUnit(quantity, typed), option, typed, lowerCase(quantity.name));
+        const std::optional<std::size_t> unit = findUnit(quantity, typed);
+        if (unit) {
+            return *unit;
+        }
+        const std::string refused = std::string(option) + ": " + inQuotes(typed) + " is no " +
+                                    lowerCase(quantity.name) + " unit; ";
+        if (const std::optional<std::string_view> instead = refusedSpelling(quantity, typed)) {
+            throw usageError(refused + "use " + inQuotes(*instead));
+        }
+        throw usageError(refused + "the nearest are " + nearestUnitList(quantity, typed) +
+                         " (--help lists them all)");
     }
 
-    template <typename Unit>
-    Unit known(std::optional<Unit> unit, std::string_view option, const std::string& typed,
-               std::string_view what) {
-        if (!unit) {
-            throw usageError(std::string(option) + ": " + inQuotes(typed) + " is no " +
-                             std::string(what) + " unit; --help lists them");
+    template <typename CalculationUnit>
+    CalculationUnit calculationUnit(std::optional<CalculationUnit> (*find)(std::string_view),
+                                    const Quantity& quantity, const std::string& typed,
+                                    std::string_view option) {
+        if (const std::optional<CalculationUnit> unit = find(typed)) {
+            return *unit;
         }
-        return *unit;
+        unitOf(quantity, typed, option);  // says which units come nearest
+        throw usageError(std::string(option) + ": " + inQuotes(typed) +
+                         " is no unit this calculation takes");
     }
 
     CLI::App app_;

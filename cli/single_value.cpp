@@ -10,65 +10,46 @@
 #include "diagnostics.h"
 #include "json.h"
 #include "number_text.h"
+#include "result_json.h"
 
 namespace nimbaro::cli {
 namespace {
 
-struct NamedText {
-    std::string_view name;
-    std::string text;
-};
-
-// A line beside the results, as the windows show under them: a range note or a risk category.
-struct Remark {
-    std::string_view kind;  // its JSON member: "note" or "risk"
-    std::string_view text;
-};
-
-// JSON names the formula of a calculation (`formula`; empty for the others).
-void print(std::string_view command, std::string_view formula,
-           const std::vector<NamedText>& results, const std::vector<Remark>& remarks,
-           Format format) {
+// Every result, one line each ("value<TAB>unit name"), or one JSON object; then the range
+// note and the risk category on standard error, as the windows show them under the results.
+void print(const Task& task, const Readings& readings, const Results& results, Format format) {
     std::string out;
     if (format == Format::Lines) {
-        for (const NamedText& result : results) {
-            out += result.text;
+        const std::vector<std::string> names = task.outputNames();
+        for (std::size_t i = 0; i < results.texts.size(); ++i) {
+            out += results.texts[i];
             out += '\t';
-            out += result.name;
+            out += names[i];
             out += '\n';
         }
     } else {
         out += "{\"command\":";
-        appendJsonString(out, command);
-        if (!formula.empty()) {
+        appendJsonString(out, task.command);
+        if (task.calculation != nullptr) {
             out += ",\"formula\":";
-            appendJsonString(out, formula);
+            appendJsonString(out, formulaName(methodInfo(task.method).references));
         }
-        out += ",\"results\":[";
-        for (const NamedText& result : results) {
-            out += &result == &results.front() ? "{\"name\":" : ",{\"name\":";
-            appendJsonString(out, result.name);
-            out += ",\"value\":";
-            appendJsonString(out, result.text);
-            out += '}';
-        }
-        out += ']';
-        for (const Remark& remark : remarks) {
-            out += ',';
-            appendJsonString(out, remark.kind);
-            out += ':';
-            appendJsonString(out, remark.text);
-        }
+        appendJsonInputs(out, task, readings);
+        appendJsonResults(out, task, results);
         out += "}\n";
     }
     // A failure to write shows when the program ends.
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
-    for (const Remark& remark : remarks) {
-        // Both are notes on the result, as the windows show them under it.
-        const std::string line = "note: " + std::string(remark.text) + "\n";
-        std::fwrite(line.data(), 1, line.size(), stderr);
+    std::string remarks;
+    for (const std::optional<std::string_view> remark :
+         {results.note ? std::optional(noteText(*results.note)) : std::nullopt,
+          results.risk ? std::optional(riskText(*results.risk)) : std::nullopt}) {
+        if (remark) {
+            remarks += "note: " + std::string(*remark) + "\n";
+        }
     }
+    std::fwrite(remarks.data(), 1, remarks.size(), stderr);
 }
 
 std::string inputFaultMessage(const Task& task, const InputFault& fault, std::string_view text,
@@ -103,22 +84,7 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
                  "or the domain of its formula");
         return kComputationFault;
     }
-    const Results& results = std::get<Results>(outcome);
-    const std::vector<std::string_view> names = task.outputNames();
-    std::vector<NamedText> named;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        named.push_back({names[i], results.texts[i]});
-    }
-    std::vector<Remark> remarks;
-    if (results.note) {
-        remarks.push_back({"note", noteText(*results.note)});
-    }
-    if (results.risk) {
-        remarks.push_back({"risk", riskText(*results.risk)});
-    }
-    const std::string formula =
-        task.calculation != nullptr ? formulaName(methodInfo(task.method).references) : "";
-    print(task.command, formula, named, remarks, format);
+    print(task, readings, std::get<Results>(outcome), format);
     return kSuccess;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "number_text.h"
 #include "result_text.h"
@@ -23,8 +24,19 @@ constexpr std::array kInputOptions = {
 
 constexpr Input kValue[] = {Input::Value};
 
-constexpr std::string_view kDirectionNames[] = {"Degrees from", "Degrees to", "Mid-point degrees",
-                                                "Compass point", "Direction"};
+// The wind direction's outputs: how a line names each, and its column title after the
+// direction column's.
+struct DirectionOutput {
+    std::string_view name;
+    std::string_view title;
+};
+constexpr DirectionOutput kDirectionOutputs[] = {{"Degrees from", "from (°)"},
+                                                 {"Degrees to", "to (°)"},
+                                                 {"Mid-point degrees", "mid-point (°)"},
+                                                 {"Compass point", "point"},
+                                                 {"Direction", "direction"}};
+
+constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 
 // The range, mid-point and point of a compass point, or of a number of degrees.
 Outcome<Results> windDirection(std::string_view typed, const NumberLocale& read,
@@ -43,6 +55,8 @@ Outcome<Results> windDirection(std::string_view typed, const NumberLocale& read,
     return Results{
         {boundText(compass.from, shown), boundText(compass.to, shown), midPointText(*point, shown),
          std::string(compass.abbreviation), std::string(compass.name)},
+        {static_cast<double>(compass.from), static_cast<double>(compass.to), compass.midPoint,
+         kNoNumber, kNoNumber},
         std::nullopt,
         std::nullopt};
 }
@@ -73,20 +87,56 @@ std::span<const Input> Task::inputs() const {
     return methodInfo(method).inputs;
 }
 
-std::vector<std::string_view> Task::outputNames() const {
-    std::vector<std::string_view> names;
+const Unit* Task::inputUnit(Input input) const {
+    switch (input) {
+        case Input::Value:
+            return quantity != nullptr ? &quantity->units[fromUnit] : nullptr;
+        case Input::AirTemperature:
+        case Input::DewPoint:
+        case Input::WetBulb:
+            return &unitOf(units.temperature);
+        case Input::Humidity:
+            return &relativeHumidityQuantity().units.front();
+        case Input::AirPressure:
+            return &unitOf(units.pressure);
+        case Input::WindSpeed:
+            return &unitOf(units.windSpeed);
+        case Input::Time:
+            break;
+    }
+    return &timeQuantity().units.front();
+}
+
+std::vector<const Unit*> Task::outputUnits() const {
+    std::vector<const Unit*> every;
     if (windDirection) {
-        names.assign(std::begin(kDirectionNames), std::end(kDirectionNames));
+        every.assign(std::size(kDirectionOutputs), nullptr);
     } else if (quantity == nullptr) {
-        names.assign(calculation->outputNames.begin(), calculation->outputNames.end());
-    } else if (!toUnits.empty()) {
-        for (const std::size_t unit : toUnits) {
-            names.push_back(quantity->units[unit].name);
+        for (const UnitRef& output : calculation->outputs) {
+            every.push_back(&output.unit());
         }
     } else {
         for (const Unit& unit : quantity->units) {
-            names.push_back(unit.name);
+            every.push_back(&unit);
         }
+    }
+    if (outputs.empty()) {
+        return every;
+    }
+    std::vector<const Unit*> chosen;
+    for (const std::size_t output : outputs) {
+        chosen.push_back(every[output]);
+    }
+    return chosen;
+}
+
+std::vector<std::string> Task::outputNames() const {
+    std::vector<std::string> names;
+    const std::vector<const Unit*> units = outputUnits();
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        names.emplace_back(units[i] == nullptr ? kDirectionOutputs[i].name
+                           : symbols           ? units[i]->symbol
+                                               : units[i]->name);
     }
     return names;
 }
@@ -96,24 +146,32 @@ bool Task::hasRisk() const {
            (calculation->calculation == Calculation::HeatIndex || method == Method::NewWindChill);
 }
 
-std::vector<std::string> Task::columnTitles() const {
-    const std::string_view what = windDirection         ? "Wind Direction"
-                                  : quantity != nullptr ? quantity->name
-                                                        : calculation->name;
+std::vector<std::string> Task::columnTitles(std::string_view valueTitle) const {
+    const std::string what(calculation != nullptr ? calculation->name : valueTitle);
     std::vector<std::string> titles;
-    for (const std::string_view name : outputNames()) {
-        titles.push_back(std::string(what) + " " + std::string(name));
+    const std::vector<const Unit*> units = outputUnits();
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        titles.push_back(what + " " +
+                         (units[i] == nullptr ? std::string(kDirectionOutputs[i].title)
+                                              : "(" + std::string(units[i]->symbol) + ")"));
     }
     if (calculation != nullptr && noteColumns) {
-        titles.push_back(std::string(what) + " Note");
+        titles.push_back(what + " Note");
         if (hasRisk()) {
-            titles.push_back(std::string(what) + " Risk");
+            titles.push_back(what + " Risk");
         }
     }
     return titles;
 }
 
-Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLocale& shown) {
+std::size_t Task::columnCount() const {
+    return columnTitles({}).size();
+}
+
+namespace {
+
+// Every output, in the order of the task's outputs.
+Outcome<Results> computeEvery(const Task& task, const Readings& typed, const NumberLocale& shown) {
     const NumberLocale& read = typed.locale();
     if (task.windDirection) {
         return windDirection(typed.text(Input::Value), read, shown);
@@ -122,13 +180,10 @@ Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLo
     if (task.quantity != nullptr) {
         auto converted = convert(*task.quantity, task.fromUnit, typed.text(Input::Value), read);
         if (auto* texts = std::get_if<std::vector<std::string>>(&converted)) {
-            if (task.toUnits.empty()) {
-                results.texts = std::move(*texts);
-            } else {
-                for (const std::size_t unit : task.toUnits) {
-                    results.texts.push_back(std::move((*texts)[unit]));
-                }
-            }
+            results.texts = std::move(*texts);
+            results.values.resize(results.texts.size());
+            convert(*task.quantity, task.fromUnit, *parseNumber(typed.text(Input::Value), read),
+                    results.values);
             if (shown.groupSeparator != read.groupSeparator) {
                 for (std::string& text : results.texts) {
                     text = copyableText(text, read);
@@ -145,9 +200,9 @@ Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLo
     readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
     auto calculated = calculate(task.method, readings, task.units);
     if (auto* values = std::get_if<Calculated>(&calculated)) {
-        results.texts.reserve(values->values.size());
         for (const double value : values->values) {
             results.texts.push_back(resultText(value, task.calculation->decimals, shown));
+            results.values.push_back(value);
         }
         results.note = values->note;
         results.risk = values->risk;
@@ -157,6 +212,22 @@ Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLo
         return *fault;
     }
     return ComputationFault{};
+}
+
+}  // namespace
+
+Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLocale& shown) {
+    Outcome<Results> outcome = computeEvery(task, typed, shown);
+    Results* every = std::get_if<Results>(&outcome);
+    if (every == nullptr || task.outputs.empty()) {
+        return outcome;
+    }
+    Results chosen{{}, {}, every->note, every->risk};
+    for (const std::size_t output : task.outputs) {
+        chosen.texts.push_back(std::move(every->texts[output]));
+        chosen.values.push_back(every->values[output]);
+    }
+    return chosen;
 }
 
 }  // namespace nimbaro::cli

@@ -33,7 +33,8 @@ struct Task {
     // A conversion from one unit of a quantity into all of them, or into those chosen...
     const Quantity* quantity = nullptr;
     std::size_t fromUnit = 0;
-    std::vector<std::size_t> toUnits;  // empty for every unit
+    // The outputs chosen (--to), by their places among the task's outputs; empty for all.
+    std::vector<std::size_t> outputs;
     // ...or a calculation by one method...
     const CalculationInfo* calculation = nullptr;
     Method method{};
@@ -42,20 +43,30 @@ struct Task {
     bool windDirection = false;
     // In a log: a column for the range note and, where there is one, the risk category.
     bool noteColumns = true;
+    // Lines name the results by their units' symbols ("°C") rather than names.
+    bool symbols = false;
 
     std::span<const Input> inputs() const;
-    // The unit name of every output, as the windows name them ("Celsius").
-    std::vector<std::string_view> outputNames() const;
+    // The unit an input is typed in; none for a wind direction.
+    const Unit* inputUnit(Input input) const;
+    // The unit of every output; none for the wind direction's.
+    std::vector<const Unit*> outputUnits() const;
+    // How a line names every output: its unit's name ("degrees Celsius") or symbol.
+    std::vector<std::string> outputNames() const;
     // Whether a result may come with a risk category.
     bool hasRisk() const;
-    // The title of every column a log gets: "Dew Point Celsius", ..., "Dew Point Note".
-    std::vector<std::string> columnTitles() const;
+    // The title of every column a log gets after its own: the calculation's name or, for a
+    // conversion, the title of the converted column, with each output's unit ("Dew Point (°C)",
+    // "gust_kn (km/h)"), then the note and the risk ("Dew Point Note").
+    std::vector<std::string> columnTitles(std::string_view valueTitle) const;
+    std::size_t columnCount() const;
     // "is not a number", "is not within 0 < humidity <= 100", ...
     std::string_view ruleText(Rule rule) const;
 };
 
 struct Results {
-    std::vector<std::string> texts;  // in the order of outputNames()
+    std::vector<std::string> texts;  // in the order of the outputs
+    std::vector<double> values;      // the same as numbers; NaN for a name (a compass point)
     std::optional<RangeNote> note;
     std::optional<Risk> risk;
 };

@@ -41,7 +41,7 @@ ConversionWindow::ConversionWindow(WindowRegistry& registry, const ConversionFor
     for (std::size_t unit = 0; unit < form.outputs.size(); ++unit) {
         const ConversionForm::Output& output = form.outputs[unit];
         addUnitLabel(addOutputLabel(output.name, output.tooltip, output.rect), output.unitLabelName,
-                     quantity_.units.at(unit).name,
+                     quantity_.units.at(unit).label,
                      {output.unitLabelPosition.left, output.unitLabelPosition.top});
     }
 }

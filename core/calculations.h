@@ -207,18 +207,18 @@ struct MethodInfo {
     std::span<const Check> checks;  // in the order it makes them; the first broken one fails
     References references;
     Formula formula;
-    std::span<const std::string_view> outputs;  // the unit of each output: "Celsius"
-    std::span<const NoteRule> notes;            // the first that applies is given
+    std::span<const UnitRef> outputs;  // the unit of each output: degrees Celsius
+    std::span<const NoteRule> notes;   // the first that applies is given
     RiskRule risk = RiskRule::None;
 };
 
 struct CalculationInfo {
     Calculation calculation;
-    std::string_view id;                            // "dew-point"
-    std::string_view name;                          // "Dew Point"
-    std::span<const MethodInfo> methods;            // the windows', in the order of their options
-    std::span<const MethodInfo> references;         // by reference formulas
-    std::span<const std::string_view> outputNames;  // "Celsius", "Fahrenheit", "Kelvin"
+    std::string_view id;                     // "dew-point"
+    std::string_view name;                   // "Dew Point"
+    std::span<const MethodInfo> methods;     // the windows', in the order of their options
+    std::span<const MethodInfo> references;  // by reference formulas
+    std::span<const UnitRef> outputs;        // the unit of each output, as its methods give them
     int decimals = 5;
 };
 
@@ -231,10 +231,8 @@ bool reads(Method method, Input input);
 // Every note the methods can give, each once, in the order of RangeNote.
 std::vector<RangeNote> possibleNotes(std::span<const MethodInfo> methods);
 
-// A calculation's unit named by the id, name or a symbol of a unit of its quantity ("C",
-// "degC", "celsius"; "hPa", "mb"; "kn", "knots"), without regard to case. Pressures are
-// hectopascals (millibars), millimetres or inches of mercury; wind speeds all those of the
-// wind speed quantity but feet per second.
+// A calculation's unit named by any spelling of a unit of its quantity ("C", "degC", "ºC",
+// "celsius"; "hPa", "mb", "in Hg"; "kn", "kts", "ft/s"), as findUnit() finds it.
 std::optional<TemperatureUnit> findTemperatureUnit(std::string_view typed);
 std::optional<PressureUnit> findPressureUnit(std::string_view typed);
 std::optional<WindSpeedUnit> findWindSpeedUnit(std::string_view typed);
@@ -258,7 +256,7 @@ class Readings {
 };
 
 struct Calculated {
-    OutputValues values;  // every output, in the order of outputNames; each finite
+    OutputValues values;  // every output, in the order of the outputs; each finite
     std::optional<RangeNote> note;
     std::optional<Risk> risk;  // of a heat index or a new-formula wind chill
 

@@ -13,12 +13,23 @@
 
 namespace nimbaro {
 
-// One unit of a quantity.
+// One unit of a quantity: the one model of units for the conversions and for the units the
+// calculations' inputs are typed in and their outputs shown in.
 struct Unit {
-    std::string_view id;    // "nautical-miles": stable, for scripts
-    std::string_view name;  // "Nauticle Miles": how its result is named
-    // What a person types for it besides its id, matched without regard to case.
-    std::vector<std::string_view> symbols;
+    std::string_view id;      // "nautical-miles": stable, for scripts
+    std::string_view name;    // "nautical miles": its proper name
+    std::string_view symbol;  // "nmi"
+    std::string_view label;   // "Nauticle Miles": how the windows name it, as they always have
+    // What else people type for it. Every spelling of a unit is matched without regard to the
+    // case of ASCII letters and to blanks, and with "º" (the ordinal sign) read as "°".
+    std::vector<std::string_view> synonyms;
+};
+
+// A spelling refused although it reads like a unit, and the one meant instead: "nm" is a
+// nanometre to a physicist, the nautical mile is "nmi".
+struct RefusedSpelling {
+    std::string_view typed;
+    std::string_view instead;
 };
 
 // A physical quantity whose units convert into one another by fixed expressions.
@@ -30,6 +41,7 @@ struct Quantity {
     int decimals = 5;  // of every result
     // cells[from][to]: how the value in unit `to` follows from a value in unit `from`.
     std::vector<std::vector<CellExpression>> cells;
+    std::vector<RefusedSpelling> refused = {};
 };
 
 const Quantity& temperatureQuantity();
@@ -42,15 +54,39 @@ const Quantity& rainfallQuantity();
 const Quantity& windSpeedQuantity();
 const Quantity& airPressureQuantity();
 
-// Every quantity above.
+// Every quantity above, the ones a conversion window converts.
 std::span<const Quantity* const> quantities();
+
+// The relative humidity, in its one unit, percent: what a humidity is typed and shown in.
+const Quantity& relativeHumidityQuantity();
+
+// One unit of one quantity, named where no quantity is at hand yet: a calculation's outputs.
+struct UnitRef {
+    const Quantity& (*quantity)();
+    std::size_t index;
+
+    const Unit& unit() const { return quantity().units[index]; }
+};
 
 // The quantity of that id, if any.
 const Quantity* findQuantity(std::string_view id);
 
-// The index of the unit named `typed` by its id, its name or one of its symbols, without
-// regard to case; nothing when no unit answers to it.
+// The index of the unit named `typed` by any of its spellings (its id, name, symbol, label or
+// a synonym); nothing when no unit answers to it, or the spelling is refused.
 std::optional<std::size_t> findUnit(const Quantity& quantity, std::string_view typed);
+
+// The spelling to use instead of `typed`, where the quantity refuses it ("nmi" for "nm").
+std::optional<std::string_view> refusedSpelling(const Quantity& quantity, std::string_view typed);
+
+// For an answer to a name that is no unit's or quantity's: those whose spellings come nearest
+// to `typed`, the nearest first, at most `count`. Near means few letters to add, remove or
+// change; a spelling that begins with what was typed counts as nearer still.
+std::vector<std::size_t> nearestUnits(const Quantity& quantity, std::string_view typed,
+                                      std::size_t count = 3);
+std::vector<const Quantity*> nearestQuantities(std::string_view typed, std::size_t count = 3);
+
+// The value in unit `to` of a value in unit `from`, by the quantity's cell between them.
+double converted(const Quantity& quantity, std::size_t from, std::size_t to, double value);
 
 // The value of every unit for `input` in unit `from`, written into the first places of `out`, one
 // for each unit of the quantity in its order: a unit that is one size with the typed one gets the

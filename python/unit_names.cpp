@@ -3,13 +3,8 @@
 #include <optional>
 #include <stdexcept>
 
-#include "text_match.h"
-
 namespace nimbaro::python {
 namespace {
-
-// The quantities whose units a calculation's outputs are in; the humidity's percent is in none.
-const Quantity* const kOutputQuantities[] = {&temperatureQuantity(), &lengthQuantity()};
 
 std::string lowerCase(std::string_view name) {
     std::string lower(name);
@@ -19,34 +14,39 @@ std::string lowerCase(std::string_view name) {
     return lower;
 }
 
-std::string idList(const std::vector<std::string>& ids) {
-    std::string list;
-    for (const std::string& id : ids) {
-        list += list.empty() ? "" : ", ";
-        list += id;
-    }
-    return list;
-}
-
-std::invalid_argument unknown(std::string_view keyword, std::string_view typed,
-                              std::string_view what, const std::vector<std::string>& ids) {
-    return std::invalid_argument(std::string(keyword) + ": '" + std::string(typed) + "' is no " +
-                                 std::string(what) + " unit (" + idList(ids) + ")");
-}
-
-template <typename Unit>
-Unit known(std::optional<Unit> unit, std::string_view keyword, std::string_view typed,
-           const Quantity& quantity, bool (*accepted)(std::string_view)) {
-    if (unit) {
+// The unit of a quantity that `typed` names, or an error that says which come nearest, as
+// nimbaro-calc says it.
+std::size_t knownUnit(const Quantity& quantity, std::string_view typed, std::string_view keyword) {
+    if (const std::optional<std::size_t> unit = findUnit(quantity, typed)) {
         return *unit;
     }
-    std::vector<std::string> ids;
-    for (const std::string& id : unitIds(quantity)) {
-        if (accepted(id)) {
-            ids.push_back(id);
-        }
+    const std::string refused = std::string(keyword) + ": '" + std::string(typed) + "' is no " +
+                                lowerCase(quantity.name) + " unit; ";
+    if (const std::optional<std::string_view> instead = refusedSpelling(quantity, typed)) {
+        throw std::invalid_argument(refused + "use '" + std::string(instead.value()) + "'");
     }
-    throw unknown(keyword, typed, lowerCase(quantity.name), ids);
+    std::string nearest;
+    for (const std::size_t index : nearestUnits(quantity, typed)) {
+        nearest += nearest.empty() ? "" : ", ";
+        nearest += quantity.units[index].id;
+        nearest += " (";
+        nearest += quantity.units[index].symbol;
+        nearest += ")";
+    }
+    throw std::invalid_argument(refused + "the nearest are " + nearest + " (nimbaro.units('" +
+                                std::string(quantity.id) + "') lists them all)");
+}
+
+template <typename CalculationUnit>
+CalculationUnit calculationUnit(std::optional<CalculationUnit> (*find)(std::string_view),
+                                const Quantity& quantity, std::string_view typed,
+                                std::string_view keyword) {
+    if (const std::optional<CalculationUnit> unit = find(typed)) {
+        return *unit;
+    }
+    knownUnit(quantity, typed, keyword);  // says which units come nearest
+    throw std::invalid_argument(std::string(keyword) + ": '" + std::string(typed) +
+                                "' is no unit this calculation takes");
 }
 
 }  // namespace
@@ -55,47 +55,33 @@ UnitChoice unitChoice(std::string_view temperature, std::string_view pressure,
                       std::string_view windSpeed) {
     return UnitChoice{
         .temperature =
-            known(findTemperatureUnit(temperature), "unit", temperature, temperatureQuantity(),
-                  [](std::string_view id) { return findTemperatureUnit(id).has_value(); }),
+            calculationUnit(findTemperatureUnit, temperatureQuantity(), temperature, "unit"),
         .pressure =
-            known(findPressureUnit(pressure), "pressure_unit", pressure, airPressureQuantity(),
-                  [](std::string_view id) { return findPressureUnit(id).has_value(); }),
+            calculationUnit(findPressureUnit, airPressureQuantity(), pressure, "pressure_unit"),
         .windSpeed =
-            known(findWindSpeedUnit(windSpeed), "speed_unit", windSpeed, windSpeedQuantity(),
-                  [](std::string_view id) { return findWindSpeedUnit(id).has_value(); }),
+            calculationUnit(findWindSpeedUnit, windSpeedQuantity(), windSpeed, "speed_unit"),
     };
 }
 
 std::vector<std::string> outputIds(const CalculationInfo& calculation) {
     std::vector<std::string> ids;
-    for (const std::string_view name : calculation.outputNames) {
-        std::string id;
-        for (const Quantity* quantity : kOutputQuantities) {
-            if (const std::optional<std::size_t> unit = findUnit(*quantity, name)) {
-                id = quantity->units[*unit].id;
-                break;
-            }
-        }
-        ids.push_back(id.empty() ? lowerCase(name) : id);
+    for (const UnitRef& output : calculation.outputs) {
+        ids.emplace_back(output.unit().id);
     }
     return ids;
 }
 
 std::size_t outputIndex(const CalculationInfo& calculation, std::string_view typed) {
-    const std::vector<std::string> ids = outputIds(calculation);
-    std::string_view id = typed;
-    for (const Quantity* quantity : kOutputQuantities) {
-        if (const std::optional<std::size_t> unit = findUnit(*quantity, typed)) {
-            id = quantity->units[*unit].id;
-            break;
-        }
-    }
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        if (sameName(id, ids[i])) {
+    // A calculation's outputs share one quantity.
+    const std::span<const UnitRef> outputs = calculation.outputs;
+    const std::size_t unit = knownUnit(outputs.front().quantity(), typed, "to");
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        if (outputs[i].index == unit) {
             return i;
         }
     }
-    throw unknown("to", typed, std::string(calculation.id) + " result", ids);
+    throw std::invalid_argument("to: " + std::string(calculation.id) + " gives no result in '" +
+                                std::string(typed) + "'");
 }
 
 std::vector<std::string> unitIds(const Quantity& quantity) {
@@ -107,10 +93,7 @@ std::vector<std::string> unitIds(const Quantity& quantity) {
 }
 
 std::size_t unitIndex(const Quantity& quantity, std::string_view typed, std::string_view keyword) {
-    if (const std::optional<std::size_t> unit = findUnit(quantity, typed)) {
-        return *unit;
-    }
-    throw unknown(keyword, typed, quantity.id, unitIds(quantity));
+    return knownUnit(quantity, typed, keyword);
 }
 
 }  // namespace nimbaro::python

@@ -5,7 +5,7 @@ NR == 1 {
         if ($i == air) airField = i
         if ($i == humidity) humidityField = i
     }
-    print $0 ",Dew Point Celsius,Dew Point Fahrenheit,Dew Point Kelvin"
+    print $0 ",Dew Point (°C),Dew Point (°F),Dew Point (K)"
     next
 }
 {

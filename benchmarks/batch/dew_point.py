@@ -13,7 +13,7 @@ humidity = readings[humidity_column].astype(float)
 saturation = 6.11 * np.power(10.0, 7.5 * air / (air + 237.7))
 logarithm = np.log(humidity * saturation / 100)
 dew_point = (logarithm * 237.7 - 430.22) / (19.08 - logarithm)
-readings["Dew Point Celsius"] = dew_point
-readings["Dew Point Fahrenheit"] = dew_point * (9 / 5) + 32
-readings["Dew Point Kelvin"] = dew_point + 273.15
+readings["Dew Point (°C)"] = dew_point
+readings["Dew Point (°F)"] = dew_point * (9 / 5) + 32
+readings["Dew Point (K)"] = dew_point + 273.15
 readings.to_csv(sys.stdout, index=False, float_format="%.5f")

@@ -219,10 +219,14 @@ constexpr NoteRule kCorrectedLightningNotes[] = {kNegativeSpeedOfSound};
 
 // --- the methods as data -----------------------------------------------------------------------
 
-constexpr std::string_view kPercent[] = {"Percent"};
-constexpr std::string_view kTemperatures[] = {"Celsius", "Fahrenheit", "Kelvin"};
-constexpr std::string_view kHeights[] = {"Metres", "Feet"};
-constexpr std::string_view kDistances[] = {"Metres", "Kilometres", "Feet", "Miles"};
+// The units of the outputs, by their places among their quantity's units.
+constexpr UnitRef kPercent[] = {{relativeHumidityQuantity, 0}};
+constexpr UnitRef kTemperatures[] = {
+    {temperatureQuantity, 0}, {temperatureQuantity, 1}, {temperatureQuantity, 2}};
+constexpr UnitRef kMetres{lengthQuantity, 1};
+constexpr UnitRef kFeet{lengthQuantity, 4};
+constexpr UnitRef kHeights[] = {kMetres, kFeet};
+constexpr UnitRef kDistances[] = {kMetres, {lengthQuantity, 2}, kFeet, {lengthQuantity, 6}};
 
 constexpr References kNws{Reference::Nws};
 constexpr References kPsychrometric{Reference::Psychrometric};

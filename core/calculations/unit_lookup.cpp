@@ -1,50 +1,28 @@
-// The calculations' units found by what a person types for them.
+// The calculations' units found by what a person types for them: the units of their
+// quantities, which the calculation units name by their places.
 #include "calculations.h"
-#include "quantities.h"
 
 namespace nimbaro {
 namespace {
 
-template <typename Unit>
-std::optional<Unit> calculationUnit(const Quantity& quantity, std::string_view typed,
-                                    std::initializer_list<std::pair<std::string_view, Unit>> ids) {
+template <typename Enum>
+std::optional<Enum> calculationUnit(const Quantity& quantity, std::string_view typed) {
     const std::optional<std::size_t> unit = findUnit(quantity, typed);
-    if (!unit) {
-        return std::nullopt;
-    }
-    for (const auto& [id, calculationUnit] : ids) {
-        if (quantity.units[*unit].id == id) {
-            return calculationUnit;
-        }
-    }
-    return std::nullopt;
+    return unit ? std::optional<Enum>(static_cast<Enum>(*unit)) : std::nullopt;
 }
 
 }  // namespace
 
 std::optional<TemperatureUnit> findTemperatureUnit(std::string_view typed) {
-    return calculationUnit<TemperatureUnit>(temperatureQuantity(), typed,
-                                            {{"celsius", TemperatureUnit::Celsius},
-                                             {"fahrenheit", TemperatureUnit::Fahrenheit},
-                                             {"kelvin", TemperatureUnit::Kelvin}});
+    return calculationUnit<TemperatureUnit>(temperatureQuantity(), typed);
 }
 
 std::optional<PressureUnit> findPressureUnit(std::string_view typed) {
-    return calculationUnit<PressureUnit>(
-        airPressureQuantity(), typed,
-        {{"hectopascals", PressureUnit::Hectopascals},
-         {"millibars", PressureUnit::Hectopascals},
-         {"millimetres-of-mercury", PressureUnit::MillimetresOfMercury},
-         {"inches-of-mercury", PressureUnit::InchesOfMercury}});
+    return calculationUnit<PressureUnit>(airPressureQuantity(), typed);
 }
 
 std::optional<WindSpeedUnit> findWindSpeedUnit(std::string_view typed) {
-    return calculationUnit<WindSpeedUnit>(
-        windSpeedQuantity(), typed,
-        {{"kilometres-per-hour", WindSpeedUnit::KilometresPerHour},
-         {"metres-per-second", WindSpeedUnit::MetresPerSecond},
-         {"miles-per-hour", WindSpeedUnit::MilesPerHour},
-         {"knots", WindSpeedUnit::Knots}});
+    return calculationUnit<WindSpeedUnit>(windSpeedQuantity(), typed);
 }
 
 }  // namespace nimbaro

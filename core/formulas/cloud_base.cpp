@@ -3,15 +3,11 @@
 namespace nimbaro {
 
 double throughTypedUnit(double dewPoint, TemperatureUnit unit) {
-    switch (unit) {
-        case TemperatureUnit::Fahrenheit:
-            return toCelsius(dewPoint * 9 / 5 + 32, unit);
-        case TemperatureUnit::Kelvin:
-            return toCelsius(dewPoint + 273.15, unit);
-        case TemperatureUnit::Celsius:
-            break;
-    }
-    return dewPoint;
+    // To Fahrenheit as Td × 9 / 5 + 32, where the cell multiplies by 9 / 5 formed first.
+    const double typed = unit == TemperatureUnit::Fahrenheit
+                             ? dewPoint * 9 / 5 + 32
+                             : converted(dewPoint, TemperatureUnit::Celsius, unit);
+    return toCelsius(typed, unit);
 }
 
 std::array<double, 2> cloudBaseHeight(double airTemperature, double dewPoint) {

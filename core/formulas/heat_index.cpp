@@ -5,15 +5,7 @@
 namespace nimbaro {
 
 double heatIndexAirTemperature(double typed, TemperatureUnit unit) {
-    switch (unit) {
-        case TemperatureUnit::Celsius:
-            return typed * (9.0 / 5.0) + 32;
-        case TemperatureUnit::Kelvin:
-            return (typed - 273.15) * 9 / 5 + 32;
-        case TemperatureUnit::Fahrenheit:
-            break;
-    }
-    return typed;
+    return converted(typed, unit, TemperatureUnit::Fahrenheit);
 }
 
 double heatIndex(double fahrenheit, double humidity) {

@@ -5,8 +5,8 @@
 namespace nimbaro {
 
 // The air temperature the heat index works on, in degrees Fahrenheit, from the number typed
-// in `unit`: x × (9 / 5) + 32 from Celsius, x from Fahrenheit, (x − 273.15) × 9 / 5 + 32 from
-// Kelvin.
+// in `unit`, by the temperature cells: x × (9 / 5) + 32 from Celsius, x from Fahrenheit,
+// (x − 273.15) × 9 / 5 + 32 from Kelvin.
 double heatIndexAirTemperature(double typed, TemperatureUnit unit);
 
 // The 16-term regression of the apparent temperature, in degrees Fahrenheit, from the air

@@ -1,42 +1,66 @@
 #include "units.h"
 
+#include "quantities/unit_cells.h"
+
 namespace nimbaro {
+namespace {
+
+template <typename Enum>
+constexpr std::size_t place(Enum unit) {
+    return static_cast<std::size_t>(unit);
+}
+
+}  // namespace
+
+const Unit& unitOf(TemperatureUnit unit) {
+    return temperatureQuantity().units[place(unit)];
+}
+
+const Unit& unitOf(PressureUnit unit) {
+    return airPressureQuantity().units[place(unit)];
+}
+
+const Unit& unitOf(WindSpeedUnit unit) {
+    return windSpeedQuantity().units[place(unit)];
+}
+
+namespace {
+
+template <std::size_t N>
+double byCell(const CellTable<N>& cells, std::size_t from, std::size_t to, double value) {
+    const CellExpression& cell = cells[from][to];
+    return cell.copiesInputText() ? value : cell.evaluate(value);
+}
+
+}  // namespace
+
+double converted(double value, TemperatureUnit from, TemperatureUnit to) {
+    return byCell(kTemperatureCells, place(from), place(to), value);
+}
+
+double converted(double value, PressureUnit from, PressureUnit to) {
+    return byCell(kAirPressureCells, place(from), place(to), value);
+}
+
+double converted(double value, WindSpeedUnit from, WindSpeedUnit to) {
+    return byCell(kWindSpeedCells, place(from), place(to), value);
+}
 
 double toCelsius(double value, TemperatureUnit unit) {
-    switch (unit) {
-        case TemperatureUnit::Fahrenheit:
-            return (value - 32) * 5 / 9;
-        case TemperatureUnit::Kelvin:
-            return value - 273.15;
-        case TemperatureUnit::Celsius:
-            break;
-    }
-    return value;
+    return converted(value, unit, TemperatureUnit::Celsius);
 }
 
 double toHectopascals(double value, PressureUnit unit) {
-    switch (unit) {
-        case PressureUnit::MillimetresOfMercury:
-            return value * 133.322 / 100;
-        case PressureUnit::InchesOfMercury:
-            return value * 133.322 * 25.4 / 100;
-        case PressureUnit::Hectopascals:
-            break;
-    }
-    return value;
+    return converted(value, unit, PressureUnit::Hectopascals);
 }
 
 std::array<double, 3> inEveryTemperatureUnit(double value, TemperatureUnit unit) {
     const double celsius = toCelsius(value, unit);
-    switch (unit) {
-        case TemperatureUnit::Fahrenheit:
-            return {celsius, value, celsius + 273.15};
-        case TemperatureUnit::Kelvin:
-            return {celsius, celsius * (9.0 / 5.0) + 32, value};
-        case TemperatureUnit::Celsius:
-            break;
-    }
-    return {celsius, celsius * (9.0 / 5.0) + 32, celsius + 273.15};
+    const auto fromCelsius = [&](TemperatureUnit to) {
+        return to == unit ? value : converted(celsius, TemperatureUnit::Celsius, to);
+    };
+    return {celsius, fromCelsius(TemperatureUnit::Fahrenheit),
+            fromCelsius(TemperatureUnit::Kelvin)};
 }
 
 bool belowAbsoluteZero(double value, TemperatureUnit unit) {

@@ -1,22 +1,51 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+
+#include "quantities.h"
 
 namespace nimbaro {
 
-// The units an observer can type a calculation's temperatures, pressures and wind speeds in.
-enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
-enum class PressureUnit { Hectopascals, MillimetresOfMercury, InchesOfMercury };
-enum class WindSpeedUnit { KilometresPerHour, MetresPerSecond, MilesPerHour, Knots };
+// The units an observer types a calculation's temperatures, pressures and wind speeds in: the
+// units of the temperature, air pressure and wind speed quantities, each named by its place
+// among them, so that a unit found by any of its spellings is the calculation's unit too.
+enum class TemperatureUnit : std::size_t { Celsius, Fahrenheit, Kelvin };
+enum class PressureUnit : std::size_t {
+    Pascals,
+    Hectopascals,
+    Millibars,
+    MillimetresOfMercury,
+    InchesOfMercury,
+};
+enum class WindSpeedUnit : std::size_t {
+    KilometresPerHour,
+    MetresPerSecond,
+    MilesPerHour,
+    FeetPerSecond,
+    Knots,
+};
+
+const Unit& unitOf(TemperatureUnit unit);
+const Unit& unitOf(PressureUnit unit);
+const Unit& unitOf(WindSpeedUnit unit);
+
+// A value in another unit of its quantity, by the cell between the two: in the order of
+// operations the conversion windows use.
+double converted(double value, TemperatureUnit from, TemperatureUnit to);
+double converted(double value, PressureUnit from, PressureUnit to);
+double converted(double value, WindSpeedUnit from, WindSpeedUnit to);
 
 // (x − 32) × 5 / 9 from Fahrenheit, x − 273.15 from Kelvin.
 double toCelsius(double value, TemperatureUnit unit);
-// x × 133.322 / 100 from mm of mercury, x × 133.322 × 25.4 / 100 from inches of mercury.
+// x × 133.322 / 100 from mm of mercury, x × 133.322 × 25.4 / 100 from inches of mercury, x /
+// 100 from pascals; millibars are hectopascals.
 double toHectopascals(double value, PressureUnit unit);
 
-// A result in `unit` shown in Celsius, Fahrenheit and Kelvin, its own unit as it is: from
-// Celsius c, c × (9 / 5) + 32 and c + 273.15; from Fahrenheit (f − 32) × 5 / 9, f and
-// (f − 32) × 5 / 9 + 273.15; from Kelvin k − 273.15, (k − 273.15) × (9 / 5) + 32 and k.
+// A result in `unit` shown in Celsius, Fahrenheit and Kelvin, its own unit as it is: brought to
+// Celsius, then from Celsius to the others. From Celsius c, c × (9 / 5) + 32 and c + 273.15;
+// from Fahrenheit (f − 32) × 5 / 9, f and (f − 32) × 5 / 9 + 273.15; from Kelvin k − 273.15,
+// (k − 273.15) × (9 / 5) + 32 and k.
 std::array<double, 3> inEveryTemperatureUnit(double value,
                                              TemperatureUnit unit = TemperatureUnit::Celsius);
 

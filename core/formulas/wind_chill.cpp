@@ -5,33 +5,26 @@
 namespace nimbaro {
 namespace {
 
-// T × 1.8 + 32 from Celsius, (T − 273.15) × 1.8 + 32 from Kelvin.
+// T × 1.8 + 32 from Celsius, as the Celsius cell has it; (T − 273.15) × 1.8 + 32 from Kelvin,
+// where the Kelvin cell multiplies by 9 and divides by 5.
 double inFahrenheit(double temperature, TemperatureUnit unit) {
-    switch (unit) {
-        case TemperatureUnit::Celsius:
-            return temperature * 1.8 + 32;
-        case TemperatureUnit::Kelvin:
-            return (temperature - 273.15) * 1.8 + 32;
-        case TemperatureUnit::Fahrenheit:
-            break;
+    if (unit == TemperatureUnit::Kelvin) {
+        return (temperature - 273.15) * 1.8 + 32;
     }
-    return temperature;
+    return converted(temperature, unit, TemperatureUnit::Fahrenheit);
 }
 
+// From knots by 1.852 km/h to the knot, where the knots cell goes through 1852 m; from the other
+// units as their cells have it.
 double inMilesPerHour(double speed, WindSpeedUnit unit) {
-    switch (unit) {
-        case WindSpeedUnit::KilometresPerHour:
-            return speed / 1.609344;
-        case WindSpeedUnit::MetresPerSecond:
-            return speed * 3.6 / 1.609344;
-        case WindSpeedUnit::Knots:
-            return speed * 1.852 / 1.609344;
-        case WindSpeedUnit::MilesPerHour:
-            break;
+    if (unit == WindSpeedUnit::Knots) {
+        return speed * 1.852 / 1.609344;
     }
-    return speed;
+    return converted(speed, unit, WindSpeedUnit::MilesPerHour);
 }
 
+// The formula's own orders for the units its window offers; feet per second, which it does
+// not, as the cell has it.
 double inMetresPerSecond(double speed, WindSpeedUnit unit) {
     switch (unit) {
         case WindSpeedUnit::KilometresPerHour:
@@ -41,9 +34,10 @@ double inMetresPerSecond(double speed, WindSpeedUnit unit) {
         case WindSpeedUnit::Knots:
             return speed / 3600 * 1852;
         case WindSpeedUnit::MetresPerSecond:
+        case WindSpeedUnit::FeetPerSecond:
             break;
     }
-    return speed;
+    return converted(speed, unit, WindSpeedUnit::MetresPerSecond);
 }
 
 // 33 °C in each unit.

@@ -1,56 +1,28 @@
 #include "quantities.h"
+#include "quantities/unit_cells.h"
 
 namespace nimbaro {
 
-// A millimetre of mercury is 133.322 Pa (shortened, the same in every cell); hectopascals and
-// millibars are one unit, so either as the source copies the input text into both.
+// The cells, a millimetre of mercury 133.322 Pa, are in unit_cells.h.
 const Quantity& airPressureQuantity() {
     static const Quantity quantity{
         .id = "air-pressure",
         .name = "Air Pressure",
         .units =
             {
-                {"pascals", "Pascals", {"Pa", "pascal"}},
-                {"hectopascals", "Hectopascals", {"hPa", "hectopascal"}},
-                {"millibars", "Millibars", {"mb", "mbar", "millibar"}},
-                {"millimetres-of-mercury", "mm of Hg", {"mmHg", "torr"}},
-                {"inches-of-mercury", "in of Hg", {"inHg"}},
+                {"pascals", "pascals", "Pa", "Pascals", {"pascal"}},
+                {"hectopascals", "hectopascals", "hPa", "Hectopascals", {"hectopascal"}},
+                {"millibars", "millibars", "mbar", "Millibars", {"mb", "millibar"}},
+                {"millimetres-of-mercury",
+                 "millimetres of mercury",
+                 "mmHg",
+                 "mm of Hg",
+                 {"torr", "millimetre of mercury", "millimeters of mercury"}},
+                {"inches-of-mercury", "inches of mercury", "inHg", "in of Hg", {"inch of mercury"}},
             },
         .decimals = 5,
         // Columns: pascals, hectopascals, millibars, mm of mercury, inches of mercury.
-        .cells =
-            {
-                // from Pascals
-                {CellExpression::inputText(),
-                 {over(100)},
-                 {over(100)},
-                 {over(133.322)},
-                 {over(133.322), over(25.4)}},
-                // from Hectopascals
-                {{times(100)},
-                 CellExpression::inputText(),
-                 CellExpression::inputText(),
-                 {over(133.322), times(100)},
-                 {over(133.322), times(100), over(25.4)}},
-                // from Millibars
-                {{times(100)},
-                 CellExpression::inputText(),
-                 CellExpression::inputText(),
-                 {over(133.322), times(100)},
-                 {over(133.322), times(100), over(25.4)}},
-                // from mm of Hg
-                {{times(133.322)},
-                 {times(133.322), over(100)},
-                 {times(133.322), over(100)},
-                 CellExpression::inputText(),
-                 {over(25.4)}},
-                // from in of Hg
-                {{times(133.322), times(25.4)},
-                 {times(133.322), times(25.4), over(100)},
-                 {times(133.322), times(25.4), over(100)},
-                 {times(25.4)},
-                 CellExpression::inputText()},
-            },
+        .cells = rowsOf(kAirPressureCells),
     };
     return quantity;
 }

@@ -8,16 +8,26 @@ const Quantity& lengthQuantity() {
         .name = "Length",
         .units =
             {
-                {"millimetres", "Millimetres", {"mm", "millimetre", "millimeter", "millimeters"}},
-                {"metres", "Metres", {"m", "metre", "meter", "meters"}},
-                {"kilometres", "Kilometres", {"km", "kilometre", "kilometer", "kilometers"}},
-                {"inches", "Inches", {"in", "inch"}},
-                {"feet", "Feet", {"ft", "foot"}},
-                {"yards", "Yards", {"yd", "yard"}},
-                {"miles", "Miles", {"mi", "mile"}},
+                {"millimetres",
+                 "millimetres",
+                 "mm",
+                 "Millimetres",
+                 {"millimetre", "millimeter", "millimeters"}},
+                {"metres", "metres", "m", "Metres", {"metre", "meter", "meters"}},
+                {"kilometres",
+                 "kilometres",
+                 "km",
+                 "Kilometres",
+                 {"kilometre", "kilometer", "kilometers"}},
+                {"inches", "inches", "in", "Inches", {"inch"}},
+                {"feet", "feet", "ft", "Feet", {"foot"}},
+                {"yards", "yards", "yd", "Yards", {"yard"}},
+                {"miles", "miles", "mi", "Miles", {"mile", "statute miles"}},
                 {"nautical-miles",
+                 "nautical miles",
+                 "nmi",
                  "Nauticle Miles",
-                 {"nmi", "NM", "nautical-mile", "nautical miles"}},
+                 {"nautical-mile", "nautical mile"}},
             },
         .decimals = 5,
         // Columns: millimetres, metres, kilometres, inches, feet, yards, miles, nautical miles.
@@ -96,6 +106,7 @@ const Quantity& lengthQuantity() {
                  {times(1852), over(1609.344)},
                  CellExpression::inputText()},
             },
+        .refused = {{"nm", "nmi"}},
     };
     return quantity;
 }

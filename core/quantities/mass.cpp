@@ -10,12 +10,12 @@ const Quantity& massQuantity() {
         .name = "Mass",
         .units =
             {
-                {"grams", "Grams", {"g", "gram"}},
-                {"kilograms", "Kilograms", {"kg", "kilogram"}},
-                {"tonnes", "Tonne", {"t", "metric-ton"}},
-                {"ounces", "Ounces", {"oz", "ounce"}},
-                {"pounds", "Pounds", {"lb", "lbs", "pound"}},
-                {"stone", "Stone", {"st", "stones"}},
+                {"grams", "grams", "g", "Grams", {"gram", "gramme", "grammes"}},
+                {"kilograms", "kilograms", "kg", "Kilograms", {"kilogram", "kilo", "kilos"}},
+                {"tonnes", "tonnes", "t", "Tonne", {"tonne", "metric-ton", "metric tons"}},
+                {"ounces", "ounces", "oz", "Ounces", {"ounce"}},
+                {"pounds", "pounds", "lb", "Pounds", {"lbs", "pound"}},
+                {"stone", "stone", "st", "Stone", {"stones"}},
             },
         .decimals = 5,
         // Columns: grams, kilograms, tonnes, ounces, pounds, stone.

@@ -1,4 +1,5 @@
 #include "quantities.h"
+#include "quantities/unit_cells.h"
 
 namespace nimbaro {
 
@@ -8,24 +9,20 @@ const Quantity& temperatureQuantity() {
         .name = "Temperature",
         .units =
             {
-                {"celsius", "Celsius", {"C", "degC", "°C", "centigrade"}},
-                {"fahrenheit", "Fahrenheit", {"F", "degF", "°F"}},
-                {"kelvin", "Kelvin", {"K"}},
+                {"celsius",
+                 "degrees Celsius",
+                 "°C",
+                 "Celsius",
+                 {"C", "degC", "degrees C", "degree Celsius", "centigrade"}},
+                {"fahrenheit",
+                 "degrees Fahrenheit",
+                 "°F",
+                 "Fahrenheit",
+                 {"F", "degF", "degrees F", "degree Fahrenheit"}},
+                {"kelvin", "kelvins", "K", "Kelvin", {"°K", "degK"}},
             },
         .decimals = 5,
-        .cells =
-            {
-                // from Celsius: the quotient 9 ÷ 5 is formed before it multiplies
-                {CellExpression::inputText(), {times(9.0 / 5.0), plus(32)}, {plus(273.15)}},
-                // from Fahrenheit
-                {{minus(32), times(5), over(9)},
-                 CellExpression::inputText(),
-                 {minus(32), times(5), over(9), plus(273.15)}},
-                // from Kelvin
-                {{minus(273.15)},
-                 {minus(273.15), times(9), over(5), plus(32)},
-                 CellExpression::inputText()},
-            },
+        .cells = rowsOf(kTemperatureCells),
     };
     return quantity;
 }

@@ -9,11 +9,11 @@ const Quantity& timeQuantity() {
         .name = "Time",
         .units =
             {
-                {"seconds", "Seconds", {"s", "sec", "second"}},
-                {"minutes", "Minutes", {"min", "minute"}},
-                {"hours", "Hours", {"h", "hr", "hour"}},
-                {"days", "Days", {"d", "day"}},
-                {"weeks", "Weeks", {"wk", "week"}},
+                {"seconds", "seconds", "s", "Seconds", {"sec", "secs", "second"}},
+                {"minutes", "minutes", "min", "Minutes", {"mins", "minute"}},
+                {"hours", "hours", "h", "Hours", {"hr", "hrs", "hour"}},
+                {"days", "days", "d", "Days", {"day"}},
+                {"weeks", "weeks", "wk", "Weeks", {"week", "wks"}},
             },
         .decimals = 5,
         // Columns: seconds, minutes, hours, days, weeks.

@@ -1,4 +1,5 @@
 #include "quantities.h"
+#include "quantities/unit_cells.h"
 
 namespace nimbaro {
 
@@ -8,47 +9,33 @@ const Quantity& windSpeedQuantity() {
         .name = "Wind Speed",
         .units =
             {
-                {"kilometres-per-hour", "Km / Hour", {"km/h", "kmh", "kph"}},
-                {"metres-per-second", "Metres / Sec", {"m/s", "mps"}},
-                {"miles-per-hour", "Miles / Hour", {"mph", "mi/h"}},
-                {"feet-per-second", "Feet / sec", {"ft/s", "fps"}},
-                {"knots", "Knots", {"kn", "kt", "knot"}},
+                {"kilometres-per-hour",
+                 "kilometres per hour",
+                 "km/h",
+                 "Km / Hour",
+                 {"kmh", "kph", "kmph", "km/hr", "km h-1", "kilometre per hour",
+                  "kilometers per hour", "kilometer per hour"}},
+                {"metres-per-second",
+                 "metres per second",
+                 "m/s",
+                 "Metres / Sec",
+                 {"mps", "m/sec", "m s-1", "m s^-1", "m s⁻¹", "metre per second",
+                  "meters per second", "meter per second"}},
+                {"miles-per-hour",
+                 "miles per hour",
+                 "mph",
+                 "Miles / Hour",
+                 {"mi/h", "mi/hr", "mile per hour"}},
+                {"feet-per-second",
+                 "feet per second",
+                 "ft/s",
+                 "Feet / sec",
+                 {"fps", "ft/sec", "ft s-1", "foot per second"}},
+                {"knots", "knots", "kn", "Knots", {"kt", "kts", "knot"}},
             },
         .decimals = 5,
         // Columns: km/h, m/s, mph, ft/s, knots.
-        .cells =
-            {
-                // from Km / Hour
-                {CellExpression::inputText(),
-                 {times(1000), over(3600)},
-                 {over(1.609344)},
-                 {times(1000), over(3600), over(0.3048)},
-                 {times(1000), over(1852)}},
-                // from Metres / Sec
-                {{times(3.6)},
-                 CellExpression::inputText(),
-                 {times(3.6), over(1.609344)},
-                 {over(0.3048)},
-                 {times(3600), over(1852)}},
-                // from Miles / Hour
-                {{times(1.609344)},
-                 {times(1.609344), times(1000), over(3600)},
-                 CellExpression::inputText(),
-                 {times(1.609344), times(1000), over(3600), over(0.3048)},
-                 {times(1.609344), times(1000), over(1852)}},
-                // from Feet / Sec
-                {{times(0.3048), times(3.6)},
-                 {times(0.3048)},
-                 {times(0.3048), times(3.6), over(1.609344)},
-                 CellExpression::inputText(),
-                 {times(0.3048), times(3.6), times(1000), over(1852)}},
-                // from Knots
-                {{times(1.852)},
-                 {times(1.852), times(1000), over(3600)},
-                 {times(1852), over(1000), over(1.609344)},
-                 {times(1852), over(3600), over(0.3048)},
-                 CellExpression::inputText()},
-            },
+        .cells = rowsOf(kWindSpeedCells),
     };
     return quantity;
 }

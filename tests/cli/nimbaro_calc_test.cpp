@@ -162,54 +162,54 @@ INSTANTIATE_TEST_SUITE_P(
     SingleValues, Examples,
     testing::Values(
         Case{{"convert", "temperature", "25", "C"},
-             "25.00000\tCelsius\n77.00000\tFahrenheit\n298.15000\tKelvin\n"},
+             "25.00000\tdegrees Celsius\n77.00000\tdegrees Fahrenheit\n298.15000\tkelvins\n"},
         Case{{"convert", "temperature", "-40", "fahrenheit", "--to", "degC"},
-             "-40.00000\tCelsius\n"},
+             "-40.00000\tdegrees Celsius\n"},
         Case{{"convert", "volume", "1", "km", "--to", "in", "--locale"},
-             "61.023.744.094.732,3000000000\tInches\n",
+             "61.023.744.094.732,3000000000\tcubic inches\n",
              0,
              "",
              kDe},
         Case{{"convert", "air-pressure", "1013,25", "hPa", "--locale"},
-             "101.325,00000\tPascals\n1.013,25000\tHectopascals\n1.013,25000\tMillibars\n"
-             "760,00210\tmm of Hg\n29,92134\tin of Hg\n",
+             "101.325,00000\tpascals\n1.013,25000\thectopascals\n1.013,25000\tmillibars\n"
+             "760,00210\tmillimetres of mercury\n29,92134\tinches of mercury\n",
              0,
              "",
              kDe},
         Case{{"dew-point", "--air-temperature", "20", "--humidity", "50"},
-             "9.25352\tCelsius\n48.65634\tFahrenheit\n282.40352\tKelvin\n"},
+             "9.25352\tdegrees Celsius\n48.65634\tdegrees Fahrenheit\n282.40352\tkelvins\n"},
         Case{{"humidity", "--air-temperature", "293.15", "--dew-point", "283.15", "--unit", "K"},
-             "52.56703\tPercent\n"},
+             "52.56703\tpercent\n"},
         Case{{"heat-index", "--air-temperature", "30", "--wet-bulb", "25", "--air-pressure",
               "29.92", "--pressure-unit", "INHG"},
-             "33.98085\tCelsius\n93.16554\tFahrenheit\n307.13085\tKelvin\n",
+             "33.98085\tdegrees Celsius\n93.16554\tdegrees Fahrenheit\n307.13085\tkelvins\n",
              0,
              "note: Extreme caution: heat cramps and heat exhaustion possible\n"},
         Case{{"wet-bulb", "--air-temperature", "293,15", "--humidity", "50", "--air-pressure",
               "1.013,25", "--unit", "kelvin", "--locale"},
-             "14,19980\tCelsius\n57,55964\tFahrenheit\n287,34980\tKelvin\n",
+             "14,19980\tdegrees Celsius\n57,55964\tdegrees Fahrenheit\n287,34980\tkelvins\n",
              0,
              "",
              kDe},
         Case{{"cloud-height", "--air-temperature", "30", "--humidity", "50"},
-             "1447.29113\tMetres\n4748.33048\tFeet\n"},
+             "1447.29113\tmetres\n4748.33048\tfeet\n"},
         Case{{"cloud-height", "--air-temperature", "30", "--humidity", "50", "--locale"},
-             "1,447.29113\tMetres\n4,748.33048\tFeet\n",
+             "1,447.29113\tmetres\n4,748.33048\tfeet\n",
              0,
              "",
              kEn},
         Case{{"wind-chill", "--air-temperature", "10", "--wind-speed", "15", "--unit", "F",
               "--speed-unit", "mph"},
-             "-21.43863\tCelsius\n-6.58953\tFahrenheit\n251.71137\tKelvin\n",
+             "-21.43863\tdegrees Celsius\n-6.58953\tdegrees Fahrenheit\n251.71137\tkelvins\n",
              0,
              "note: Moderate risk: hypothermia if outside long without protection\n"},
         Case{{"wind-chill", "--air-temperature", "-10", "--wind-speed", "10", "--speed-unit", "m/s",
               "--old-formula"},
-             "-29.16035\tCelsius\n-20.48863\tFahrenheit\n243.98965\tKelvin\n"},
+             "-29.16035\tdegrees Celsius\n-20.48863\tdegrees Fahrenheit\n243.98965\tkelvins\n"},
         Case{{"lightning", "--seconds", "3"},
-             "993.00000\tMetres\n0.99300\tKilometres\n3257.87402\tFeet\n0.61702\tMiles\n"},
+             "993.00000\tmetres\n0.99300\tkilometres\n3257.87402\tfeet\n0.61702\tmiles\n"},
         Case{{"lightning", "--seconds", "1,5e1", "--air-temperature", "20,0", "--locale"},
-             "5.145,00000\tMetres\n5,14500\tKilometres\n16.879,92126\tFeet\n3,19695\tMiles\n",
+             "5.145,00000\tmetres\n5,14500\tkilometres\n16.879,92126\tfeet\n3,19695\tmiles\n",
              0,
              "",
              kDe},
@@ -217,39 +217,52 @@ INSTANTIATE_TEST_SUITE_P(
              "192\tDegrees from\n213\tDegrees to\n202.5\tMid-point degrees\nSSW\tCompass point\n"
              "South South West\tDirection\n"},
         Case{{"wind-direction", "north", "--json"},
-             R"({"command":"wind-direction","results":[{"name":"Degrees from","value":"349"},)"
-             R"({"name":"Degrees to","value":"11"},{"name":"Mid-point degrees","value":)"
-             R"("360 or 0"},{"name":"Compass point","value":"N"},{"name":"Direction","value":)"
-             R"("North"}]})"
+             R"({"command":"wind-direction","inputs":{"value":{"text":"north","value":null}},)"
+             R"("results":[{"name":"Degrees from","value":349,"text":"349"},)"
+             R"({"name":"Degrees to","value":11,"text":"11"},)"
+             R"({"name":"Mid-point degrees","value":0,"text":"360 or 0"},)"
+             R"({"name":"Compass point","value":null,"text":"N"},)"
+             R"({"name":"Direction","value":null,"text":"North"}]})"
              "\n"},
         Case{{"heat-index", "--air-temperature", "20", "--humidity", "50", "--json"},
-             R"({"command":"heat-index","formula":"window","results":[{"name":"Celsius",)"
-             R"("value":"24.31015"},)"
-             R"({"name":"Fahrenheit","value":"75.75827"},{"name":"Kelvin","value":)"
-             R"("297.46015"}],"note":"Heat index formula is meant for 80 °F (26.7 °C) and )"
-             R"(above"})"
+             R"({"command":"heat-index","formula":"window","inputs":{"air-temperature":)"
+             R"({"text":"20","value":20,"unit":"celsius","name":"degrees Celsius","symbol":"°C"},)"
+             R"("humidity":{"text":"50","value":50,"unit":"percent","name":"percent",)"
+             R"("symbol":"%"}},"results":[{"value":24.310151988888915,"unit":"celsius",)"
+             R"("name":"degrees Celsius","symbol":"°C","text":"24.31015"},)"
+             R"({"value":75.75827358000005,"unit":"fahrenheit","name":"degrees Fahrenheit",)"
+             R"("symbol":"°F","text":"75.75827"},{"value":297.46015198888887,"unit":"kelvin",)"
+             R"("name":"kelvins","symbol":"K","text":"297.46015"}],)"
+             R"("note":"Heat index formula is meant for 80 °F (26.7 °C) and above"})"
              "\n",
              0,
              "note: Heat index formula is meant for 80 °F"},
         // Reference formulas, named in JSON; an impossible input is computed with a note.
         Case{{"heat-index", "--air-temperature", "90", "--humidity", "95", "--unit", "F",
               "--formula", "nws"},
-             "52.56845\tCelsius\n126.62320\tFahrenheit\n325.71845\tKelvin\n",
+             "52.56845\tdegrees Celsius\n126.62320\tdegrees Fahrenheit\n325.71845\tkelvins\n",
              0,
              "note: Extreme danger: heat stroke highly likely\n"},
         Case{{"wet-bulb", "--air-temperature", "35", "--humidity", "20", "--air-pressure",
               "1013.25", "--formula", "psychrometric", "--json"},
-             R"({"command":"wet-bulb","formula":"psychrometric","results":[{"name":"Celsius",)"
-             R"("value":"19.02651"},{"name":"Fahrenheit","value":"66.24772"},{"name":"Kelvin",)"
-             R"("value":"292.17651"}]})"
+             R"({"command":"wet-bulb","formula":"psychrometric","inputs":{"air-temperature":)"
+             R"({"text":"35","value":35,"unit":"celsius","name":"degrees Celsius","symbol":"°C"},)"
+             R"("humidity":{"text":"20","value":20,"unit":"percent","name":"percent",)"
+             R"("symbol":"%"},"air-pressure":{"text":"1013.25","value":1013.25,)"
+             R"("unit":"hectopascals","name":"hectopascals","symbol":"hPa"}},"results":[)"
+             R"({"value":19.02651067868023,"unit":"celsius","name":"degrees Celsius",)"
+             R"("symbol":"°C","text":"19.02651"},{"value":66.24771922162441,)"
+             R"("unit":"fahrenheit","name":"degrees Fahrenheit","symbol":"°F",)"
+             R"("text":"66.24772"},{"value":292.1765106786802,"unit":"kelvin",)"
+             R"("name":"kelvins","symbol":"K","text":"292.17651"}]})"
              "\n"},
         Case{{"heat-index", "--air-temperature", "30", "--wet-bulb", "25", "--air-pressure",
               "1013.25", "--formula", "psychrometric,nws"},
-             "34.25513\tCelsius\n93.65923\tFahrenheit\n307.40513\tKelvin\n",
+             "34.25513\tdegrees Celsius\n93.65923\tdegrees Fahrenheit\n307.40513\tkelvins\n",
              0,
              "note: Extreme caution"},
         Case{{"dew-point", "--air-temperature", "-300", "--humidity", "50"},
-             "-300.66550\tCelsius\n-509.19791\tFahrenheit\n-27.51550\tKelvin\n",
+             "-300.66550\tdegrees Celsius\n-509.19791\tdegrees Fahrenheit\n-27.51550\tkelvins\n",
              0,
              "note: Temperature below absolute zero (−273.15 °C)\n"}));
 
@@ -291,8 +304,7 @@ INSTANTIATE_TEST_SUITE_P(
              2,
              "--formula psychrometric does not apply to humidity --air-temperature --dew-point"}));
 
-const std::string kDewPointTitles =
-    ",Dew Point Celsius,Dew Point Fahrenheit,Dew Point Kelvin,Dew Point Note";
+const std::string kDewPointTitles = ",Dew Point (°C),Dew Point (°F),Dew Point (K),Dew Point Note";
 const std::string kDewPoint2050 = ",9.25352,48.65634,282.40352,";
 const std::string kNoDewPoint = ",,,,";
 const std::vector<std::string> kDewPointLog = {"dew-point", "--csv",      "-", "--air-temperature",
@@ -331,9 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
              "T,RH,n\n20,50,\"a\nb\"\n20,x,\n20,50,\n"},
         Case{{"dew-point", "--csv", "-", "--air-temperature", "2", "--humidity", "1", "--delimiter",
               ";", "--locale"},
-             "RH;T" +
-                 std::string(
-                     ";Dew Point Celsius;Dew Point Fahrenheit;Dew Point Kelvin;Dew Point Note") +
+             "RH;T" + std::string(";Dew Point (°C);Dew Point (°F);Dew Point (K);Dew Point Note") +
                  "\n50;20,0;9,25352;48,65634;282,40352;\n",
              0,
              "",
@@ -341,7 +351,7 @@ INSTANTIATE_TEST_SUITE_P(
              "RH;T\n50;20,0\n"},
         Case{{"convert", "wind-speed", "--csv", "-", "--value", "gust", "--unit", "kn", "--to",
               "km/h"},
-             "gust,Wind Speed Km / Hour\n10,18.52000\n",
+             "gust,gust (km/h)\n10,18.52000\n",
              0,
              "",
              "",
@@ -386,7 +396,7 @@ INSTANTIATE_TEST_SUITE_P(
              "  line 3: column \"RH\" (--humidity): \" NA\" marks a missing reading\n",
              "", "T,RH\n-9999.0,50\n20, NA\n20,50\n"},
         Case{kDewPointLog + std::vector<std::string>{"--delimiter", "tab", "--no-notes"},
-             "T\tRH\tDew Point Celsius\tDew Point Fahrenheit\tDew Point Kelvin\n20\t50\t9.25352\t"
+             "T\tRH\tDew Point (°C)\tDew Point (°F)\tDew Point (K)\n20\t50\t9.25352\t"
              "48.65634\t282.40352\n",
              0, "", "", "T\tRH\n20\t50\n"},
         // A long bad cell is quoted in part.
@@ -406,15 +416,18 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"convert", "temperature", "-inf", "C"}, "", 2, "\"-inf\" is not a number"},
         // Regional formats: grouping that is not by threes, and JSON always in UTF-8.
         Case{{"convert", "length", "12,34,567.5", "m", "--to", "m", "--locale"},
-             "12,34,567.50000\tMetres\n",
+             "12,34,567.50000\tmetres\n",
              0,
              "",
              "en_IN.UTF-8"},
         Case{{"convert", "length", "1234567,5", "m", "--to", "m", "--locale", "--json"},
-             "{\"command\":\"convert "
-             "length\",\"results\":[{\"name\":\"Metres\",\"value\":\"1\xC2\xA0"
+             R"({"command":"convert length","inputs":{"value":{"text":"1234567,5",)"
+             R"("value":1234567.5,"unit":"metres","name":"metres","symbol":"m"}},"results":[)"
+             R"({"value":1234567.5,"unit":"metres","name":"metres","symbol":"m","text":"1)"
+             "\xC2\xA0"
              "234\xC2\xA0"
-             "567,50000\"}]}\n",
+             R"(567,50000"}]})"
+             "\n",
              0,
              "",
              "fr_FR.ISO-8859-1"}));
@@ -528,6 +541,80 @@ TEST_F(LongLog, AFileSizeLimitIsAWriteError) {
     EXPECT_EQ(files(),
               (std::vector<std::string>{"log.csv", "out.csv", "stderr", "stdin", "stdout"}));
 }
+
+// Logs as observers keep them: headers that name each result by its unit, the note and the
+// risk of every row with a summary of the notes, and constants for values a log lacks.
+INSTANTIATE_TEST_SUITE_P(
+    ObserverLogs, Examples,
+    testing::Values(
+        Case{{"heat-index", "--csv", "-", "--air-temperature", "T", "--humidity", "RH", "--missing",
+              "NA"},
+             "T,RH,Heat Index (°C),Heat Index (°F),Heat Index (K),Heat Index Note,Heat Index "
+             "Risk\n30,60%,33.08640,91.55551,306.23640,,Extreme caution\n25,40,25.36186,"
+             "77.65134,298.51186,Heat index formula is meant for 80 °F (26.7 °C) and above,\n"
+             "35,NA,,,,,\n",
+             1,
+             "nimbaro-calc: note: 1 of 3 rows: Heat index formula is meant for 80 °F (26.7 °C) and "
+             "above\n",
+             "",
+             "T,RH\n30,60%\n25,40\n35,NA\n"},
+        Case{{"wet-bulb", "--csv", "-", "--air-temperature", "T", "--humidity", "RH",
+              "--air-pressure", "=1013.25"},
+             "T,RH,Wet Bulb (°C),Wet Bulb (°F),Wet Bulb (K),Wet Bulb Note\n20,50,14.19980,57.55964,"
+             "287.34980,\n",
+             0,
+             "",
+             "",
+             "T,RH\n20,50\n"},
+        Case{{"wet-bulb", "--csv", "-", "--air-temperature", "T", "--humidity", "RH",
+              "--air-pressure", "1013.25"},
+             "",
+             2,
+             "--air-pressure: no column is named \"1013.25\"; a value for every row is "
+             "written =1013.25",
+             "",
+             "T,RH\n20,50\n"},
+        // Two conversions of different columns never share a title.
+        Case{{"convert", "wind-speed", "--csv", "-", "--value", "1", "--unit", "kn", "--to",
+              "km/h,m/s"},
+             "gust_kn,mean_kn,gust_kn (km/h),gust_kn (m/s)\n10,8,18.52000,5.14444\n",
+             0,
+             "",
+             "",
+             "gust_kn,mean_kn\n10,8\n"},
+        Case{{"convert", "wind-speed", "--csv", "-", "--value", "mean_kn", "--unit", "kn", "--to",
+              "km/h"},
+             "gust_kn,mean_kn,mean_kn (km/h)\n10,8,14.81600\n",
+             0,
+             "",
+             "",
+             "gust_kn,mean_kn\n10,8\n"},
+        Case{{"lightning", "--csv", "-", "--seconds", "s", "--no-notes"},
+             "s,Lightning Distance (m),Lightning Distance (km),Lightning Distance (ft),Lightning "
+             "Distance (mi)\n3,993.00000,0.99300,3257.87402,0.61702\n",
+             0,
+             "",
+             "",
+             "s\n3\n"},
+        Case{{"wind-direction", "--csv", "-", "--value", "dir"},
+             "dir,dir from (°),dir to (°),dir mid-point (°),dir point,dir direction\nSSW,192,213,"
+             "202.5,SSW,South South West\nxx,,,,,\n",
+             1,
+             "line 3: column \"dir\" (--value): \"xx\" is neither a compass point",
+             "",
+             "dir\nSSW\nxx\n"},
+        Case{{"convert", "length", "2", "mi", "--to", "km,nmi", "--symbols"},
+             "3.21869\tkm\n1.73795\tnmi\n"},
+        Case{{"convert", "temp", "25", "C"},
+             "",
+             2,
+             "convert: \"temp\" is no quantity; the nearest are temperature"},
+        Case{{"convert", "length", "1", "nm"}, "", 2, "\"nm\" is no length unit; use \"nmi\""},
+        Case{{"wind-chill", "--air-temperature", "0", "--wind-speed", "10", "--speed-unit", "ft/s",
+              "--symbols"},
+             "-3.54261\t°C\n25.62330\t°F\n269.60739\tK\n",
+             0,
+             "note: Low risk"}));
 
 TEST_F(NimbaroCalc, WritesOverItsOwnInputOnlyOnceComplete) {
     const fs::path log = folder_ / "log.csv";

@@ -9,26 +9,54 @@
 #include "calculations.h"
 #include "quantities.h"
 
+// Every allocation of this test program is counted; each form of new and delete is replaced,
+// so that all of them take their memory from malloc and give it back to free.
 namespace {
 
 std::atomic<long> allocations{0};
 
-}  // namespace
-
-// Every allocation of this test program is counted.
-void* operator new(std::size_t size) {
+void* counted(std::size_t size) noexcept {
     ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void* countedOrThrow(std::size_t size) {
+    if (void* memory = counted(size)) {
         return memory;
     }
     throw std::bad_alloc();
 }
 
+}  // namespace
+
+void* operator new(std::size_t size) {
+    return countedOrThrow(size);
+}
+void* operator new[](std::size_t size) {
+    return countedOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return counted(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return counted(size);
+}
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
-
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
 void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }
 

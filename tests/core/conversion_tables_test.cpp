@@ -41,10 +41,11 @@ TEST(ConversionTables, HaveOneCellPerUnitPairAndNoClashingNames) {
         // Every name a person may type for a unit picks that unit and no other.
         for (std::size_t unit = 0; unit < quantity->units.size(); ++unit) {
             const Unit& named = quantity->units[unit];
-            EXPECT_EQ(findUnit(*quantity, named.id), unit) << named.id;
-            EXPECT_EQ(findUnit(*quantity, named.name), unit) << named.name;
-            for (std::string_view symbol : named.symbols) {
-                EXPECT_EQ(findUnit(*quantity, symbol), unit) << symbol;
+            std::vector<std::string_view> spellings = {named.id, named.name, named.symbol,
+                                                       named.label};
+            spellings.insert(spellings.end(), named.synonyms.begin(), named.synonyms.end());
+            for (std::string_view spelling : spellings) {
+                EXPECT_EQ(findUnit(*quantity, spelling), unit) << spelling;
             }
         }
     }

@@ -51,7 +51,7 @@ for document in "${documents[@]}"; do
 done
 [[ $(readlink "$prefix/bin/nimbaro") == ../lib/nimbaro/nimbaro ]] ||
     fail "bin/nimbaro is not a link to the program"
-[[ $("$prefix/bin/nimbaro-calc" convert temperature 100 C --to F) == $'212.00000\tFahrenheit' ]] ||
+[[ $("$prefix/bin/nimbaro-calc" convert temperature 100 C --to F) == $'212.00000\tdegrees Fahrenheit' ]] ||
     fail "bin/nimbaro-calc does not convert"
 
 for file in share/man/man1/nimbaro.1.gz share/man/man1/nimbaro-calc.1.gz \

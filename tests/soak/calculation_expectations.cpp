@@ -58,13 +58,16 @@ std::optional<Unit> firstSet(const Screen& screen, const std::vector<QStringList
     return std::nullopt;
 }
 
+// The options of each unit, in the order of its enum; none for a unit no window offers
+// (pascals, millibars apart from hectopascals, feet per second).
 Units unitsOn(const Screen& screen) {
     return {
         firstSet<TemperatureUnit>(screen, {{"optCelsius"}, {"optFahrenheit"}, {"optKelvin"}}),
         firstSet<PressureUnit>(
-            screen, {{"optHpaMb", "optHectopascalsMillibars"}, {"optmmOfHg"}, {"optinOfHg"}}),
+            screen,
+            {{}, {"optHpaMb", "optHectopascalsMillibars"}, {}, {"optmmOfHg"}, {"optinOfHg"}}),
         firstSet<WindSpeedUnit>(
-            screen, {{"optKmPerHour"}, {"optMPerSec"}, {"optMilesPerHour"}, {"optKnots"}}),
+            screen, {{"optKmPerHour"}, {"optMPerSec"}, {"optMilesPerHour"}, {}, {"optKnots"}}),
     };
 }
 
