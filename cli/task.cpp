@@ -41,13 +41,7 @@ constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 // The range, mid-point and point of a compass point, or of a number of degrees.
 Outcome<Results> windDirection(std::string_view typed, const NumberLocale& read,
                                const NumberLocale& shown) {
-    std::optional<std::size_t> point = findCompassPoint(typed);
-    if (!point) {
-        // As the degrees box does: the entry is taken for the whole number it shows.
-        if (const std::optional<double> degrees = parseNumber(typed, read)) {
-            point = compassPointFor(parseNumber(wholeDegreesText(*degrees, read), read).value());
-        }
-    }
+    const std::optional<std::size_t> point = compassPointOf(typed, read);
     if (!point) {
         return InputFault{Input::Value, Rule::Number};
     }
@@ -75,9 +69,7 @@ const InputOption& inputOption(Input input) {
 }
 
 std::string_view Task::ruleText(Rule rule) const {
-    return windDirection && rule == Rule::Number
-               ? "is neither a compass point nor a whole number of degrees from 0 to 360"
-               : nimbaro::ruleText(rule);
+    return windDirection && rule == Rule::Number ? kNoCompassPoint : nimbaro::ruleText(rule);
 }
 
 std::span<const Input> Task::inputs() const {

@@ -1,5 +1,7 @@
 #include "wind_direction.h"
 
+#include <cmath>
+
 #include "number_text.h"
 #include "text_match.h"
 
@@ -80,6 +82,22 @@ std::optional<std::size_t> compassPointFor(double degrees) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::size_t> compassPointOfDegrees(double degrees) {
+    if (!std::isfinite(degrees)) {
+        return std::nullopt;
+    }
+    const NumberLocale plain = plainNumberLocale();
+    return compassPointFor(parseNumber(wholeDegreesText(degrees, plain), plain).value());
+}
+
+std::optional<std::size_t> compassPointOf(std::string_view typed, const NumberLocale& locale) {
+    if (const std::optional<std::size_t> point = findCompassPoint(typed)) {
+        return point;
+    }
+    const std::optional<double> degrees = parseNumber(typed, locale);
+    return degrees ? compassPointOfDegrees(*degrees) : std::nullopt;
 }
 
 }  // namespace nimbaro

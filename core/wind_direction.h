@@ -41,4 +41,15 @@ std::string wholeDegreesText(double degrees, const NumberLocale& locale);
 // holds it (so a fraction between two sectors is refused too).
 std::optional<std::size_t> compassPointFor(double degrees);
 
+// The point of a number of degrees as the degrees box takes it: for the whole number it shows,
+// rounded half away from zero. Nothing for a number that is not finite or has no sector.
+std::optional<std::size_t> compassPointOfDegrees(double degrees);
+
+// The point of a direction typed as a compass point or as a number of degrees.
+std::optional<std::size_t> compassPointOf(std::string_view typed, const NumberLocale& locale);
+
+// What a direction that has no point is not.
+inline constexpr std::string_view kNoCompassPoint =
+    "is neither a compass point nor a whole number of degrees from 0 to 360";
+
 }  // namespace nimbaro

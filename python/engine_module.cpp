@@ -21,6 +21,7 @@
 #include "number_text.h"
 #include "quantities.h"
 #include "unit_names.h"
+#include "wind_direction.h"
 
 namespace py = pybind11;
 
@@ -74,22 +75,15 @@ Elements elementsOf(const std::vector<Array>& arrays) {
     return elements;
 }
 
-// The text of an input that breaks a rule: its plain number text, or what it is.
-std::string valueText(double value) {
-    if (std::isnan(value)) {
-        return "nan";
-    }
-    if (std::isinf(value)) {
-        return value > 0 ? "inf" : "-inf";
-    }
-    return numberToText(value, plainNumberLocale());
-}
-
+// Why an input breaks a rule: "humidity=0 is not within 0 < humidity <= 100". A number that
+// breaks the rule of a number is infinite; a NaN is a missing reading, which breaks none.
 std::string reasonOf(const InputFault& fault, double value, const char* keyword) {
-    const std::string rule = fault.rule == Rule::Number && !std::isnan(value)
-                                 ? "is not a number: readings are finite"
-                                 : std::string(ruleText(fault.rule));
-    return std::string(keyword) + "=" + valueText(value) + " " + rule;
+    if (fault.rule == Rule::Number) {
+        return std::string(keyword) + "=" + (value > 0 ? "inf" : "-inf") +
+               " is not a number: readings are finite";
+    }
+    return std::string(keyword) + "=" + numberToText(value, plainNumberLocale()) + " " +
+           std::string(ruleText(fault.rule));
 }
 
 constexpr const char* kComputationFault =
@@ -339,6 +333,62 @@ py::tuple convertArrays(const std::string& quantityId, const Array& values, cons
     return py::make_tuple(results.keys, results.list());
 }
 
+// The place of each direction's compass point among compassPoints(), as nimbaro-calc
+// wind-direction finds it; -1 where there is none (a NaN or None: a missing reading, -2).
+// Directions are numbers of degrees or texts (compass points or numbers), one element each.
+py::array_t<std::int8_t> compassPointArray(const py::array& directions, bool raiseErrors) {
+    constexpr std::int8_t kNone = -1;
+    constexpr std::int8_t kMissing = -2;
+    const std::vector<std::ptrdiff_t> shape(directions.shape(),
+                                            directions.shape() + directions.ndim());
+    const py::array flat = directions.attr("ravel")();
+    py::array_t<std::int8_t> points(shape);
+    std::int8_t* data = points.mutable_data();
+    const auto placeOf = [](std::optional<std::size_t> point) {
+        return point ? static_cast<std::int8_t>(*point) : kNone;
+    };
+    if (directions.dtype().kind() == 'f' || directions.dtype().kind() == 'i' ||
+        directions.dtype().kind() == 'u') {
+        const auto degrees =
+            flat.cast<py::array_t<double, py::array::c_style | py::array::forcecast>>();
+        const double* values = degrees.data();
+        py::gil_scoped_release released;
+        for (py::ssize_t i = 0; i < degrees.size(); ++i) {
+            data[i] = std::isnan(values[i]) ? kMissing : placeOf(compassPointOfDegrees(values[i]));
+        }
+    } else {
+        const NumberLocale plain = plainNumberLocale();
+        for (py::ssize_t i = 0; i < flat.size(); ++i) {
+            const py::object item = flat.attr("item")(i);
+            const bool missing = item.is_none() || (py::isinstance<py::float_>(item) &&
+                                                    std::isnan(item.cast<double>()));
+            data[i] = missing ? kMissing
+                              : placeOf(compassPointOf(py::str(item).cast<std::string>(), plain));
+        }
+    }
+    if (raiseErrors) {
+        std::int8_t* end = data + points.size();
+        std::int8_t* none = std::find(data, end, kNone);
+        if (none != end) {
+            const auto index = static_cast<std::size_t>(none - data);
+            raise("wind_direction", shape,
+                  Failure{index,
+                          "direction=" + py::repr(flat.attr("item")(index)).cast<std::string>() +
+                              " " + std::string(kNoCompassPoint)});
+        }
+    }
+    return points;
+}
+
+py::list compassPointList() {
+    py::list list;
+    for (const CompassPoint& point : compassPoints()) {
+        list.append(
+            py::make_tuple(point.abbreviation, point.name, point.from, point.midPoint, point.to));
+    }
+    return list;
+}
+
 // A text of a locale's character set as UTF-8.
 std::string inUtf8(const std::string& text, const std::string& charset) {
     return py::bytes(text).attr("decode")(charset).cast<std::string>();
@@ -481,6 +531,9 @@ PYBIND11_MODULE(_engine, module) {
                py::arg("to"), py::arg("raise_errors"));
     module.def("text", &textArray, py::arg("values"), py::arg("decimals"), py::arg("locale"),
                py::arg("grouping"));
+    module.def("compass_point_places", &compassPointArray, py::arg("directions"),
+               py::arg("raise_errors"));
+    module.def("compass_points", &compassPointList);
     module.def("calculations", &calculationList);
     module.def("quantities", &quantityList);
     module.def("note_texts", [] { return textsOf(&noteText, RangeNote::NoAirPressure); });

@@ -6,6 +6,7 @@ One function per conversion and calculation, named as nimbaro-calc names them::
     td = nimbaro.dew_point(air_temperature=t, humidity=rh, unit="C")   # {"celsius": ..., ...}
     td_f = nimbaro.dew_point(air_temperature=t, humidity=rh, unit="C", to="F")
     kn = nimbaro.convert("wind-speed", gusts, "m/s", to="kn")
+    points = nimbaro.wind_direction(directions)["point"]             # "SSW"
     nimbaro.text(td_f, decimals=5)       # the texts the windows show: "62.02982"
 
 Inputs are anything numpy reads as floats (numbers, lists, numpy arrays, pandas Series, xarray
@@ -51,9 +52,10 @@ def _loaded_type(module, name, value):
 
 
 class _Inputs:
-    """The inputs as float64 arrays of one shape, and the type the results are given back in."""
+    """The inputs as arrays of one shape (float64, or objects for texts), and the type the
+    results are given back in."""
 
-    def __init__(self, inputs):
+    def __init__(self, inputs, dtype=np.float64):
         self._wrap = None
         series = {key: value for key, value in inputs.items()
                   if _loaded_type("pandas", "Series", value)}
@@ -67,7 +69,7 @@ class _Inputs:
             for key, value in series.items():
                 if not value.index.equals(index):
                     raise ValueError(f"{key}: its index is not the other Series' index")
-                arrays[key] = value.to_numpy(dtype=np.float64, na_value=np.nan)
+                arrays[key] = value.to_numpy(dtype=dtype, na_value=np.nan)
             self._wrap = lambda result, name: sys.modules["pandas"].Series(
                 result, index=index, name=name)
         if data_arrays:
@@ -79,13 +81,12 @@ class _Inputs:
             broadcast = xarray.broadcast(*aligned)
             template = broadcast[0]
             for key, value in zip(data_arrays, broadcast):
-                arrays[key] = np.asarray(value.transpose(*template.dims).values,
-                                         dtype=np.float64)
+                arrays[key] = np.asarray(value.transpose(*template.dims).values, dtype=dtype)
             self._wrap = lambda result, name: xarray.DataArray(
                 result, coords=template.coords, dims=template.dims, name=name)
         for key, value in inputs.items():
             if key not in arrays:
-                arrays[key] = np.asarray(value, dtype=np.float64)
+                arrays[key] = np.asarray(value, dtype=dtype)
         self.arrays = dict(zip(arrays, np.broadcast_arrays(*arrays.values()))) if arrays else {}
 
     def wrap(self, result, name):
@@ -173,6 +174,32 @@ for _info in _CALCULATIONS:
     globals()[_info["function"]] = _calculation(_info)
 
 
+_COMPASS = _engine.compass_points()
+# Each output of a wind direction for each compass point, and for none (the last place).
+_DIRECTION_OUTPUTS = {
+    "from": np.array([point[2] for point in _COMPASS] + [np.nan]),
+    "to": np.array([point[4] for point in _COMPASS] + [np.nan]),
+    "mid-point": np.array([point[3] for point in _COMPASS] + [np.nan]),
+    "point": np.array([point[0] for point in _COMPASS] + [""], dtype=object),
+    "direction": np.array([point[1] for point in _COMPASS] + [""], dtype=object),
+}
+
+
+def wind_direction(direction, *, errors="nan"):
+    """The range (whole degrees from and to), mid-point and compass point of each wind direction,
+    a number of degrees (taken for the whole number it rounds to, as the window's box shows
+    it) or a compass point ("SSW", "South South West"), as ``nimbaro-calc wind-direction``
+    gives them: a dict of "from", "to", "mid-point" (North's is 0; the window shows "360 or
+    0"), "point" and "direction". A direction that is neither a compass point nor a whole
+    number of degrees from 0 to 360 gives NaN and "", or with errors="raise" a ValueError."""
+    raise_errors = _checked_errors(errors)
+    numbers = np.asarray(getattr(direction, "values", direction)).dtype.kind in "fiub"
+    inputs = _Inputs({"direction": direction}, np.float64 if numbers else object)
+    places = _engine.compass_point_places(inputs.arrays["direction"], raise_errors)
+    places = np.where(places < 0, len(_COMPASS), places)
+    return {key: inputs.wrap(table[places], key) for key, table in _DIRECTION_OUTPUTS.items()}
+
+
 def text(values, decimals=5, *, locale=None, grouping=True):
     """The text of each value as the windows and nimbaro-calc show a result with `decimals`
     places ("" for NaN, no result). `locale` None gives plain numbers ("." and no group
@@ -205,4 +232,4 @@ def units(quantity):
     return list(_QUANTITIES[quantity]["units"])
 
 
-__all__ = ["convert", "text", "decimals", "units"] + [info["function"] for info in _CALCULATIONS]
+__all__ = ["convert", "wind_direction", "text", "decimals", "units"] + [info["function"] for info in _CALCULATIONS]

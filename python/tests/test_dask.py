@@ -13,6 +13,7 @@ import nimbaro
 
 EXAMPLES = pathlib.Path(__file__).parents[1] / "examples"
 ROWS = 100_000
+DEW_POINTS = ("dew_point_c", "dew_point_f", "dew_point_k")
 
 
 def write_log(path):
@@ -46,13 +47,10 @@ def test_dask_recipe_gives_nimbaro_calc_cells(calc, tmp_path, monkeypatch):
         written = dask_dew_point.dew_point_archive(str(log), str(output), blocksize="400KB")
     if written == "csv":
         result = pd.read_csv(output, float_precision="round_trip", keep_default_na=False,
-                             na_values={name: ["", "NA"] for name in ("T", "RH", "dew_point_c",
-                                                                      "dew_point_f", "dew_point_k")})
+                             na_values={name: ["", "NA"] for name in ("T", "RH", *DEW_POINTS)})
     else:
         result = pd.read_parquet(output)
     assert result["id"].tolist() == list(range(ROWS))
-    texts = nimbaro.text({name: result[name] for name in
-                          ("dew_point_c", "dew_point_f", "dew_point_k")}, decimals=5)
-    got = zip(texts["dew_point_c"], texts["dew_point_f"], texts["dew_point_k"],
-              result["dew_point_note"])
+    texts = nimbaro.text({name: result[name] for name in DEW_POINTS}, decimals=5)
+    got = zip(*(texts[name] for name in DEW_POINTS), result["dew_point_note"])
     assert [tuple(row[3:]) for row in expected] == [tuple(row) for row in got]

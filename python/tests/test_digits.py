@@ -106,3 +106,23 @@ def test_locale_texts_are_nimbaro_calc_texts(calc, tmp_path, locale):
                                  locale=locale), 1, delimiter=";")
     assert [cells[0] for cells in expected] == list(
         nimbaro.text(values, decimals=5, locale=locale, grouping=False))
+
+
+def test_wind_directions_are_nimbaro_calc_directions(calc, tmp_path):
+    generator = random.Random("wind-direction")
+    points = [point for row in nimbaro._engine.compass_points() for point in row[:2]]
+    numbers = [generator.choice([generator.uniform(-2, 362), generator.randrange(-1, 362) + 0.5])
+               for _ in range(ROWS)]
+    texts = [generator.choice([generator.choice(points).lower(), repr(number), "NSEW"])
+             for number in numbers]
+    for directions in (numbers, texts):
+        log = tmp_path / "log.csv"
+        log.write_text("direction\n" + "".join(f"{direction}\n" for direction in directions))
+        expected = result_cells(
+            calc("wind-direction", "--csv", str(log), "--value", "direction"), 1)
+        result = nimbaro.wind_direction(directions)
+        mid_points = ["360 or 0" if point == "N" else text for point, text in
+                      zip(result["point"], nimbaro.text(result["mid-point"], decimals=1))]
+        assert expected == [list(row) for row in zip(
+            nimbaro.text(result["from"], decimals=0), nimbaro.text(result["to"], decimals=0),
+            mid_points, result["point"], result["direction"])]

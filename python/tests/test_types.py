@@ -82,6 +82,15 @@ def test_nan_inputs_give_nan_without_error():
     assert nimbaro.text([np.nan, 1.5], decimals=1).tolist() == ["", "1.5"]
 
 
+def test_wind_directions_of_numbers_texts_and_missing_readings():
+    series = pd.Series([200, np.nan, 11.5], index=list("abc"))
+    points = nimbaro.wind_direction(series)["point"]
+    assert points.tolist() == ["SSW", "", "NNE"] and points.index.equals(series.index)
+    assert nimbaro.wind_direction(["ssw", None])["direction"].tolist() == ["South South West", ""]
+    with pytest.raises(ValueError, match="element 1: direction='NSEW' is neither a compass point"):
+        nimbaro.wind_direction(["N", "NSEW", None], errors="raise")
+
+
 def test_notes_and_risks_of_each_element():
     heat, notes, risks = nimbaro.heat_index(air_temperature=[70, 95, np.nan], humidity=80,
                                             unit="F", to="F", notes=True)
