@@ -94,7 +94,7 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
     if (!body.empty()) {
         cells_.clear();
         if (!failed) {
-            cells_.swap(results_.texts);
+            cells_.assign(results_.texts.begin(), results_.texts.end());
             if (cells_.size() < outputCount_) {
                 cells_.emplace_back(results_.note ? noteText(*results_.note) : std::string_view());
             }
@@ -153,19 +153,19 @@ std::optional<std::string> RowWorker::computeRow(std::string_view body) {
         }
         readings_.set(column.input, cell);
     }
-    Outcome<Results> outcome = compute(*setup_.task, readings_, setup_.cellLocale);
-    if (auto* results = std::get_if<Results>(&outcome)) {
-        results_ = std::move(*results);
+    const std::optional<Fault> fault =
+        compute(*setup_.task, readings_, setup_.cellLocale, results_);
+    if (!fault) {
         return std::nullopt;
     }
-    if (const auto* fault = std::get_if<InputFault>(&outcome)) {
-        const std::string_view text = readings_.text(fault->input);
+    if (const auto* inputFault = std::get_if<InputFault>(&*fault)) {
+        const std::string_view text = readings_.text(inputFault->input);
         for (const Column& column : setup_.columns) {
-            if (column.input == fault->input) {
+            if (column.input == inputFault->input) {
                 return columnText(column) + ": " +
                        (text.empty() ? std::string("empty")
                                      : inQuotes(text) + " " +
-                                           std::string(setup_.task->ruleText(fault->rule)));
+                                           std::string(setup_.task->ruleText(inputFault->rule)));
             }
         }
     }

@@ -73,18 +73,20 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
     for (const Input input : task.inputs()) {
         readings.set(input, values[static_cast<std::size_t>(input)]);
     }
-    const Outcome<Results> outcome = compute(task, readings, locale);
-    if (const auto* fault = std::get_if<InputFault>(&outcome)) {
-        complain(inputFaultMessage(task, *fault, readings.text(fault->input), userLocale));
+    Results results;
+    const std::optional<Fault> fault = compute(task, readings, locale, results);
+    if (const auto* inputFault = fault ? std::get_if<InputFault>(&*fault) : nullptr) {
+        complain(
+            inputFaultMessage(task, *inputFault, readings.text(inputFault->input), userLocale));
         return kUsageError;
     }
-    if (std::holds_alternative<ComputationFault>(outcome)) {
+    if (fault) {
         complain(task.command +
                  ": no result for these inputs: the computation leaves the range of numbers "
                  "or the domain of its formula");
         return kComputationFault;
     }
-    print(task, readings, std::get<Results>(outcome), format);
+    print(task, readings, results, format);
     return kSuccess;
 }
 

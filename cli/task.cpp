@@ -163,12 +163,19 @@ std::size_t Task::columnCount() const {
 namespace {
 
 // Every output, in the order of the task's outputs.
-Outcome<Results> computeEvery(const Task& task, const Readings& typed, const NumberLocale& shown) {
+std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
+                                  const NumberLocale& shown, Results& results) {
     const NumberLocale& read = typed.locale();
+    results.note.reset();
+    results.risk.reset();
     if (task.windDirection) {
-        return windDirection(typed.text(Input::Value), read, shown);
+        Outcome<Results> direction = windDirection(typed.text(Input::Value), read, shown);
+        if (Results* found = std::get_if<Results>(&direction)) {
+            results = std::move(*found);
+            return std::nullopt;
+        }
+        return std::get<InputFault>(direction);
     }
-    Results results;
     if (task.quantity != nullptr) {
         auto converted = convert(*task.quantity, task.fromUnit, typed.text(Input::Value), read);
         if (auto* texts = std::get_if<std::vector<std::string>>(&converted)) {
@@ -181,7 +188,7 @@ Outcome<Results> computeEvery(const Task& task, const Readings& typed, const Num
                     text = copyableText(text, read);
                 }
             }
-            return results;
+            return std::nullopt;
         }
         if (const auto* fault = std::get_if<InputFault>(&converted)) {
             return *fault;
@@ -190,15 +197,16 @@ Outcome<Results> computeEvery(const Task& task, const Readings& typed, const Num
     }
     Readings readings = typed;
     readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
-    auto calculated = calculate(task.method, readings, task.units);
-    if (auto* values = std::get_if<Calculated>(&calculated)) {
-        for (const double value : values->values) {
-            results.texts.push_back(resultText(value, task.calculation->decimals, shown));
-            results.values.push_back(value);
+    const Outcome<Calculated> calculated = calculate(task.method, readings, task.units);
+    if (const auto* values = std::get_if<Calculated>(&calculated)) {
+        results.texts.resize(values->values.size());
+        results.values.assign(values->values.begin(), values->values.end());
+        for (std::size_t i = 0; i < results.values.size(); ++i) {
+            results.texts[i] = resultText(results.values[i], task.calculation->decimals, shown);
         }
         results.note = values->note;
         results.risk = values->risk;
-        return results;
+        return std::nullopt;
     }
     if (const auto* fault = std::get_if<InputFault>(&calculated)) {
         return *fault;
@@ -208,18 +216,22 @@ Outcome<Results> computeEvery(const Task& task, const Readings& typed, const Num
 
 }  // namespace
 
-Outcome<Results> compute(const Task& task, const Readings& typed, const NumberLocale& shown) {
-    Outcome<Results> outcome = computeEvery(task, typed, shown);
-    Results* every = std::get_if<Results>(&outcome);
-    if (every == nullptr || task.outputs.empty()) {
-        return outcome;
+std::optional<Fault> compute(const Task& task, const Readings& typed, const NumberLocale& shown,
+                             Results& results) {
+    const std::optional<Fault> fault = computeEvery(task, typed, shown, results);
+    if (fault || task.outputs.empty()) {
+        return fault;
     }
-    Results chosen{{}, {}, every->note, every->risk};
+    // The chosen outputs, in the order chosen, moved to the front.
+    std::vector<std::string> texts;
+    std::vector<double> values;
     for (const std::size_t output : task.outputs) {
-        chosen.texts.push_back(std::move(every->texts[output]));
-        chosen.values.push_back(every->values[output]);
+        texts.push_back(std::move(results.texts[output]));
+        values.push_back(results.values[output]);
     }
-    return chosen;
+    results.texts = std::move(texts);
+    results.values = std::move(values);
+    return std::nullopt;
 }
 
 }  // namespace nimbaro::cli

@@ -71,9 +71,14 @@ struct Results {
     std::optional<Risk> risk;
 };
 
-// The result texts for the readings, with the digits the windows show, written with `shown`.
-// The readings are read with their own locale.
-Outcome<Results> compute(const Task& task, const Readings& readings, const NumberLocale& shown);
+// Why the readings have no results.
+using Fault = std::variant<InputFault, ComputationFault>;
+
+// The results of the readings into `results`, whose buffers are reused: the texts with the
+// digits the windows show, written with `shown`; the readings are read with their own locale.
+// The fault when there are none.
+std::optional<Fault> compute(const Task& task, const Readings& readings, const NumberLocale& shown,
+                             Results& results);
 
 // A humidity is often written with its percent sign: "60%" reads as 60.
 std::string_view withoutPercentSign(std::string_view text);

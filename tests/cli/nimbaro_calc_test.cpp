@@ -605,6 +605,7 @@ INSTANTIATE_TEST_SUITE_P(
              "dir\nSSW\nxx\n"},
         Case{{"convert", "length", "2", "mi", "--to", "km,nmi", "--symbols"},
              "3.21869\tkm\n1.73795\tnmi\n"},
+        Case{{"convert", "length", "--version"}, "nimbaro-calc 3.01\n"},
         Case{{"convert", "temp", "25", "C"},
              "",
              2,
