@@ -4,6 +4,7 @@
 
 #include "calculations/method_parts.h"
 #include "guarded_computation.h"
+#include "number_text.h"
 
 namespace nimbaro {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "formulas/psychrometrics.h"
-#include "guarded_computation.h"
+#include "guarded.h"
 #include "number_shape.h"
 #include "number_text.h"
 #include "test_locales.h"

@@ -10,7 +10,7 @@
 #include "formulas/psychrometrics.h"
 #include "formulas/units.h"
 #include "formulas/wind_chill.h"
-#include "guarded_computation.h"
+#include "guarded.h"
 #include "locale_bridge.h"
 #include "number_text.h"
 
