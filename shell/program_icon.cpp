@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "program_icon_pixels.h"
 
@@ -26,16 +27,17 @@ QImage decoded(const IconPixels& rendering) {
     return image;
 }
 
-// The icon's renderings are compiled in as runs of pixels, one set per edge length. The X11
-// platform asks for every size, at its own edge length, as each window is created, before the
-// window is shown: each gets a pixmap decoded for it and freed after it, which costs less than
-// reading a PNG and keeps nothing. Any other request (another size, a disabled look, painting)
-// goes to an icon of the rendering that serves it, decoded when first asked for and kept.
+// The icon's renderings are compiled in as runs of pixels, one set per edge length; decoding
+// them costs a fraction of reading PNG files. The X11 platform asks for every size, at its own
+// edge length, as each window is created: the first time a rendering is asked for that way it
+// is decoded for that one request and not kept, so that a program that shows only its main
+// menu holds no decoded icon. Any later request, and any other (another size, a disabled look,
+// painting), goes to an icon of the rendering that serves it, decoded then and kept.
 class ProgramIconEngine : public QIconEngine {
   public:
     ProgramIconEngine() {
         for (const IconPixels& pixels : iconRenderingPixels()) {
-            renderings_[pixels.edge] = {&pixels, QIcon()};
+            renderings_[pixels.edge] = {&pixels, false, QIcon()};
         }
     }
 
@@ -49,7 +51,8 @@ class ProgramIconEngine : public QIconEngine {
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         const auto exact = renderings_.find(size.width());
-        if (mode == QIcon::Normal && size.width() == size.height() && exact != renderings_.end()) {
+        if (mode == QIcon::Normal && size.width() == size.height() && exact != renderings_.end() &&
+            !std::exchange(exact->second.askedBefore, true)) {
             return QPixmap::fromImage(decoded(*exact->second.pixels));
         }
         return renderingFor(size).pixmap(size, mode, state);
@@ -67,7 +70,8 @@ class ProgramIconEngine : public QIconEngine {
   private:
     struct Rendering {
         const IconPixels* pixels;
-        QIcon icon;  // null until first asked for
+        bool askedBefore;
+        QIcon icon;  // null until kept
     };
 
     // The smallest rendering that covers `size`, or the largest.
