@@ -50,10 +50,12 @@ class ProgramIconEngine : public QIconEngine {
         return renderingFor(size).actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        const auto exact = renderings_.find(size.width());
-        if (mode == QIcon::Normal && size.width() == size.height() && exact != renderings_.end() &&
-            !std::exchange(exact->second.askedBefore, true)) {
-            return QPixmap::fromImage(decoded(*exact->second.pixels));
+        if (mode == QIcon::Normal && size.width() == size.height()) {
+            const auto exact = renderings_.find(size.width());
+            if (exact != renderings_.end() && exact->second.icon.isNull() &&
+                !std::exchange(exact->second.askedBefore, true)) {
+                return QPixmap::fromImage(decoded(*exact->second.pixels));
+            }
         }
         return renderingFor(size).pixmap(size, mode, state);
     }
