@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    nimbaro::applyApplicationStyle(application);
+    nimbaro::applyApplicationStyleAtFirstWindow(application);
     nimbaro::WindowRegistry registry;
     nimbaro::registerWindows(registry);
     registry.open(nimbaro::WindowRegistry::kHomeWindow);

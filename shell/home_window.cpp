@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <array>
+#include <utility>
 
 #include "about_window.h"
 #include "fit_to_contents.h"
@@ -116,20 +117,14 @@ constexpr TwipRect kTabControl{480, 240, 4815, 3315};
 constexpr TwipSize kButtonSize{1215, 375};
 // The rule under the menu bar and the footer keep this far from the window's sides.
 constexpr int kSideMargin = 120;
+constexpr TwipRect kTeamLabel{600, 3720, 1575, 495};
 constexpr TwipRect kAddressLabel{kSideMargin, 4320, 3735, 255};
 constexpr TwipRect kVersionLabel{4680, 4320, 975, 255};
 
-// A fixed label that is given at least the room its text needs.
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, TwipRect rect,
-                 bool bold = false) {
+// A fixed label, its text in the top left corner.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    placeGrownToFit(label, rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -147,6 +142,18 @@ HomeWindow::HomeWindow(WindowRegistry& registry, HelpDocuments documents)
     buildMenus();
     buildPages();
     buildFooter();
+    fitToChildren();
+}
+
+void HomeWindow::setVisible(bool visible) {
+    QMainWindow::setVisible(visible);
+    if (visible && unfittedTeamLabel_ != nullptr) {
+        placeGrownToFit(std::exchange(unfittedTeamLabel_, nullptr), kTeamLabel);
+        fitToChildren();
+    }
+}
+
+void HomeWindow::fitToChildren() {
     growToFitChildren(centralWidget());
     setFixedSize(sizeHint());
 }
@@ -225,11 +232,18 @@ void HomeWindow::buildFooter() {
     exit->setGeometry(toPixels(TwipRect{3240, 3720, 1215, 375}));
     connect(exit, &QPushButton::clicked, this, &WindowRegistry::exitProgram);
 
-    addLabel(client, "Label4", QStringLiteral("Nimbaro team\n2026"), {600, 3720, 1575, 495}, true);
-    addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org"), kAddressLabel);
+    // Measuring this label loads the bold face, which nothing needs before the window is on
+    // screen: the label is fitted to its text then, before it is first drawn (setVisible).
+    unfittedTeamLabel_ = addLabel(client, "Label4", QStringLiteral("Nimbaro team\n2026"));
+    QFont bold = unfittedTeamLabel_->font();
+    bold.setBold(true);
+    unfittedTeamLabel_->setFont(bold);
+    unfittedTeamLabel_->setGeometry(toPixels(kTeamLabel));
+    placeGrownToFit(addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org")),
+                    kAddressLabel);
     // The version stands in the bottom right corner, however wide the font draws it.
-    QLabel* version =
-        addLabel(client, "Label1", QStringLiteral("Version " NIMBARO_VERSION), kVersionLabel);
+    QLabel* version = addLabel(client, "Label1", QStringLiteral("Version " NIMBARO_VERSION));
+    placeGrownToFit(version, kVersionLabel);
     version->move(client->width() - sideMargin - version->width(), version->y());
 }
 

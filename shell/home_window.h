@@ -4,6 +4,8 @@
 
 #include "help_documents.h"
 
+class QLabel;
+
 namespace nimbaro {
 
 class WindowRegistry;
@@ -14,13 +16,20 @@ class HomeWindow : public QMainWindow {
   public:
     explicit HomeWindow(WindowRegistry& registry, HelpDocuments documents = HelpDocuments());
 
+    // The first time the window is shown, its bold label is fitted to its text once the window
+    // is on screen, before anything is drawn.
+    void setVisible(bool visible) override;
+
   private:
     void buildMenus();
     void buildPages();
     void buildFooter();
+    // Grows the window wherever a caption reaches past its edges.
+    void fitToChildren();
 
     WindowRegistry& registry_;
     HelpDocuments documents_;
+    QLabel* unfittedTeamLabel_ = nullptr;
 };
 
 }  // namespace nimbaro

@@ -1,9 +1,11 @@
-// Starts a program, the floor program and any reference programs in turns, each with the
-// start-up probe plugin, and reports the time from exec to the first window shown with the
-// event loop idle, and the resident memory then: medians over the rounds, and the program's
-// ratios to the floor. The platform is QT_QPA_PLATFORM's, offscreen when it is not set.
+// Starts a program, the floor program, the floor of the program's own shape and any reference
+// programs in turns, each with the start-up probe plugin, and reports the time from exec to the
+// first window shown with the event loop idle, and the resident memory then: medians over the
+// rounds, and the ratios of each to both floors. The platform is QT_QPA_PLATFORM's, offscreen
+// when it is not set.
 //
-// nimbaro_startup_bench <rounds> <probe plugin folder> <program> <floor program> [<reference>...]
+// nimbaro_startup_bench <rounds> <probe plugin folder> <program> <floor program>
+//                       <floor of the program's shape> [<reference>...]
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -125,24 +127,31 @@ struct Series {
     }
 };
 
-void printRow(const Series& series, const Series& floor) {
+double fastestTime(const Series& series) {
+    const std::vector<double> times = series.times();
+    return *std::min_element(times.begin(), times.end());
+}
+
+void printRow(const Series& series, const Series& floor, const Series& shapeFloor) {
     const std::vector<double> times = series.times();
     const auto [fastest, slowest] = std::minmax_element(times.begin(), times.end());
     const double time = median(times);
     const double memory = median(series.memories());
-    std::printf("%-16s %8.1f ms %8.1f ms %8.1f ms %6.2f x %6.1f MiB %6.2f x %7d   %s\n",
-                series.name().c_str(), time, *fastest, *slowest, time / median(floor.times()),
-                memory, memory / median(floor.memories()), series.runs.front().widgets,
-                series.runs.front().windows.c_str());
+    std::printf(
+        "%-16s %8.1f ms %8.1f ms %8.1f ms %6.2f x %6.2f x %6.1f MiB %6.2f x %6.2f x %7d   %s\n",
+        series.name().c_str(), time, *fastest, *slowest, time / median(floor.times()),
+        time / median(shapeFloor.times()), memory, memory / median(floor.memories()),
+        memory / median(shapeFloor.memories()), series.runs.front().widgets,
+        series.runs.front().windows.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 5) {
+    if (argc < 6) {
         std::fprintf(stderr,
                      "usage: %s <rounds> <probe plugin folder> <program> <floor program> "
-                     "[<reference program>...]\n",
+                     "<floor of the program's shape> [<reference program>...]\n",
                      argv[0]);
         return 2;
     }
@@ -174,13 +183,20 @@ int main(int argc, char* argv[]) {
 
     std::printf("start-up to the first window shown and idle, %d rounds, %s platform\n", rounds,
                 std::getenv("QT_QPA_PLATFORM"));
-    std::printf("%-16s %11s %11s %11s %8s %11s %8s %7s   %s\n", "program", "median", "fastest",
-                "slowest", "x floor", "memory", "x floor", "widgets", "top-level widgets at idle");
+    std::printf("%-16s %11s %11s %11s %8s %8s %11s %8s %8s %7s   %s\n", "program", "median",
+                "fastest", "slowest", "x floor", "x menu", "memory", "x floor", "x menu", "widgets",
+                "top-level widgets at idle");
     const Series& program = programs[0];
     const Series& floor = programs[1];
+    const Series& shapeFloor = programs[2];
     for (const Series& series : programs) {
-        printRow(series, floor);
+        printRow(series, floor, shapeFloor);
     }
+    std::printf("%s against %s: median %.2f x, fastest %.2f x, memory %.2f x\n",
+                program.name().c_str(), shapeFloor.name().c_str(),
+                median(program.times()) / median(shapeFloor.times()),
+                fastestTime(program) / fastestTime(shapeFloor),
+                median(program.memories()) / median(shapeFloor.memories()));
     std::printf("startup %.2f x bare Qt, memory %.2f x bare Qt\n",
                 median(program.times()) / median(floor.times()),
                 median(program.memories()) / median(floor.memories()));

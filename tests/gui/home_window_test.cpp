@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "home_window.h"
 #include "window_fixture.h"
 
 namespace nimbaro::test {
@@ -73,6 +74,16 @@ TEST_F(HomeWindowTest, HasItsPagesButtonsAndMenus) {
     }
     EXPECT_EQ(helpItems, QStringList({"mnuReadMe=Read Me", "mnuHowTo=How To", "mnuLicence=Licence",
                                       "mnuAcknowledgements=Acknowledgements", "mnuAbout=About"}));
+}
+
+// The bold label is fitted to its text as the window is first shown, not as it is made.
+TEST_F(HomeWindowTest, TheBoldLabelFitsItsTextOnceShown) {
+    HomeWindow home(*registry_);
+    auto* label = find<QLabel>(&home, "Label4");
+    label->setText(QStringLiteral("Nimbaro team, on a line longer than its room\n2026"));
+    home.show();
+    EXPECT_GE(label->width(), label->sizeHint().width());
+    EXPECT_GE(label->height(), label->sizeHint().height());
 }
 
 TEST_F(HomeWindowTest, LaunchingTwiceKeepsOneWindowWithItsContents) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QWidget>
 #include <utility>
 #include <vector>
 
+#include "application_style.h"
 #include "program_icon.h"
 
 namespace nimbaro {
@@ -45,6 +48,19 @@ TEST(ProgramIconTest, ListsEveryRenderingAndKeepsTheDisabledLook) {
         (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     EXPECT_NE(icon.pixmap(QSize(32, 32), QIcon::Disabled).toImage(),
               icon.pixmap(QSize(32, 32)).toImage());
+}
+
+// The program gives the application its icon only as its first window is about to be shown.
+TEST(ProgramIconTest, TheProgramTakesItsIconAsItsFirstWindowIsShown) {
+    const QIcon style = QApplication::windowIcon();
+    QApplication::setWindowIcon(QIcon());
+    applyApplicationStyleAtFirstWindow(*qApp);
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    QWidget window;
+    window.show();
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), programIcon().availableSizes());
+    EXPECT_EQ(window.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    QApplication::setWindowIcon(style);
 }
 
 }  // namespace
