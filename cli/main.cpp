@@ -20,6 +20,7 @@
 #include "output_file.h"
 #include "single_value.h"
 #include "task.h"
+#include "text_match.h"
 
 namespace nimbaro::cli {
 namespace {
@@ -157,10 +158,7 @@ std::vector<std::string> commaSeparated(const std::string& list) {
 
 // A word CLI11 takes for an unknown option but that was meant as a value: "-inf".
 bool isNonFiniteValue(std::string_view word) {
-    std::string lower(word);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
-    return lower == "-inf" || lower == "-infinity" || lower == "-nan";
+    return sameName(word, "-inf") || sameName(word, "-infinity") || sameName(word, "-nan");
 }
 
 // The options of a method's inputs: "--air-temperature --humidity".
