@@ -143,19 +143,6 @@ char delimiterOf(const std::string& text) {
     return delimiter;
 }
 
-std::vector<std::string> commaSeparated(const std::string& list) {
-    std::vector<std::string> items;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = list.find(',', start);
-        items.push_back(list.substr(start, comma - start));
-        if (comma == std::string::npos) {
-            return items;
-        }
-        start = comma + 1;
-    }
-}
-
 // A word CLI11 takes for an unknown option but that was meant as a value: "-inf".
 bool isNonFiniteValue(std::string_view word) {
     return sameName(word, "-inf") || sameName(word, "-infinity") || sameName(word, "-nan");
@@ -273,7 +260,9 @@ class CommandLine {
         choices_.log.jsonLines = choices_.json;
         choices_.log.delimiter = delimiterOf(choices_.delimiter);
         if (!choices_.missing.empty()) {
-            choices_.log.missing = commaSeparated(choices_.missing);
+            for (const std::string_view value : commaSeparated(choices_.missing)) {
+                choices_.log.missing.emplace_back(value);
+            }
         }
         return runLog(task_, choices_.inputs, locale, choices_.log);
     }
@@ -431,7 +420,7 @@ class CommandLine {
         if (task_.quantity != nullptr) {
             task_.fromUnit = unitOf(*task_.quantity, choices_.unit, "unit");
             if (!choices_.toUnits.empty()) {
-                for (const std::string& unit : commaSeparated(choices_.toUnits)) {
+                for (const std::string_view unit : commaSeparated(choices_.toUnits)) {
                     task_.outputs.push_back(unitOf(*task_.quantity, unit, "--to"));
                 }
             }
@@ -453,7 +442,7 @@ class CommandLine {
     void chooseCalculationOutputs() {
         const std::span<const UnitRef> outputs = task_.calculation->outputs;
         const Quantity& quantity = outputs.front().quantity();
-        for (const std::string& typed : commaSeparated(choices_.toUnits)) {
+        for (const std::string_view typed : commaSeparated(choices_.toUnits)) {
             const std::size_t unit = unitOf(quantity, typed, "--to");
             const auto output = std::find_if(outputs.begin(), outputs.end(),
                                              [&](const UnitRef& ref) { return ref.index == unit; });
@@ -465,8 +454,7 @@ class CommandLine {
         }
     }
 
-    std::size_t unitOf(const Quantity& quantity, const std::string& typed,
-                       std::string_view option) {
+    std::size_t unitOf(const Quantity& quantity, std::string_view typed, std::string_view option) {
         const std::optional<std::size_t> unit = findUnit(quantity, typed);
         if (unit) {
             return *unit;

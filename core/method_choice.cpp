@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "text_match.h"
+
 namespace nimbaro {
 namespace {
 
@@ -26,9 +28,7 @@ std::optional<References> findFormulas(std::string_view list) {
         return References{};
     }
     References found;
-    for (std::size_t start = 0; start <= list.size();) {
-        const std::size_t end = std::min(list.find(',', start), list.size());
-        const std::string_view name = list.substr(start, end - start);
+    for (const std::string_view name : commaSeparated(list)) {
         const auto formulas = referenceFormulas();
         const auto formula =
             std::find_if(formulas.begin(), formulas.end(),
@@ -37,7 +37,6 @@ std::optional<References> findFormulas(std::string_view list) {
             return std::nullopt;
         }
         found = found.with(formula->reference);
-        start = end + 1;
     }
     return found;
 }

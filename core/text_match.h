@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace nimbaro {
 
@@ -12,6 +13,20 @@ inline bool sameName(std::string_view a, std::string_view b) {
     };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The items of a comma-separated list, as typed ("km/h,kn"; "-9999,NA"); one empty item for
+// an empty list.
+inline std::vector<std::string_view> commaSeparated(std::string_view list) {
+    std::vector<std::string_view> items;
+    for (;;) {
+        const std::size_t comma = list.find(',');
+        items.push_back(list.substr(0, comma));
+        if (comma == std::string_view::npos) {
+            return items;
+        }
+        list.remove_prefix(comma + 1);
+    }
 }
 
 }  // namespace nimbaro

@@ -16,10 +16,10 @@
 
 #include "calculations.h"
 #include "element_walk.h"
-#include "locale_numbers.h"
 #include "method_choice.h"
 #include "number_text.h"
 #include "quantities.h"
+#include "system_locale.h"
 #include "unit_names.h"
 #include "wind_direction.h"
 
@@ -389,26 +389,19 @@ py::list compassPointList() {
     return list;
 }
 
-// A text of a locale's character set as UTF-8.
-std::string inUtf8(const std::string& text, const std::string& charset) {
-    return py::bytes(text).attr("decode")(charset).cast<std::string>();
-}
-
 // The number forms of results: plain for no locale, else the locale named ("" for the one of
 // the environment), as nimbaro-calc --locale shows them.
 NumberLocale numberLocale(const std::optional<std::string>& name, bool grouping) {
     NumberLocale locale = plainNumberLocale();
     if (name) {
-        const std::optional<LocaleConventions> conventions = localeConventions(*name);
-        if (!conventions) {
+        const std::optional<NumberLocale> named = systemNumberLocale(*name);
+        if (!named) {
             throw std::invalid_argument(
                 "locale: '" + *name +
                 "' is no locale this machine has; locale -a lists those it has, and localedef "
                 "makes one (localedef -i de_DE -f UTF-8 de_DE.UTF-8)");
         }
-        locale = conventionsLocale(inUtf8(conventions->decimalPoint, conventions->charset),
-                                   inUtf8(conventions->thousandsSeparator, conventions->charset),
-                                   conventions->grouping);
+        locale = *named;
     }
     if (!grouping) {
         locale.groupSeparator.clear();
