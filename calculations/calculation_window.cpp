@@ -67,7 +67,8 @@ void CalculationWindow::onCalculateClicked() {
         }
         showResults(texts);
         showResultNote(calculated->note ? fromUtf8(noteText(*calculated->note)) : QString(),
-                       calculated->risk ? fromUtf8(riskText(*calculated->risk)) : QString());
+                       calculated->risk ? fromUtf8(riskText(*calculated->risk)) : QString(),
+                       fromUtf8(remarkLine(*calculated, locale)));
     } else if (const auto* fault = std::get_if<InputFault>(&outcome)) {
         showInputFault(*fault);
     } else {

@@ -10,6 +10,16 @@
 namespace nimbaro::cli {
 namespace {
 
+// The notes of a row in its one cell.
+std::string oneLine(const std::vector<std::string>& notes) {
+    std::string line;
+    for (const std::string& note : notes) {
+        line += line.empty() ? "" : kNoteSeparator;
+        line += note;
+    }
+    return line;
+}
+
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -77,8 +87,10 @@ void RowWorker::process(LogBlock& block) {
                 tally.stopped = true;
                 return;
             }
-        } else if (!body.empty() && results_.note) {
-            ++tally.notes[*results_.note];
+        } else if (!body.empty()) {
+            for (const NoteKind& kind : results_.noteKinds) {
+                ++tally.notes[kind];
+            }
         }
         if (setup_.jsonLines) {
             appendJsonRecord(block.output, line, body, fault);
@@ -96,7 +108,7 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
         if (!failed) {
             cells_.assign(results_.texts.begin(), results_.texts.end());
             if (cells_.size() < outputCount_) {
-                cells_.emplace_back(results_.note ? noteText(*results_.note) : std::string_view());
+                cells_.emplace_back(oneLine(results_.notes));
             }
             if (cells_.size() < outputCount_) {
                 cells_.emplace_back(results_.risk ? riskName(*results_.risk) : std::string_view());

@@ -24,9 +24,9 @@ struct RowTally {
 
     std::uint64_t rows = 0;
     std::uint64_t badRows = 0;
-    std::vector<BadRow> firstBadRows;          // at most kReportedBadRows
-    std::map<RangeNote, std::uint64_t> notes;  // rows computed outside their formula's range
-    bool stopped = false;                      // at a bad row, under --strict
+    std::vector<BadRow> firstBadRows;         // at most kReportedBadRows
+    std::map<NoteKind, std::uint64_t> notes;  // rows with each kind of note
+    bool stopped = false;                     // at a bad row, under --strict
 
     // Adds the tally of the rows that follow.
     void add(RowTally&& later);

@@ -28,7 +28,7 @@ void report(const RowTally& tally, bool jsonLines) {
     std::string lines;
     for (const auto& [note, count] : tally.notes) {
         lines += "nimbaro-calc: note: " + std::to_string(count) + " of " +
-                 std::to_string(tally.rows) + " rows: " + std::string(noteText(note)) + "\n";
+                 std::to_string(tally.rows) + " rows: " + noteSummary(note) + "\n";
     }
     if (tally.badRows > 0) {
         lines += "nimbaro-calc: no results for " + std::to_string(tally.badRows) + " of " +

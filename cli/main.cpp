@@ -17,6 +17,7 @@
 #include "diagnostics.h"
 #include "log_run.h"
 #include "number_locales.h"
+#include "number_text.h"
 #include "output_file.h"
 #include "single_value.h"
 #include "task.h"
@@ -250,6 +251,9 @@ class CommandLine {
         const Format format = choices_.json ? Format::Json : Format::Lines;
         chooseMethod();
         chooseUnits();
+        if (task_.airPressureAssumed) {
+            assumeAirPressure(locale);
+        }
         task_.symbols = choices_.symbols;
         if (choices_.log.input.empty()) {
             if (!choices_.log.output.empty()) {
@@ -314,6 +318,7 @@ class CommandLine {
         if (readsAny(calculation, {AirPressure})) {
             command->add_option("--pressure-unit", choices_.pressureUnit, "The pressure's unit")
                 ->capture_default_str();
+            footer += "\nWithout --air-pressure, 1013.25 hPa stands in for it, with a note.";
             footer += "\nPressure units:" + unitList(airPressureQuantity());
         }
         if (readsAny(calculation, {WindSpeed})) {
@@ -328,7 +333,7 @@ class CommandLine {
         command->add_option("--to", choices_.toUnits,
                             "Print only these units of the results, comma-separated (F,K)");
         command->add_flag("--no-notes", choices_.noNotes,
-                          "With --csv: no columns for the range note and the risk category");
+                          "With --csv: no columns for the notes and the risk category");
         if (calculation.references.empty()) {
             command->add_option("--formula", choices_.formula,
                                 "window: the window's formula, the only one here");
@@ -403,6 +408,7 @@ class CommandLine {
             nimbaro::chooseMethod(calculation, given, *formulas, choices_.oldFormula);
         if (choice.method != nullptr) {
             task_.method = choice.method->method;
+            task_.airPressureAssumed = choice.airPressureAssumed;
             return;
         }
         if (choice.sameInputs != nullptr) {
@@ -436,6 +442,14 @@ class CommandLine {
                                                choices_.pressureUnit, "--pressure-unit");
         task_.units.windSpeed = calculationUnit(findWindSpeedUnit, windSpeedQuantity(),
                                                 choices_.speedUnit, "--speed-unit");
+    }
+
+    // The standard air pressure in hectopascals, as the value typed or, in a log, a constant.
+    void assumeAirPressure(const NumberLocale& locale) {
+        task_.units.pressure = PressureUnit::Hectopascals;
+        const std::string standard = numberToText(kStandardAirPressure, locale);
+        choices_.inputs[static_cast<std::size_t>(Input::AirPressure)] =
+            choices_.log.input.empty() ? standard : "=" + standard;
     }
 
     // The outputs --to names, among the calculation's outputs, which share one quantity.

@@ -72,6 +72,14 @@ void appendJsonResults(std::string& out, const Task& task, const Results& result
         out += ",\"risk\":";
         appendJsonString(out, riskText(*results.risk));
     }
+    if (!results.notes.empty()) {
+        out += ",\"notes\":[";
+        for (std::size_t i = 0; i < results.notes.size(); ++i) {
+            out += i == 0 ? "" : ",";
+            appendJsonString(out, results.notes[i]);
+        }
+        out += ']';
+    }
 }
 
 }  // namespace nimbaro::cli

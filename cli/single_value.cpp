@@ -15,8 +15,9 @@
 namespace nimbaro::cli {
 namespace {
 
-// Every result, one line each ("value<TAB>unit name"), or one JSON object; then the range
-// note and the risk category on standard error, as the windows show them under the results.
+// Every result, one line each ("value<TAB>unit name"), or one JSON object; then every note,
+// the range note first, and the risk category on standard error, as the windows show them
+// under the results.
 void print(const Task& task, const Readings& readings, const Results& results, Format format) {
     std::string out;
     if (format == Format::Lines) {
@@ -42,12 +43,11 @@ void print(const Task& task, const Readings& readings, const Results& results, F
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
     std::string remarks;
-    for (const std::optional<std::string_view> remark :
-         {results.note ? std::optional(noteText(*results.note)) : std::nullopt,
-          results.risk ? std::optional(riskText(*results.risk)) : std::nullopt}) {
-        if (remark) {
-            remarks += "note: " + std::string(*remark) + "\n";
-        }
+    for (const std::string& note : results.notes) {
+        remarks += "note: " + note + "\n";
+    }
+    if (results.risk) {
+        remarks += "note: " + std::string(riskText(*results.risk)) + "\n";
     }
     std::fwrite(remarks.data(), 1, remarks.size(), stderr);
 }

@@ -52,7 +52,9 @@ Outcome<Results> windDirection(std::string_view typed, const NumberLocale& read,
         {static_cast<double>(compass.from), static_cast<double>(compass.to), compass.midPoint,
          kNoNumber, kNoNumber},
         std::nullopt,
-        std::nullopt};
+        std::nullopt,
+        {},
+        {}};
 }
 
 }  // namespace
@@ -168,6 +170,8 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
     const NumberLocale& read = typed.locale();
     results.note.reset();
     results.risk.reset();
+    results.noteKinds = {};
+    results.notes.clear();
     if (task.windDirection) {
         Outcome<Results> direction = windDirection(typed.text(Input::Value), read, shown);
         if (Results* found = std::get_if<Results>(&direction)) {
@@ -197,8 +201,9 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
     }
     Readings readings = typed;
     readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
-    const Outcome<Calculated> calculated = calculate(task.method, readings, task.units);
-    if (const auto* values = std::get_if<Calculated>(&calculated)) {
+    Outcome<Calculated> calculated = calculate(task.method, readings, task.units);
+    if (auto* values = std::get_if<Calculated>(&calculated)) {
+        values->airPressureAssumed = task.airPressureAssumed;
         results.texts.resize(values->values.size());
         results.values.assign(values->values.begin(), values->values.end());
         for (std::size_t i = 0; i < results.values.size(); ++i) {
@@ -206,6 +211,10 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         }
         results.note = values->note;
         results.risk = values->risk;
+        results.noteKinds = noteKinds(*values);
+        for (const NoteKind& kind : results.noteKinds) {
+            results.notes.push_back(noteText(*values, kind, shown));
+        }
         return std::nullopt;
     }
     if (const auto* fault = std::get_if<InputFault>(&calculated)) {

@@ -41,8 +41,10 @@ struct Task {
     UnitChoice units;
     // ...or the range, mid-point and point of a wind direction.
     bool windDirection = false;
-    // In a log: a column for the range note and, where there is one, the risk category.
+    // In a log: a column for the notes and, where there is one, the risk category.
     bool noteColumns = true;
+    // No air pressure was given: the method reads kStandardAirPressure and notes it.
+    bool airPressureAssumed = false;
     // Lines name the results by their units' symbols ("°C") rather than names.
     bool symbols = false;
 
@@ -57,7 +59,7 @@ struct Task {
     bool hasRisk() const;
     // The title of every column a log gets after its own: the calculation's name or, for a
     // conversion, the title of the converted column, with each output's unit ("Dew Point (°C)",
-    // "gust_kn (km/h)"), then the note and the risk ("Dew Point Note").
+    // "gust_kn (km/h)"), then the notes and the risk ("Dew Point Note").
     std::vector<std::string> columnTitles(std::string_view valueTitle) const;
     std::size_t columnCount() const;
     // "is not a number", "is not within 0 < humidity <= 100", ...
@@ -69,6 +71,8 @@ struct Results {
     std::vector<double> values;      // the same as numbers; NaN for a name (a compass point)
     std::optional<RangeNote> note;
     std::optional<Risk> risk;
+    NoteKinds noteKinds;             // every note, the range note first
+    std::vector<std::string> notes;  // their texts, numbers as the results show them
 };
 
 // Why the readings have no results.

@@ -5,7 +5,9 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "faults.h"
@@ -46,21 +48,29 @@ enum class Method {
     CorrectedLightningDistance,
     // The same calculations by reference formulas, each calculation's together.
     HumidityFromWetBulbPsychrometric,
+    HumidityFromWetBulbThermodynamic,
     DewPointFromWetBulbPsychrometric,
+    DewPointFromWetBulbThermodynamic,
     WetBulbFromHumidityPsychrometric,
     WetBulbFromDewPointPsychrometric,
+    WetBulbFromHumidityThermodynamic,
+    WetBulbFromDewPointThermodynamic,
     HeatIndexFromHumidityNws,
     HeatIndexFromDewPointNws,
     HeatIndexFromWetBulbNws,
     HeatIndexFromWetBulbPsychrometric,
     HeatIndexFromWetBulbNwsPsychrometric,
+    HeatIndexFromWetBulbThermodynamic,
+    HeatIndexFromWetBulbNwsThermodynamic,
     CloudHeightFromWetBulbPsychrometric,
+    CloudHeightFromWetBulbThermodynamic,
 };
 
 // A formula meteorologists trust, which a method may use in place of the windows' own.
 enum class Reference {
     Nws,            // the heat index of the US National Weather Service
-    Psychrometric,  // the psychrometric equation of an aspirated psychrometer
+    Psychrometric,  // the WMO psychrometer equation, the reading of an aspirated psychrometer
+    Thermodynamic,  // the thermodynamic wet bulb of ASHRAE's psychrometric equation
 };
 
 struct ReferenceInfo {
@@ -110,6 +120,8 @@ struct UnitChoice {
     TemperatureUnit temperature = TemperatureUnit::Celsius;
     PressureUnit pressure = PressureUnit::Hectopascals;
     WindSpeedUnit windSpeed = WindSpeedUnit::KilometresPerHour;
+
+    friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
 
 // One number for each input, as typed; a method reads only its own inputs.
@@ -120,6 +132,8 @@ class InputNumbers {
         return *this;
     }
     double operator[](Input input) const { return numbers_[static_cast<std::size_t>(input)]; }
+
+    friend bool operator==(const InputNumbers&, const InputNumbers&) = default;
 
   private:
     std::array<double, kInputCount> numbers_{};
@@ -135,7 +149,20 @@ struct Typed {
     double hectopascals(Input input) const {
         return toHectopascals(numbers[input], units.pressure);
     }
+
+    friend bool operator==(const Typed&, const Typed&) = default;
 };
+
+// What stands in for an air pressure not given, in hectopascals: the standard atmosphere's at
+// sea level, as the windows advise.
+inline constexpr double kStandardAirPressure = 1013.25;
+
+// Whether a typed input lies outside what weather at the surface gives, as a wrong unit or a
+// fraction typed for a percentage would make it: an air pressure outside 300 to 1,100 hPa, a
+// humidity at or below 1 %, a temperature outside −90 to 60 °C, a wind speed above 120 m/s. An
+// input that cannot occur at all (below absolute zero, a pressure at or below zero) has its
+// range note instead.
+bool implausible(Input input, const Typed& typed);
 
 // A result that lies outside the range its formula is meant for, or comes from an input that
 // cannot occur; the values stand.
@@ -196,6 +223,16 @@ std::optional<Risk> windChillRisk(double celsius, int decimals = 5);
 // A method's outputs from the numbers it read, in the order of its calculation's outputs.
 using Formula = OutputValues (*)(const Typed& typed);
 
+// The reference a window's method is compared with: a reference method of the same
+// calculation that reads the same inputs, the output the two are compared on, and how far
+// apart they may lie before a result gives the reference's value beside its own.
+struct ReferenceCheck {
+    Method reference;
+    std::size_t output;     // compared in this output's unit
+    double tolerance;       // in that unit
+    std::string_view name;  // "NWS heat index": what a note calls the reference's value
+};
+
 // Everything about one method: what it reads and checks, how it works out its outputs, the
 // notes it can give and how its result is judged.
 struct MethodInfo {
@@ -210,6 +247,7 @@ struct MethodInfo {
     std::span<const UnitRef> outputs;  // the unit of each output: degrees Celsius
     std::span<const NoteRule> notes;   // the first that applies is given
     RiskRule risk = RiskRule::None;
+    std::optional<ReferenceCheck> comparedWith = std::nullopt;  // for a window's method
 };
 
 struct CalculationInfo {
@@ -256,27 +294,93 @@ class Readings {
 };
 
 struct Calculated {
+    Method method{};
+    Typed typed;          // the numbers the method read, in their units
     OutputValues values;  // every output, in the order of the outputs; each finite
     std::optional<RangeNote> note;
-    std::optional<Risk> risk;  // of a heat index or a new-formula wind chill
+    // Of a heat index or a new-formula wind chill, where its category means something: a
+    // result with a range note has none, and neither has a wind chill above the air temperature.
+    std::optional<Risk> risk;
+    // The value of the method's reference (MethodInfo::comparedWith) where it lies farther
+    // from the result than the tolerance.
+    std::optional<double> reference;
+    std::array<bool, kInputCount> implausible{};  // by input, as implausible() judges them
+    // Set by a caller that gave kStandardAirPressure for an air pressure not given.
+    bool airPressureAssumed = false;
 
     friend bool operator==(const Calculated&, const Calculated&) = default;
 };
 
+// What a calculation works out besides its outputs: every note and the risk, or nothing more,
+// for a caller that shows none of them.
+enum class Judging { Notes, OutputsOnly };
+
 // Checks the numbers the method reads by its rules (a number that is not finite breaks the
 // rule of a number), converts them into the units of its formulas and works out every output,
-// in each formula's own order of operations, with its note and risk. It allocates nothing, so
-// that it can run on every element of a large array.
-Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const UnitChoice& units);
+// in each formula's own order of operations, with its notes and risk. A reference that faults
+// or has no value gives no note; the result stands. It allocates nothing, so that it can run on
+// every element of a large array.
+Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const UnitChoice& units,
+                              Judging judging = Judging::Notes);
 
 // The outcome of each element of a block, as calculate() gives it for each alone, with the fault
 // guard kept around the whole block while nothing faults: quicker on a large array. `outcomes`
 // must have room for every element.
 void calculate(Method method, std::span<const InputNumbers> numbers, const UnitChoice& units,
-               std::span<Outcome<Calculated>> outcomes);
+               std::span<Outcome<Calculated>> outcomes, Judging judging = Judging::Notes);
 
 // Reads the texts by the number rules, making the method's checks in its order, then computes
 // as above from the numbers read.
 Outcome<Calculated> calculate(Method method, const Readings& readings, const UnitChoice& units);
+
+// The kinds of note a result can carry: its range note, the reference's value, an implausible
+// input, the standard air pressure put in for one not given.
+struct ReferenceNote {
+    Method method;  // the method compared with its reference
+    friend auto operator<=>(const ReferenceNote&, const ReferenceNote&) = default;
+};
+struct ImplausibleInput {
+    Input input;
+    friend auto operator<=>(const ImplausibleInput&, const ImplausibleInput&) = default;
+};
+struct AirPressureAssumed {
+    friend auto operator<=>(const AirPressureAssumed&, const AirPressureAssumed&) = default;
+};
+using NoteKind = std::variant<RangeNote, ReferenceNote, ImplausibleInput, AirPressureAssumed>;
+
+// The notes of one result, in the order they are given: the range note, the reference's value,
+// each implausible input in the order of Input, the air pressure assumed.
+class NoteKinds {
+  public:
+    void add(NoteKind kind) { kinds_[size_++] = kind; }
+    const NoteKind* begin() const { return kinds_.data(); }
+    const NoteKind* end() const { return kinds_.data() + size_; }
+    bool empty() const { return size_ == 0; }
+
+  private:
+    std::array<NoteKind, kInputCount + 3> kinds_{};
+    std::size_t size_ = 0;
+};
+
+NoteKinds noteKinds(const Calculated& calculated);
+
+// One note of a result for a person, its numbers in the decimal separator of `locale`:
+// "NWS heat index: 126.6 °F"; "29.92 hPa is not a surface pressure; in inHg it would be
+// 1013.2 hPa"; "Air pressure not given: 1013.25 hPa used".
+std::string noteText(const Calculated& calculated, const NoteKind& kind,
+                     const NumberLocale& locale);
+
+// What a log's summary counts a note as, without the numbers of any one result: the range
+// note's text, "Humidity at or below 1 %: a fraction?", "NWS heat index more than 1 °F from
+// the result".
+std::string noteSummary(const NoteKind& kind);
+
+// How the notes of one result stand on one line: "; " between them.
+inline constexpr std::string_view kNoteSeparator = "; ";
+
+// Every note of a result on one line, the range note first; the remarks alone leave the range
+// note out.
+std::string noteLine(const Calculated& calculated, const NumberLocale& locale);
+std::string remarkLine(const Calculated& calculated, const NumberLocale& locale);
 
 }  // namespace nimbaro

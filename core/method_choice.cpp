@@ -57,8 +57,10 @@ std::string formulaNames(const CalculationInfo& calculation) {
     return list;
 }
 
-MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs& given,
-                          References formulas, bool oldWindChill) {
+namespace {
+
+MethodChoice methodReading(const CalculationInfo& calculation, const GivenInputs& given,
+                           References formulas, bool oldWindChill) {
     MethodChoice choice;
     for (const auto group : {calculation.methods, calculation.references}) {
         for (const MethodInfo& method : group) {
@@ -79,6 +81,22 @@ MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs&
         }
     }
     return choice;
+}
+
+}  // namespace
+
+MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs& given,
+                          References formulas, bool oldWindChill) {
+    const MethodChoice exact = methodReading(calculation, given, formulas, oldWindChill);
+    const auto pressure = static_cast<std::size_t>(Input::AirPressure);
+    if (exact.method != nullptr || exact.sameInputs != nullptr || given[pressure]) {
+        return exact;
+    }
+    GivenInputs withPressure = given;
+    withPressure[pressure] = true;
+    MethodChoice assumed = methodReading(calculation, withPressure, formulas, oldWindChill);
+    assumed.airPressureAssumed = assumed.method != nullptr;
+    return assumed;
 }
 
 std::string_view ruleText(Rule rule) {

@@ -30,11 +30,15 @@ struct MethodChoice {
     const MethodInfo* method = nullptr;  // reads exactly the inputs given, by the formulas named
     // Where there is none: one that reads exactly those inputs, by other formulas.
     const MethodInfo* sameInputs = nullptr;
+    // The method also reads an air pressure, which was not given: kStandardAirPressure, in
+    // hectopascals, stands in for it.
+    bool airPressureAssumed = false;
 };
 
 // The method of a calculation that reads exactly the inputs given and uses exactly the formulas
 // named; the wind chill's two formulas read the same inputs, and `oldWindChill` picks between
-// them.
+// them. Where no method reads the inputs given, one that reads an air pressure besides them
+// is chosen, the pressure assumed.
 MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs& given,
                           References formulas, bool oldWindChill);
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "calculations.h"
@@ -153,8 +154,33 @@ struct ResultArrays {
     std::vector<double*> data;
 };
 
-// What a calculation's loop gives back: (keys, arrays, note codes, risk codes); a code is 0
-// for none, else 1 + the note's or risk's place in its enumeration.
+// The distinct note lines of a loop's elements, each a code: 0 for none, else 1 + its place
+// in `lines`. Elements with the same notes share one text.
+class NoteLines {
+  public:
+    std::uint32_t codeOf(const Calculated& calculated) {
+        std::string line = noteLine(calculated, plain_);
+        if (line.empty()) {
+            return 0;
+        }
+        const auto [found, added] =
+            codes_.try_emplace(line, static_cast<std::uint32_t>(lines_.size() + 1));
+        if (added) {
+            lines_.push_back(std::move(line));
+        }
+        return found->second;
+    }
+    const std::vector<std::string>& lines() const { return lines_; }
+
+  private:
+    NumberLocale plain_ = plainNumberLocale();
+    std::unordered_map<std::string, std::uint32_t> codes_;
+    std::vector<std::string> lines_;
+};
+
+// What a calculation's loop gives back: (keys, arrays, note codes, note lines, risk codes); a
+// note code is 0 for none, else 1 + the place of the element's note line among the lines; a
+// risk code 0 for none, else 1 + the risk's place in its enumeration.
 py::tuple calculateArrays(const std::string& calculationId, const py::dict& keywordInputs,
                           const std::string& unit, const std::string& pressureUnit,
                           const std::string& speedUnit, const std::string& formula, bool oldFormula,
@@ -202,11 +228,21 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
         throw py::type_error(name + "() takes one of these sets of inputs:" + sets);
     }
     const MethodInfo& method = *choice.method;
-    const UnitChoice units = unitChoice(unit, pressureUnit, speedUnit);
+    UnitChoice units = unitChoice(unit, pressureUnit, speedUnit);
+    // An air pressure not given is the standard one, the same for every element.
+    std::vector<Input> readInputs;
+    for (const Input input : method.inputs) {
+        if (input != Input::AirPressure || !choice.airPressureAssumed) {
+            readInputs.push_back(input);
+        }
+    }
+    if (choice.airPressureAssumed) {
+        units.pressure = PressureUnit::Hectopascals;
+    }
 
     const std::vector<std::string> ids = outputIds(*calculation);
     std::vector<Array> read;
-    for (const Input input : method.inputs) {
+    for (const Input input : readInputs) {
         read.push_back(*inputs[static_cast<std::size_t>(input)]);
     }
     const Elements elements = elementsOf(read);
@@ -215,10 +251,12 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
         chosenOutputs(to, ids.size(),
                       [&](const std::string& typed) { return outputIndex(*calculation, typed); }),
         elements.shape);
-    py::array_t<std::uint8_t> noteCodes(notes ? elements.shape : std::vector<std::ptrdiff_t>{0});
+    py::array_t<std::uint32_t> noteCodes(notes ? elements.shape : std::vector<std::ptrdiff_t>{0});
     py::array_t<std::uint8_t> riskCodes(notes ? elements.shape : std::vector<std::ptrdiff_t>{0});
-    std::uint8_t* noteData = noteCodes.mutable_data();
+    std::uint32_t* noteData = noteCodes.mutable_data();
     std::uint8_t* riskData = riskCodes.mutable_data();
+    NoteLines noteLines;
+    const Judging judging = notes ? Judging::Notes : Judging::OutputsOnly;
 
     // Elements are computed in blocks, which the engine guards as a whole; a missing reading
     // (NaN) is no element of a block.
@@ -228,22 +266,25 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
     std::vector<Outcome<Calculated>> outcomes(kBlock);
     std::size_t pending = 0;
     std::optional<Failure> failure;
-    const auto write = [&](std::size_t index, const Calculated* calculated) {
+    const auto write = [&](std::size_t index, Calculated* calculated) {
         results.write(index, calculated != nullptr ? &calculated->values : nullptr);
         if (notes) {
-            const auto code = [](const auto& value) {
-                return static_cast<std::uint8_t>(value ? 1 + static_cast<int>(*value) : 0);
-            };
-            noteData[index] = calculated != nullptr ? code(calculated->note) : 0;
-            riskData[index] = calculated != nullptr ? code(calculated->risk) : 0;
+            noteData[index] = 0;
+            riskData[index] = 0;
+            if (calculated != nullptr) {
+                calculated->airPressureAssumed = choice.airPressureAssumed;
+                noteData[index] = noteLines.codeOf(*calculated);
+                riskData[index] = static_cast<std::uint8_t>(
+                    calculated->risk ? 1 + static_cast<int>(*calculated->risk) : 0);
+            }
         }
     };
     // Computes the pending elements; false at the first that fails under errors="raise".
     const auto computeBlock = [&] {
         calculate(method.method, std::span(block).first(pending), units,
-                  std::span(outcomes).first(pending));
+                  std::span(outcomes).first(pending), judging);
         for (std::size_t j = 0; j < pending; ++j) {
-            const auto* calculated = std::get_if<Calculated>(&outcomes[j]);
+            auto* calculated = std::get_if<Calculated>(&outcomes[j]);
             if (calculated == nullptr && raiseErrors) {
                 const auto* fault = std::get_if<InputFault>(&outcomes[j]);
                 failure = Failure{
@@ -268,7 +309,10 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
                     return true;
                 }
                 for (std::size_t k = 0; k < values.size(); ++k) {
-                    block[pending].set(method.inputs[k], values[k]);
+                    block[pending].set(readInputs[k], values[k]);
+                }
+                if (choice.airPressureAssumed) {
+                    block[pending].set(Input::AirPressure, kStandardAirPressure);
                 }
                 places[pending++] = index;
                 return pending < kBlock || computeBlock();
@@ -281,7 +325,7 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
         raise(name, elements.shape, *failure);
     }
     return py::make_tuple(results.keys, results.list(), notes ? py::object(noteCodes) : py::none(),
-                          notes ? py::object(riskCodes) : py::none());
+                          noteLines.lines(), notes ? py::object(riskCodes) : py::none());
 }
 
 // A conversion's loop: (keys, arrays).
@@ -529,6 +573,5 @@ PYBIND11_MODULE(_engine, module) {
     module.def("compass_points", &compassPointList);
     module.def("calculations", &calculationList);
     module.def("quantities", &quantityList);
-    module.def("note_texts", [] { return textsOf(&noteText, RangeNote::NoAirPressure); });
     module.def("risk_names", [] { return textsOf(&riskName, Risk::ExtremeRisk); });
 }

@@ -173,11 +173,32 @@ QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view nam
 void CalculatorWindow::addResultNote(TwipRect rect,
                                      const std::vector<std::string_view>& possibleNotes) {
     resultNote_ = addQuietLine("lblNote", rect, possibleNotes);
+    remarkLine_ = addQuietLine("lblRemark", {}, {});
+    remarkLine_->setWordWrap(true);
+    remarkLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeRemarkLine();
 }
 
 void CalculatorWindow::addRiskLine(TwipRect rect,
                                    const std::vector<std::string_view>& possibleRisks) {
     riskLine_ = addQuietLine("lblRisk", rect, possibleRisks);
+    placeRemarkLine();
+}
+
+// Under the lowest quiet line, from the left margin to the window's right edge, with room for
+// three lines: a remark may name a reference's value and every input of a method as looking
+// wrong.
+void CalculatorWindow::placeRemarkLine() {
+    constexpr int kLeftMargin = 240;
+    constexpr int kGap = 45;
+    int bottom = resultNote_->geometry().bottom();
+    if (riskLine_ != nullptr) {
+        bottom = std::max(bottom, riskLine_->geometry().bottom());
+    }
+    const int left = twipsToPixels(kLeftMargin);
+    remarkLine_->setGeometry(left, bottom + 1 + twipsToPixels(kGap),
+                             width() - left - twipsToPixels(kFitMarginTwips),
+                             3 * remarkLine_->fontMetrics().lineSpacing());
 }
 
 QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
@@ -195,9 +216,11 @@ QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
     return line;
 }
 
-void CalculatorWindow::showResultNote(const QString& note, const QString& risk) {
+void CalculatorWindow::showResultNote(const QString& note, const QString& risk,
+                                      const QString& remark) {
     if (resultNote_ != nullptr) {
         resultNote_->setText(note);
+        remarkLine_->setText(remark);
     }
     if (riskLine_ != nullptr) {
         riskLine_->setText(risk);

@@ -56,13 +56,15 @@ class CalculatorWindow : public QWidget {
     // reader and in copied results.
     QLabel* addUnitLabel(OutputLabel* output, std::string_view name, std::string_view unitName,
                          TwipRect rect);
-    // A quiet line for a note on the result, sized for the longest of `possibleNotes`. A note
-    // shown by showResultNote() goes with the outputs: Reset and Output clear it, and so does
-    // a click that empties the last output still showing.
+    // A quiet line for a note on the result, sized for the longest of `possibleNotes`, and
+    // under the quiet lines a remark line of up to three wrapped lines, across the window, for
+    // what else the result notes. What showResultNote() shows goes with the outputs: Reset and
+    // Output clear it, and so does a click that empties the last output still showing.
     void addResultNote(TwipRect rect, const std::vector<std::string_view>& possibleNotes);
-    // A second quiet line, for what the result means for people outside.
+    // A second quiet line, for what the result means for people outside; the remark line moves
+    // under it.
     void addRiskLine(TwipRect rect, const std::vector<std::string_view>& possibleRisks);
-    void showResultNote(const QString& note, const QString& risk = {});
+    void showResultNote(const QString& note, const QString& risk = {}, const QString& remark = {});
     QPushButton* addButton(std::string_view name, std::string_view caption,
                            std::string_view tooltip, TwipRect rect, std::function<void()> handler);
     void addResetButton(std::string_view tooltip, TwipPoint position);
@@ -92,12 +94,14 @@ class CalculatorWindow : public QWidget {
     void focusFirstControl();
     QLabel* addQuietLine(const char* name, TwipRect rect,
                          const std::vector<std::string_view>& possibleTexts);
+    void placeRemarkLine();
     void clearOutput(OutputLabel* label);
 
     WindowRegistry& registry_;
     ResultCopying* copying_;
     QLabel* resultNote_ = nullptr;
     QLabel* riskLine_ = nullptr;
+    QLabel* remarkLine_ = nullptr;
     std::vector<QLineEdit*> inputBoxes_;
     std::vector<OutputLabel*> outputLabels_;
     bool shownBefore_ = false;

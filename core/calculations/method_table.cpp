@@ -7,6 +7,7 @@
 #include "formulas/lightning.h"
 #include "formulas/psychrometric_equation.h"
 #include "formulas/psychrometrics.h"
+#include "formulas/thermodynamic_wet_bulb.h"
 #include "formulas/wind_chill.h"
 #include "method_parts.h"
 
@@ -98,45 +99,66 @@ OutputValues ofCorrectedLightningDistance(const Typed& typed) {
 
 // --- the reference formulas --------------------------------------------------------------------
 
+// How the vapour pressure of the air and its wet bulb determine each other.
+struct WetBulbRelation {
+    double (*vapourPressure)(double airTemperature, double wetBulb, double pressure);
+    double (*wetBulb)(double airTemperature, double vapourPressure, double pressure);
+};
+
+// The WMO psychrometer equation, and the thermodynamic wet bulb of ASHRAE's psychrometric
+// equation.
+constexpr WetBulbRelation kWmoPsychrometer{vapourPressureFromWetBulb, wetBulbFromVapourPressure};
+constexpr WetBulbRelation kAdiabaticSaturation{thermodynamicVapourPressure, thermodynamicWetBulb};
+
+template <const WetBulbRelation& relation>
 double vapourPressureOfWetBulbReading(const Typed& typed) {
-    return vapourPressureFromWetBulb(typed.celsius(AirTemperature), typed.celsius(WetBulb),
-                                     typed.hectopascals(AirPressure));
+    return relation.vapourPressure(typed.celsius(AirTemperature), typed.celsius(WetBulb),
+                                   typed.hectopascals(AirPressure));
 }
 
-double psychrometricHumidity(const Typed& typed) {
+template <const WetBulbRelation& relation>
+double humidityOfWetBulbBy(const Typed& typed) {
     return humidityOfVapourPressure(typed.celsius(AirTemperature),
-                                    vapourPressureOfWetBulbReading(typed));
+                                    vapourPressureOfWetBulbReading<relation>(typed));
 }
 
-double psychrometricDewPoint(const Typed& typed) {
-    return dewPointFromVapourPressure(vapourPressureOfWetBulbReading(typed));
+template <const WetBulbRelation& relation>
+double dewPointOfWetBulbBy(const Typed& typed) {
+    return dewPointFromVapourPressure(vapourPressureOfWetBulbReading<relation>(typed));
 }
 
-OutputValues psychrometricWetBulb(const Typed& typed, double vapourPressure) {
-    return inEveryTemperatureUnit(wetBulbFromVapourPressure(
-        typed.celsius(AirTemperature), vapourPressure, typed.hectopascals(AirPressure)));
+template <const WetBulbRelation& relation>
+OutputValues wetBulbOfVapourPressure(const Typed& typed, double vapourPressure) {
+    return inEveryTemperatureUnit(relation.wetBulb(typed.celsius(AirTemperature), vapourPressure,
+                                                   typed.hectopascals(AirPressure)));
 }
 
-OutputValues ofHumidityFromWetBulbPsychrometric(const Typed& typed) {
-    return {psychrometricHumidity(typed)};
+template <const WetBulbRelation& relation>
+OutputValues ofHumidityFromWetBulbBy(const Typed& typed) {
+    return {humidityOfWetBulbBy<relation>(typed)};
 }
 
-OutputValues ofDewPointFromWetBulbPsychrometric(const Typed& typed) {
-    return inEveryTemperatureUnit(psychrometricDewPoint(typed));
+template <const WetBulbRelation& relation>
+OutputValues ofDewPointFromWetBulbBy(const Typed& typed) {
+    return inEveryTemperatureUnit(dewPointOfWetBulbBy<relation>(typed));
 }
 
-OutputValues ofWetBulbFromHumidityPsychrometric(const Typed& typed) {
-    return psychrometricWetBulb(
+template <const WetBulbRelation& relation>
+OutputValues ofWetBulbFromHumidityBy(const Typed& typed) {
+    return wetBulbOfVapourPressure<relation>(
         typed,
         typed[Humidity] / 100 * saturationVapourPressureOverWater(typed.celsius(AirTemperature)));
 }
 
-OutputValues ofWetBulbFromDewPointPsychrometric(const Typed& typed) {
-    return psychrometricWetBulb(typed, saturationVapourPressureOverWater(typed.celsius(DewPoint)));
+template <const WetBulbRelation& relation>
+OutputValues ofWetBulbFromDewPointBy(const Typed& typed) {
+    return wetBulbOfVapourPressure<relation>(
+        typed, saturationVapourPressureOverWater(typed.celsius(DewPoint)));
 }
 
-OutputValues ofCloudHeightFromWetBulbPsychrometric(const Typed& typed) {
-    return cloudBaseHeight(typed.celsius(AirTemperature), psychrometricDewPoint(typed));
+template <const WetBulbRelation& relation>
+OutputValues ofCloudHeightFromWetBulbBy(const Typed& typed) {
+    return cloudBaseHeight(typed.celsius(AirTemperature), dewPointOfWetBulbBy<relation>(typed));
 }
 
 // --- the heat index of a humidity found either way ---------------------------------------------
@@ -231,6 +253,21 @@ constexpr UnitRef kDistances[] = {kMetres, {lengthQuantity, 2}, kFeet, {lengthQu
 constexpr References kNws{Reference::Nws};
 constexpr References kPsychrometric{Reference::Psychrometric};
 constexpr References kNwsAndPsychrometric{Reference::Nws, Reference::Psychrometric};
+constexpr References kThermodynamic{Reference::Thermodynamic};
+constexpr References kNwsAndThermodynamic{Reference::Nws, Reference::Thermodynamic};
+
+// What the windows' methods are compared with, and how far apart they may lie: a heat index 1 °F
+// from the NWS's for the same inputs; a wet bulb and a dew point 0.5 °C, a humidity 2 points
+// from the thermodynamic wet bulb's.
+constexpr ReferenceCheck comparedWithNws(Method reference) {
+    return {reference, 1, 1.0, "NWS heat index"};
+}
+constexpr ReferenceCheck comparedWithThermodynamic(Method reference, std::string_view name) {
+    return {reference, 0, 0.5, name};
+}
+constexpr ReferenceCheck kThermodynamicHumidity{Method::HumidityFromWetBulbThermodynamic, 0, 2.0,
+                                                "Thermodynamic humidity"};
+constexpr std::string_view kThermodynamicWetBulb = "Thermodynamic wet bulb";
 
 // In the order of Method.
 constexpr MethodInfo kMethods[] = {
@@ -253,7 +290,9 @@ constexpr MethodInfo kMethods[] = {
      {},
      ofHumidityFromWetBulb,
      kPercent,
-     kWetBulbInCelsiusNotes},
+     kWetBulbInCelsiusNotes,
+     RiskRule::None,
+     kThermodynamicHumidity},
     {Method::DewPointFromHumidity,
      Calculation::DewPoint,
      "dew-point-from-humidity",
@@ -273,7 +312,10 @@ constexpr MethodInfo kMethods[] = {
      {},
      ofDewPointFromWetBulb,
      kTemperatures,
-     kWetBulbInCelsiusNotes},
+     kWetBulbInCelsiusNotes,
+     RiskRule::None,
+     comparedWithThermodynamic(Method::DewPointFromWetBulbThermodynamic,
+                               "Thermodynamic dew point")},
     {Method::WetBulbFromHumidity,
      Calculation::WetBulb,
      "wet-bulb-from-humidity",
@@ -283,7 +325,9 @@ constexpr MethodInfo kMethods[] = {
      {},
      ofWetBulbFromHumidity,
      kTemperatures,
-     kHumidityAndPressureNotes},
+     kHumidityAndPressureNotes,
+     RiskRule::None,
+     comparedWithThermodynamic(Method::WetBulbFromHumidityThermodynamic, kThermodynamicWetBulb)},
     {Method::WetBulbFromDewPoint,
      Calculation::WetBulb,
      "wet-bulb-from-dew-point",
@@ -293,7 +337,9 @@ constexpr MethodInfo kMethods[] = {
      {},
      ofWetBulbFromDewPoint,
      kTemperatures,
-     kDewPointAndPressureNotes},
+     kDewPointAndPressureNotes,
+     RiskRule::None,
+     comparedWithThermodynamic(Method::WetBulbFromDewPointThermodynamic, kThermodynamicWetBulb)},
     {Method::HeatIndexFromHumidity,
      Calculation::HeatIndex,
      "heat-index-from-humidity",
@@ -304,7 +350,8 @@ constexpr MethodInfo kMethods[] = {
      heatIndexOf<heatIndex, typedHumidity>,
      kTemperatures,
      kHeatIndexFromHumidityNotes,
-     RiskRule::HeatIndex},
+     RiskRule::HeatIndex,
+     comparedWithNws(Method::HeatIndexFromHumidityNws)},
     {Method::HeatIndexFromDewPoint,
      Calculation::HeatIndex,
      "heat-index-from-dew-point",
@@ -315,7 +362,8 @@ constexpr MethodInfo kMethods[] = {
      heatIndexOf<heatIndex, humidityOfDewPointReading>,
      kTemperatures,
      kHeatIndexFromDewPointNotes,
-     RiskRule::HeatIndex},
+     RiskRule::HeatIndex,
+     comparedWithNws(Method::HeatIndexFromDewPointNws)},
     {Method::HeatIndexFromWetBulb,
      Calculation::HeatIndex,
      "heat-index-from-wet-bulb",
@@ -326,7 +374,8 @@ constexpr MethodInfo kMethods[] = {
      heatIndexOf<heatIndex, humidityOfWetBulbReading>,
      kTemperatures,
      kHeatIndexFromWetBulbNotes,
-     RiskRule::HeatIndex},
+     RiskRule::HeatIndex,
+     comparedWithNws(Method::HeatIndexFromWetBulbNws)},
     {Method::CloudHeightFromHumidity,
      Calculation::CloudHeight,
      "cloud-height-from-humidity",
@@ -400,25 +449,46 @@ constexpr MethodInfo kMethods[] = {
      kCorrectedLightningNotes},
     {Method::HumidityFromWetBulbPsychrometric, Calculation::RelativeHumidity,
      "humidity-from-wet-bulb-psychrometric",
-     "Relative humidity from air temperature, wet bulb and air pressure, by the psychrometric "
+     "Relative humidity from air temperature, wet bulb and air pressure, by the WMO psychrometer "
      "equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofHumidityFromWetBulbPsychrometric, kPercent,
-     kWetBulbInCelsiusNotes},
+     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofHumidityFromWetBulbBy<kWmoPsychrometer>,
+     kPercent, kWetBulbInCelsiusNotes},
+    {Method::HumidityFromWetBulbThermodynamic, Calculation::RelativeHumidity,
+     "humidity-from-wet-bulb-thermodynamic",
+     "Relative humidity from air temperature, thermodynamic wet bulb and air pressure",
+     kFromWetBulb, kWetBulbChecks, kThermodynamic, ofHumidityFromWetBulbBy<kAdiabaticSaturation>,
+     kPercent, kWetBulbInCelsiusNotes},
     {Method::DewPointFromWetBulbPsychrometric, Calculation::DewPoint,
      "dew-point-from-wet-bulb-psychrometric",
-     "Dew point from air temperature, wet bulb and air pressure, by the psychrometric equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofDewPointFromWetBulbPsychrometric,
+     "Dew point from air temperature, wet bulb and air pressure, by the WMO psychrometer "
+     "equation",
+     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofDewPointFromWetBulbBy<kWmoPsychrometer>,
      kTemperatures, kWetBulbInCelsiusNotes},
+    {Method::DewPointFromWetBulbThermodynamic, Calculation::DewPoint,
+     "dew-point-from-wet-bulb-thermodynamic",
+     "Dew point from air temperature, thermodynamic wet bulb and air pressure", kFromWetBulb,
+     kWetBulbChecks, kThermodynamic, ofDewPointFromWetBulbBy<kAdiabaticSaturation>, kTemperatures,
+     kWetBulbInCelsiusNotes},
     {Method::WetBulbFromHumidityPsychrometric, Calculation::WetBulb,
      "wet-bulb-from-humidity-psychrometric",
-     "Wet bulb from air temperature, humidity and air pressure, by the psychrometric equation",
+     "Wet bulb from air temperature, humidity and air pressure, by the WMO psychrometer equation",
      kFromHumidityAndPressure, kHumidityAndPressureChecks, kPsychrometric,
-     ofWetBulbFromHumidityPsychrometric, kTemperatures, kHumidityAndPressureNotes},
+     ofWetBulbFromHumidityBy<kWmoPsychrometer>, kTemperatures, kHumidityAndPressureNotes},
     {Method::WetBulbFromDewPointPsychrometric, Calculation::WetBulb,
      "wet-bulb-from-dew-point-psychrometric",
-     "Wet bulb from air temperature, dew point and air pressure, by the psychrometric equation",
+     "Wet bulb from air temperature, dew point and air pressure, by the WMO psychrometer equation",
      kFromDewPointAndPressure, kDewPointAndPressureChecks, kPsychrometric,
-     ofWetBulbFromDewPointPsychrometric, kTemperatures, kDewPointAndPressureNotes},
+     ofWetBulbFromDewPointBy<kWmoPsychrometer>, kTemperatures, kDewPointAndPressureNotes},
+    {Method::WetBulbFromHumidityThermodynamic, Calculation::WetBulb,
+     "wet-bulb-from-humidity-thermodynamic",
+     "Thermodynamic wet bulb from air temperature, humidity and air pressure",
+     kFromHumidityAndPressure, kHumidityAndPressureChecks, kThermodynamic,
+     ofWetBulbFromHumidityBy<kAdiabaticSaturation>, kTemperatures, kHumidityAndPressureNotes},
+    {Method::WetBulbFromDewPointThermodynamic, Calculation::WetBulb,
+     "wet-bulb-from-dew-point-thermodynamic",
+     "Thermodynamic wet bulb from air temperature, dew point and air pressure",
+     kFromDewPointAndPressure, kDewPointAndPressureChecks, kThermodynamic,
+     ofWetBulbFromDewPointBy<kAdiabaticSaturation>, kTemperatures, kDewPointAndPressureNotes},
     {Method::HeatIndexFromHumidityNws, Calculation::HeatIndex, "heat-index-from-humidity-nws",
      "Heat index from air temperature and humidity, by the NWS's algorithm", kFromHumidity,
      kHumidityChecks, kNws, heatIndexOf<nwsHeatIndex, typedHumidity>, kTemperatures, kColdAirNotes,
@@ -433,23 +503,42 @@ constexpr MethodInfo kMethods[] = {
      kTemperatures, kWetBulbInCelsiusNotes, RiskRule::NwsHeatIndex},
     {Method::HeatIndexFromWetBulbPsychrometric, Calculation::HeatIndex,
      "heat-index-from-wet-bulb-psychrometric",
-     "Heat index from air temperature, wet bulb and air pressure, its humidity by the "
-     "psychrometric equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric, heatIndexOf<heatIndex, psychrometricHumidity>,
-     kTemperatures, kPsychrometricHeatIndexNotes, RiskRule::HeatIndex},
+     "Heat index from air temperature, wet bulb and air pressure, its humidity by the WMO "
+     "psychrometer equation",
+     kFromWetBulb, kWetBulbChecks, kPsychrometric,
+     heatIndexOf<heatIndex, humidityOfWetBulbBy<kWmoPsychrometer>>, kTemperatures,
+     kPsychrometricHeatIndexNotes, RiskRule::HeatIndex},
     {Method::HeatIndexFromWetBulbNwsPsychrometric, Calculation::HeatIndex,
      "heat-index-from-wet-bulb-nws-psychrometric",
      "Heat index from air temperature, wet bulb and air pressure, by the NWS's algorithm, its "
-     "humidity by the psychrometric equation",
+     "humidity by the WMO psychrometer equation",
      kFromWetBulb, kWetBulbChecks, kNwsAndPsychrometric,
-     heatIndexOf<nwsHeatIndex, psychrometricHumidity>, kTemperatures, kWetBulbInCelsiusNotes,
-     RiskRule::NwsHeatIndex},
+     heatIndexOf<nwsHeatIndex, humidityOfWetBulbBy<kWmoPsychrometer>>, kTemperatures,
+     kWetBulbInCelsiusNotes, RiskRule::NwsHeatIndex},
+    {Method::HeatIndexFromWetBulbThermodynamic, Calculation::HeatIndex,
+     "heat-index-from-wet-bulb-thermodynamic",
+     "Heat index from air temperature, thermodynamic wet bulb and air pressure", kFromWetBulb,
+     kWetBulbChecks, kThermodynamic,
+     heatIndexOf<heatIndex, humidityOfWetBulbBy<kAdiabaticSaturation>>, kTemperatures,
+     kPsychrometricHeatIndexNotes, RiskRule::HeatIndex},
+    {Method::HeatIndexFromWetBulbNwsThermodynamic, Calculation::HeatIndex,
+     "heat-index-from-wet-bulb-nws-thermodynamic",
+     "Heat index from air temperature, thermodynamic wet bulb and air pressure, by the NWS's "
+     "algorithm",
+     kFromWetBulb, kWetBulbChecks, kNwsAndThermodynamic,
+     heatIndexOf<nwsHeatIndex, humidityOfWetBulbBy<kAdiabaticSaturation>>, kTemperatures,
+     kWetBulbInCelsiusNotes, RiskRule::NwsHeatIndex},
     {Method::CloudHeightFromWetBulbPsychrometric, Calculation::CloudHeight,
      "cloud-height-from-wet-bulb-psychrometric",
      "Cloud base height from air temperature, wet bulb and air pressure, its dew point by the "
-     "psychrometric equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofCloudHeightFromWetBulbPsychrometric, kHeights,
-     kCloudHeightFromWetBulbNotes},
+     "WMO psychrometer equation",
+     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofCloudHeightFromWetBulbBy<kWmoPsychrometer>,
+     kHeights, kCloudHeightFromWetBulbNotes},
+    {Method::CloudHeightFromWetBulbThermodynamic, Calculation::CloudHeight,
+     "cloud-height-from-wet-bulb-thermodynamic",
+     "Cloud base height from air temperature, thermodynamic wet bulb and air pressure",
+     kFromWetBulb, kWetBulbChecks, kThermodynamic, ofCloudHeightFromWetBulbBy<kAdiabaticSaturation>,
+     kHeights, kCloudHeightFromWetBulbNotes},
 };
 
 constexpr bool inMethodOrder() {
@@ -470,17 +559,17 @@ constexpr std::span<const MethodInfo> methodsFrom(Method first, std::size_t coun
 constexpr CalculationInfo kCalculations[] = {
     {Calculation::RelativeHumidity, "humidity", "Relative Humidity",
      methodsFrom(Method::HumidityFromDewPoint, 2),
-     methodsFrom(Method::HumidityFromWetBulbPsychrometric, 1), kPercent},
+     methodsFrom(Method::HumidityFromWetBulbPsychrometric, 2), kPercent},
     {Calculation::DewPoint, "dew-point", "Dew Point", methodsFrom(Method::DewPointFromHumidity, 2),
-     methodsFrom(Method::DewPointFromWetBulbPsychrometric, 1), kTemperatures},
+     methodsFrom(Method::DewPointFromWetBulbPsychrometric, 2), kTemperatures},
     {Calculation::WetBulb, "wet-bulb", "Wet Bulb", methodsFrom(Method::WetBulbFromHumidity, 2),
-     methodsFrom(Method::WetBulbFromHumidityPsychrometric, 2), kTemperatures},
+     methodsFrom(Method::WetBulbFromHumidityPsychrometric, 4), kTemperatures},
     {Calculation::HeatIndex, "heat-index", "Heat Index",
      methodsFrom(Method::HeatIndexFromHumidity, 3),
-     methodsFrom(Method::HeatIndexFromHumidityNws, 5), kTemperatures},
+     methodsFrom(Method::HeatIndexFromHumidityNws, 7), kTemperatures},
     {Calculation::CloudHeight, "cloud-height", "Cloud Base Height",
      methodsFrom(Method::CloudHeightFromHumidity, 3),
-     methodsFrom(Method::CloudHeightFromWetBulbPsychrometric, 1), kHeights},
+     methodsFrom(Method::CloudHeightFromWetBulbPsychrometric, 2), kHeights},
     {Calculation::WindChill,
      "wind-chill",
      "Wind Chill",
@@ -517,6 +606,27 @@ constexpr bool methodsBelongToTheirCalculation() {
 }
 static_assert(methodsBelongToTheirCalculation());
 
+// A window's method is compared on one of its outputs with a reference method of its own
+// calculation that reads the same inputs.
+constexpr bool comparedLikeWithLike() {
+    for (const MethodInfo& method : kMethods) {
+        if (!method.comparedWith) {
+            continue;
+        }
+        const MethodInfo& reference =
+            kMethods[static_cast<std::size_t>(method.comparedWith->reference)];
+        if (!method.references.none() || reference.references.none() ||
+            reference.calculation != method.calculation ||
+            !std::equal(method.inputs.begin(), method.inputs.end(), reference.inputs.begin(),
+                        reference.inputs.end()) ||
+            method.comparedWith->output >= method.outputs.size()) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(comparedLikeWithLike());
+
 constexpr ReferenceInfo kReferences[] = {
     {Reference::Nws, "nws",
      "the heat index of the US National Weather Service: Steadman's simple formula, and from "
@@ -524,11 +634,18 @@ constexpr ReferenceInfo kReferences[] = {
      "NWS Weather Prediction Center, \"The Heat Index Equation\"; L. P. Rothfusz, NWS Technical "
      "Attachment SR 90-23 (1990)"},
     {Reference::Psychrometric, "psychrometric",
-     "the psychrometric equation e = Es(Tw) - A P (T - Tw) of an aspirated psychrometer, solved "
-     "by iteration, with the saturation vapour pressure Es over water of Hyland and Wexler",
+     "the WMO psychrometer equation e = Es(Tw) - A P (T - Tw), the reading of an aspirated "
+     "(Assmann) psychrometer, solved by iteration, with the saturation vapour pressure Es over "
+     "water of Hyland and Wexler",
      "WMO Guide to Instruments and Methods of Observation (WMO-No. 8): A = 6.53e-4 (1 + "
      "0.000944 Tw) per degree for the Assmann psychrometer; R. W. Hyland and A. Wexler (1983), "
      "as in the ASHRAE Handbook of Fundamentals"},
+    {Reference::Thermodynamic, "thermodynamic",
+     "the thermodynamic wet bulb of ASHRAE's psychrometric equation at the given pressure, with "
+     "the humidity ratio W = 0.621945 e / (P - e) and Hyland and Wexler's saturation vapour "
+     "pressure, over ice for a wet bulb below 0 C; humidity and dew point over water; solved "
+     "by iteration to 1e-12 of the wet bulb",
+     "ASHRAE Handbook - Fundamentals (2017), chapter 1, equations 5, 6, 20, 33 and 35"},
 };
 
 }  // namespace

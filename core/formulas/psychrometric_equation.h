@@ -1,17 +1,16 @@
 #pragma once
 
+#include "saturation_pressure.h"
+
 namespace nimbaro {
 
-// The moisture relations of the reference methods: the psychrometric equation of an aspirated
+// The moisture relations of the WMO psychrometer equation, the reading of an aspirated
 // (ventilated) psychrometer, e = Es(Tw) − A × P × (T − Tw), with the psychrometer coefficient
 // the WMO gives for the Assmann psychrometer (Guide to Instruments and Methods of Observation,
 // WMO-No. 8), A = 6.53e-4 × (1 + 0.000944 × Tw) per degree, the same in both directions, and
-// the saturation vapour pressure over liquid water of Hyland and Wexler (1983), as ASHRAE's
-// Handbook of Fundamentals gives it, also below 0 °C: humidity is reckoned over water.
-// Temperatures in degrees Celsius, pressures in hectopascals.
-
-// Es(t) = exp(C8 / T + C9 + C10 × T + C11 × T² + C12 × T³ + C13 × ln T) Pa, T = t + 273.15 K.
-double saturationVapourPressureOverWater(double celsius);
+// the saturation vapour pressure over liquid water of Hyland and Wexler (1983), also below
+// 0 °C: humidity is reckoned over water. Temperatures in degrees Celsius, pressures in
+// hectopascals.
 
 // e = Es(Tw) − A(Tw) × P × (T − Tw).
 double vapourPressureFromWetBulb(double airTemperature, double wetBulb, double pressure);

@@ -2,7 +2,7 @@
 
 The dew point of every row of a CSV archive of air temperatures (°C) and relative humidities
 (%), computed by nimbaro on Dask: each partition of the archive, a pandas DataFrame, gets the
-dew point in Celsius, Fahrenheit and Kelvin and the range note, with the digits of Nimbaro's
+dew point in Celsius, Fahrenheit and Kelvin and the notes, with the digits of Nimbaro's
 windows and of nimbaro-calc. ARCHIVE may be a glob ("archive/*.csv"). OUTPUT is a Parquet
 folder when pyarrow can be imported, else one CSV file.
 

@@ -15,8 +15,10 @@ with its index or coordinates; Series must share one index and DataArrays one se
 coordinates, as the engine pairs elements by place. A DataArray's values are loaded.
 
 The keywords given choose the method, as nimbaro-calc's options do, and ``formula=`` a
-reference formula ("nws", "psychrometric", "nws,psychrometric"; "window", the windows' own, by
-default). Units take every name nimbaro-calc takes (``unit="F"``, ``pressure_unit="inHg"``,
+reference formula ("nws"; "psychrometric", the WMO psychrometer equation; "thermodynamic",
+ASHRAE's thermodynamic wet bulb; "nws,psychrometric", "nws,thermodynamic"; "window", the
+windows' own, by default). A calculation from a wet bulb without ``air_pressure`` takes
+1013.25 hPa and notes it. Units take every name nimbaro-calc takes (``unit="F"``, ``pressure_unit="inHg"``,
 ``speed_unit="kn"``). Without ``to`` a result is a dict of every output unit, keyed by unit id;
 with ``to`` one unit (a name) or several (a list, giving a dict).
 
@@ -24,8 +26,9 @@ An element that fails the method's checks (a humidity of 0, a wind speed below 0
 reading) or whose computation faults is NaN in the result, and so is one with a NaN input;
 ``errors="raise"`` raises a ValueError that names the first failing element and why instead
 (a NaN input is a missing reading and still gives NaN). ``notes=True`` returns
-``(result, note, risk)``: the range note and the short name of the risk category of each
-element, as nimbaro-calc's note and risk columns ("" for none).
+``(result, note, risk)``: every note of each element on one line, the range note first and
+"; " between them, and the short name of its risk category, as nimbaro-calc's note and risk
+columns ("" for none).
 
 The loops run in C++ without holding the GIL, so Python threads computing parts of an array
 run side by side.
@@ -40,7 +43,6 @@ from . import _engine
 
 _CALCULATIONS = _engine.calculations()
 _QUANTITIES = {quantity["id"]: quantity for quantity in _engine.quantities()}
-_NOTES = np.array([""] + _engine.note_texts(), dtype=object)
 _RISKS = np.array([""] + _engine.risk_names(), dtype=object)
 _ERRORS = ("nan", "raise")
 
@@ -150,7 +152,7 @@ def _calculation(info):
         formula = given["formula"]
         inputs = _Inputs({name: given[name] for name in info["keywords"]
                           if given[name] is not None})
-        keys, arrays, notes, risks = _engine.calculate(
+        keys, arrays, notes, note_lines, risks = _engine.calculate(
             info["id"], inputs.arrays, given.get("unit", "C"), given.get("pressure_unit", "hPa"),
             given.get("speed_unit", "km/h"),
             formula if isinstance(formula, str) else ",".join(formula),
@@ -158,7 +160,8 @@ def _calculation(info):
         result = _results(inputs, keys, arrays, single)
         if notes is None:
             return result
-        return result, inputs.wrap(_NOTES[notes], "note"), inputs.wrap(_RISKS[risks], "risk")
+        note_texts = np.array([""] + note_lines, dtype=object)
+        return result, inputs.wrap(note_texts[notes], "note"), inputs.wrap(_RISKS[risks], "risk")
 
     calculation.__name__ = calculation.__qualname__ = info["function"]
     calculation.__signature__ = signature

@@ -94,8 +94,19 @@ def test_wind_directions_of_numbers_texts_and_missing_readings():
 def test_notes_and_risks_of_each_element():
     heat, notes, risks = nimbaro.heat_index(air_temperature=[70, 95, np.nan], humidity=80,
                                             unit="F", to="F", notes=True)
-    assert notes.tolist() == ["Heat index formula is meant for 80 °F (26.7 °C) and above", "", ""]
+    assert notes.tolist() == ["Heat index formula is meant for 80 °F (26.7 °C) and above; "
+                              "NWS heat index: 70.5 °F", "NWS heat index: 133.8 °F", ""]
     assert risks.tolist() == ["", "Extreme danger", ""]
+
+
+def test_wet_bulb_without_pressure_takes_the_standard_one():
+    given = nimbaro.wet_bulb(air_temperature=[35, 0], humidity=[20, 50], air_pressure=1013.25,
+                             to="C", formula="thermodynamic")
+    assumed, notes, _ = nimbaro.wet_bulb(air_temperature=[35, 0], humidity=[20, 50], to="C",
+                                         formula="thermodynamic", notes=True)
+    assert np.array_equal(given, assumed)
+    assert np.round(assumed, 2).tolist() == [18.87, -2.97]
+    assert notes.tolist() == ["Air pressure not given: 1013.25 hPa used"] * 2
 
 
 def test_keywords_choose_method_formula_and_units():
@@ -121,7 +132,7 @@ def test_keywords_choose_method_formula_and_units():
     (lambda: nimbaro.dew_point(air_temperature=25, humidity=50, formula="nws"), ValueError,
      "formula nws does not apply to dew_point with air_temperature, humidity"),
     (lambda: nimbaro.dew_point(air_temperature=25, humidity=50, formula="x"), ValueError,
-     r"formula: 'x' is no formula of dew_point \(window, psychrometric\)"),
+     r"formula: 'x' is no formula of dew_point \(window, psychrometric, thermodynamic\)"),
     (lambda: nimbaro.dew_point(air_temperature=25, humidity=50, unit="R"), ValueError,
      "unit: 'R' is no temperature unit; the nearest are celsius"),
     (lambda: nimbaro.cloud_height(air_temperature=25, humidity=50, to="km"), ValueError,

@@ -233,7 +233,9 @@ INSTANTIATE_TEST_SUITE_P(
              R"({"value":75.75827358000005,"unit":"fahrenheit","name":"degrees Fahrenheit",)"
              R"("symbol":"°F","text":"75.75827"},{"value":297.46015198888887,"unit":"kelvin",)"
              R"("name":"kelvins","symbol":"K","text":"297.46015"}],)"
-             R"("note":"Heat index formula is meant for 80 °F (26.7 °C) and above"})"
+             R"("note":"Heat index formula is meant for 80 °F (26.7 °C) and above",)"
+             R"("notes":["Heat index formula is meant for 80 °F (26.7 °C) and above",)"
+             R"("NWS heat index: 66.9 °F"]})"
              "\n",
              0,
              "note: Heat index formula is meant for 80 °F"},
@@ -282,7 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
              2,
              "--wind-speed \"0\" is not greater than 0"},
         Case{{"convert", "temperature", "1e308", "C"}, "", 3, "no result for these inputs"},
-        Case{{"dew-point", "--air-temperature", "20", "--wet-bulb", "10"},
+        Case{{"dew-point", "--air-temperature", "20"},
              "",
              2,
              "give one of these sets of inputs:\n  --air-temperature --humidity\n"},
@@ -297,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              2,
              "--formula: \"nsw\" is no formula of heat-index (window, nws, psychrometric, "
-             "nws,psychrometric)\n"},
+             "nws,psychrometric, thermodynamic, nws,thermodynamic)\n"},
         Case{{"humidity", "--air-temperature", "20", "--dew-point", "10", "--formula",
               "psychrometric"},
              "",
@@ -551,11 +553,12 @@ INSTANTIATE_TEST_SUITE_P(
               "NA"},
              "T,RH,Heat Index (°C),Heat Index (°F),Heat Index (K),Heat Index Note,Heat Index "
              "Risk\n30,60%,33.08640,91.55551,306.23640,,Extreme caution\n25,40,25.36186,"
-             "77.65134,298.51186,Heat index formula is meant for 80 °F (26.7 °C) and above,\n"
-             "35,NA,,,,,\n",
+             "77.65134,298.51186,Heat index formula is meant for 80 °F (26.7 °C) and above; NWS "
+             "heat index: 76.3 °F,\n35,NA,,,,,\n",
              1,
              "nimbaro-calc: note: 1 of 3 rows: Heat index formula is meant for 80 °F (26.7 °C) and "
-             "above\n",
+             "above\nnimbaro-calc: note: 1 of 3 rows: NWS heat index more than 1 °F from the "
+             "result\n",
              "",
              "T,RH\n30,60%\n25,40\n35,NA\n"},
         Case{{"wet-bulb", "--csv", "-", "--air-temperature", "T", "--humidity", "RH",
@@ -616,6 +619,61 @@ INSTANTIATE_TEST_SUITE_P(
              "-3.54261\t°C\n25.62330\t°F\n269.60739\tK\n",
              0,
              "note: Low risk"}));
+
+// Every note of a result on standard error, the range note first and the risk last: no
+// category outside the formula's range, the reference's value where the window's formula lies
+// far from it, inputs that look like a wrong unit, and the air pressure assumed.
+TEST_F(NimbaroCalc, NotesSayWhatAResultMeans) {
+    struct Noted {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    for (const Noted& noted : std::vector<Noted>{
+             {{"heat-index", "--air-temperature", "11.5", "--humidity", "89", "--unit", "F"},
+              "note: Heat index formula is meant for 80 °F (26.7 °C) and above\n"
+              "note: NWS heat index: 6.5 °F\n"},
+             {{"wind-chill", "--air-temperature", "20", "--wind-speed", "1", "--unit", "F",
+               "--speed-unit", "mph"},
+              "note: New formula is meant for winds of 3 mph (4.8 km/h) and above\n"},
+             {{"heat-index", "--air-temperature", "90", "--humidity", "95", "--unit", "F"},
+              "note: NWS heat index: 126.6 °F\n"
+              "note: Danger: heat cramps or heat exhaustion likely, heat stroke possible\n"},
+             {{"wet-bulb", "--air-temperature", "40", "--humidity", "5", "--air-pressure",
+               "1013.25"},
+              "note: Thermodynamic wet bulb: 16.6 °C\n"},
+             {{"wet-bulb", "--air-temperature", "25", "--humidity", "50", "--air-pressure",
+               "29.92"},
+              "note: 29.92 hPa is not a surface pressure; in inHg it would be 1013.2 hPa\n"},
+             {{"wet-bulb", "--air-temperature", "35", "--humidity", "20", "--formula",
+               "thermodynamic", "--to", "C", "--pressure-unit", "inHg"},
+              "note: Air pressure not given: 1013.25 hPa used\n"},
+         }) {
+        const Finished result = run(noted.args);
+        EXPECT_EQ(result.status, 0) << noted.args.front();
+        EXPECT_EQ(result.err, noted.err) << noted.args.front();
+    }
+    EXPECT_EQ(run({"wet-bulb", "--air-temperature", "35", "--humidity", "20", "--formula",
+                   "thermodynamic", "--to", "C"})
+                  .out,
+              "18.87023\tdegrees Celsius\n");
+    // In a log, the pressure is a constant of every row, and each kind of note is counted.
+    const Finished log = run({"wet-bulb", "--csv", "-", "--air-temperature", "T", "--humidity",
+                              "RH", "--to", "C", "--json"},
+                             "T,RH\n40,5\n20,50\n");
+    EXPECT_EQ(log.out,
+              "{\"line\":2,\"fields\":{\"T\":\"40\",\"RH\":\"5\"},\"results\":[{\"value\":"
+              "26.10271000080623,\"unit\":\"celsius\",\"name\":\"degrees Celsius\",\"symbol\":"
+              "\"°C\",\"text\":\"26.10271\"}],\"notes\":[\"Thermodynamic wet bulb: 16.6 °C\","
+              "\"Air pressure not given: 1013.25 hPa used\"]}\n"
+              "{\"line\":3,\"fields\":{\"T\":\"20\",\"RH\":\"50\"},\"results\":[{\"value\":"
+              "14.199801553386088,\"unit\":\"celsius\",\"name\":\"degrees Celsius\",\"symbol\":"
+              "\"°C\",\"text\":\"14.19980\"}],\"notes\":[\"Air pressure not given: 1013.25 hPa "
+              "used\"]}\n");
+    EXPECT_EQ(
+        log.err,
+        "nimbaro-calc: note: 1 of 2 rows: Thermodynamic wet bulb more than 0.5 °C from the "
+        "result\nnimbaro-calc: note: 2 of 2 rows: Air pressure not given: 1013.25 hPa used\n");
+}
 
 TEST_F(NimbaroCalc, WritesOverItsOwnInputOnlyOnceComplete) {
     const fs::path log = folder_ / "log.csv";

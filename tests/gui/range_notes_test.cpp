@@ -208,6 +208,77 @@ INSTANTIATE_TEST_SUITE_P(
                         {{"txtAirTemp", "-460"}, {"txtHumidity", "50"}, {"txtAirPressure", "-5"}},
                         kBelowAbsoluteZero}));
 
+// The remark line under the others: the reference's value where the window's formula lies
+// far from it, and an input that looks like a wrong unit; the risk line only where a category
+// means something.
+struct RemarkCase {
+    const char* window;
+    std::vector<const char*> options;
+    std::vector<Entry> entries;
+    QString remark;
+    QString risk = {};
+};
+
+void PrintTo(const RemarkCase& remarkCase, std::ostream* out) {
+    *out << remarkCase.window;
+}
+
+class Remarks : public CalculationFixture, public testing::WithParamInterface<RemarkCase> {};
+
+TEST_P(Remarks, ShowBesideTheDigits) {
+    launchCalculation(GetParam().window);
+    for (const char* option : GetParam().options) {
+        choose(option);
+    }
+    EXPECT_EQ(calculate(GetParam().entries).messages, std::vector<QString>{});
+    EXPECT_EQ(text(window_, "lblRemark"), GetParam().remark);
+    if (window_->findChild<QLabel*>(QStringLiteral("lblRisk")) != nullptr) {
+        EXPECT_EQ(text(window_, "lblRisk"), GetParam().risk);
+    }
+    click(window_, "cmdOutput");
+    EXPECT_EQ(text(window_, "lblRemark"), "");
+}
+
+const char* const kStandardPressure = "1013.25";
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, Remarks,
+    testing::Values(
+        RemarkCase{"frmHeatIndex",
+                   {"optFahrenheit"},
+                   {{"txtAirTemp", "90"}, {"txtHumidity", "95"}},
+                   "NWS heat index: 126.6 °F",
+                   "Danger: heat cramps or heat exhaustion likely, heat stroke possible"},
+        RemarkCase{"frmHeatIndex",
+                   {"optFahrenheit"},
+                   {{"txtAirTemp", "11.5"}, {"txtHumidity", "89"}},
+                   "NWS heat index: 6.5 °F",
+                   ""},
+        RemarkCase{
+            "frmWetBulb",
+            {},
+            {{"txtAirTemp", "40"}, {"txtHumidity", "5"}, {"txtAirPressure", kStandardPressure}},
+            "Thermodynamic wet bulb: 16.6 °C"},
+        RemarkCase{"frmWetBulb",
+                   {},
+                   {{"txtAirTemp", "25"}, {"txtHumidity", "50"}, {"txtAirPressure", "29.92"}},
+                   "29.92 hPa is not a surface pressure; in inHg it would be 1013.2 hPa"},
+        RemarkCase{
+            "frmDewPoint",
+            {"optAirTempWetBulbAirPressure"},
+            {{"txtAirTemp", "30"}, {"txtWetBulb", "15"}, {"txtAirPressure", kStandardPressure}},
+            "Thermodynamic dew point: 2.4 °C"},
+        RemarkCase{
+            "frmHumidity",
+            {"optAirTempWetBulbAirPressure"},
+            {{"txtAirTemp", "-10"}, {"txtWetBulb", "-12"}, {"txtAirPressure", kStandardPressure}},
+            "Thermodynamic humidity: 35.5 %"},
+        RemarkCase{"frmWindChillCalculations",
+                   {"optFahrenheit", "optMilesPerHour"},
+                   {{"txtInTemp", "20"}, {"txtInWind", "1"}},
+                   "",
+                   ""}));
+
 // The note goes with the outputs: the next result replaces it, clearing them clears it.
 class RangeNoteLife : public CalculationFixture {
   protected:
