@@ -1,0 +1,37 @@
+#include "calculation_forms.h"
+#include "window_names.h"
+
+namespace nimbaro {
+
+const CalculationForm& lightningDistanceForm() {
+    static const CalculationForm form{
+        .calculation = Calculation::LightningDistance,
+        .windowName = window_names::kLightningDistance,
+        .title = "Lightning Distance",
+        .methodFrame = {"fmeFormula", "Calculate Using:"},
+        .methods =
+            {
+                {Method::LightningDistance, "optNoCorrection", "&No Correction"},
+                {Method::CorrectedLightningDistance, "optAirTempCorrection",
+                 "&Air Temperature Correction"},
+            },
+        .unitGroups = {temperatureUnits("fmeTemperature")},
+        .inputs =
+            {
+                {Input::Time, "Time", "txtTime", "Label2", "Time (Seconds)"},
+                {Input::AirTemperature, "Air Temperature", "txtAirTemp", "Label1",
+                 "Air Temperature"},
+            },
+        .outputs =
+            {
+                {"lblMetres", "Metres Output Number", "Label3"},
+                {"lblKilometres", "Kilometres Output Number", "Label14"},
+                {"lblFeet", {}, "Label5"},
+                {"lblMiles", {}, "Label6"},
+            },
+        .quietLines = {{.says = CalculationForm::QuietLine::Says::RangeNote}},
+    };
+    return form;
+}
+
+}  // namespace nimbaro
