@@ -99,7 +99,7 @@ struct CalculationForm {
     // the outputs. The outputs fill the other rows from the top.
     std::optional<int> outputButtonRow = std::nullopt;
     CommandTooltips commandTooltips = {};
-    std::vector<QuietLine> quietLines = {};
+    std::vector<QuietLine> quietLines = {{QuietLine::Says::RangeNote}};
 };
 
 // "Temperature Data" with Celsius, Fahrenheit and Kelvin, for every temperature typed, each
@@ -110,6 +110,27 @@ CalculationForm::UnitGroup temperatureUnits(std::string_view frameName,
 // "Air Pressure Data" (fmeAirPressure) with hectopascals, mm and inches of mercury; a method
 // that reads the pressure selects hectopascals.
 CalculationForm::UnitGroup airPressureUnits(std::string_view hectopascalsName);
+
+// "Wind Speed Data" with kilometres per hour, metres per second, miles per hour and knots, for
+// the wind speed, each option with the tooltip "Calculate Using <unit>".
+CalculationForm::UnitGroup windSpeedUnits(std::string_view frameName);
+
+// The rows of the inputs most windows read, with the caption's label named `labelName`.
+CalculationForm::InputRow airTemperatureRow(std::string_view labelName);
+CalculationForm::InputRow humidityRow(std::string_view labelName);
+CalculationForm::InputRow wetBulbRow(std::string_view labelName);
+CalculationForm::InputRow airPressureRow(std::string_view labelName);
+
+// lblCelsius, lblFahrenheit and lblKelvin, with the unit labels of these names.
+std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsiusLabel,
+                                                        std::string_view fahrenheitLabel,
+                                                        std::string_view kelvinLabel);
+
+// The note on a result outside its formula's range, beside Back and Exit.
+CalculationForm::QuietLine rangeNoteLine();
+// What a result means for people outside, on a row of its own under Back and Exit, sized for
+// every category in `risks`.
+CalculationForm::QuietLine riskLine(std::vector<Risk> risks);
 
 const CalculationForm& humidityForm();
 const CalculationForm& dewPointForm();

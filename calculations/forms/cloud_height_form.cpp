@@ -4,7 +4,6 @@
 namespace nimbaro {
 
 const CalculationForm& cloudHeightForm() {
-    using enum Input;
     static const CalculationForm form{
         .calculation = Calculation::CloudHeight,
         .windowName = window_names::kCloudHeight,
@@ -23,12 +22,11 @@ const CalculationForm& cloudHeightForm() {
                        airPressureUnits("optHpaMb")},
         .inputs =
             {
-                {AirTemperature, "Air Temperature", "txtAirTemp", "Label1", "Air Temperature"},
-                {Humidity, "Humidity", "txtHumidity", "Label8", "Humidity"},
-                {DewPoint, "Dew-Point Temperature", "txtDewPoint", "Label11", "Dew-Point"},
-                {WetBulb, "Wet-Bulb", "txtWetBulb", "Label7", "Wet-Bulb Temperature"},
-                {AirPressure, "Air Pressure", "txtAirPressure", "Label4",
-                 "Air Pressure (Sea Level)"},
+                airTemperatureRow("Label1"),
+                humidityRow("Label8"),
+                {Input::DewPoint, "Dew-Point Temperature", "txtDewPoint", "Label11", "Dew-Point"},
+                wetBulbRow("Label7"),
+                airPressureRow("Label4"),
             },
         .outputs =
             {
@@ -36,7 +34,6 @@ const CalculationForm& cloudHeightForm() {
                 {"lblFeet", "Feet Output Number", "Label6"},
             },
         .outputButtonRow = 0,
-        .quietLines = {{.says = CalculationForm::QuietLine::Says::RangeNote}},
     };
     return form;
 }

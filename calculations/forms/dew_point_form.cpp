@@ -4,7 +4,6 @@
 namespace nimbaro {
 
 const CalculationForm& dewPointForm() {
-    using enum Input;
     static const CalculationForm form{
         .calculation = Calculation::DewPoint,
         .windowName = window_names::kDewPoint,
@@ -21,19 +20,12 @@ const CalculationForm& dewPointForm() {
                        airPressureUnits("optHectopascalsMillibars")},
         .inputs =
             {
-                {AirTemperature, "Air Temperature", "txtAirTemp", "Label1", "Air Temperature"},
-                {Humidity, "Humidity", "txtHumidity", "Label2", "Humidity"},
-                {WetBulb, "Wet-Bulb", "txtWetBulb", "Label3", "Wet-Bulb Temperature"},
-                {AirPressure, "Air Pressure", "txtAirPressure", "Label4",
-                 "Air Pressure (Sea Level)"},
+                airTemperatureRow("Label1"),
+                humidityRow("Label2"),
+                wetBulbRow("Label3"),
+                airPressureRow("Label4"),
             },
-        .outputs =
-            {
-                {"lblCelsius", "Celsius Output Number", "Label6"},
-                {"lblFahrenheit", "Fahrenheit Output Number", "Label7"},
-                {"lblKelvin", "Kelvin Output Number", "Label5"},
-            },
-        .quietLines = {{.says = CalculationForm::QuietLine::Says::RangeNote}},
+        .outputs = temperatureOutputs("Label6", "Label7", "Label5"),
     };
     return form;
 }

@@ -4,9 +4,6 @@
 namespace nimbaro {
 
 const CalculationForm& heatIndexForm() {
-    using enum Input;
-    using enum Risk;
-    using Says = CalculationForm::QuietLine::Says;
     static const CalculationForm form{
         .calculation = Calculation::HeatIndex,
         .windowName = window_names::kHeatIndex,
@@ -24,24 +21,15 @@ const CalculationForm& heatIndexForm() {
         .unitGroups = {temperatureUnits("fmeTemperature"), airPressureUnits("optHpaMb")},
         .inputs =
             {
-                {AirTemperature, "Air Temperature", "txtAirTemp", "Label9", "Air Temperature"},
-                {Humidity, "Humidity", "txtHumidity", "Label2", "Humidity"},
-                {DewPoint, "Dew-Point Temperature", "txtDewPoint", "Label11", "Dew-Point"},
-                {WetBulb, "Wet-Bulb", "txtWetBulb", "Label1", "Wet-Bulb Temperature"},
-                {AirPressure, "Air Pressure", "txtAirPressure", "Label4",
-                 "Air Pressure (Sea Level)"},
+                airTemperatureRow("Label9"),
+                humidityRow("Label2"),
+                {Input::DewPoint, "Dew-Point Temperature", "txtDewPoint", "Label11", "Dew-Point"},
+                wetBulbRow("Label1"),
+                airPressureRow("Label4"),
             },
-        .outputs =
-            {
-                {"lblCelsius", "Celsius Output Number", "Label6"},
-                {"lblFahrenheit", "Fahrenheit Output Number", "Label7"},
-                {"lblKelvin", "Kelvin Output Number", "Label5"},
-            },
-        .quietLines =
-            {
-                {.says = Says::RangeNote},
-                {.says = Says::Risk, .risks = {Caution, ExtremeCaution, Danger, ExtremeDanger}},
-            },
+        .outputs = temperatureOutputs("Label6", "Label7", "Label5"),
+        .quietLines = {rangeNoteLine(), riskLine({Risk::Caution, Risk::ExtremeCaution, Risk::Danger,
+                                                  Risk::ExtremeDanger})},
     };
     return form;
 }

@@ -4,7 +4,6 @@
 namespace nimbaro {
 
 const CalculationForm& humidityForm() {
-    using enum Input;
     static const CalculationForm form{
         .calculation = Calculation::RelativeHumidity,
         .windowName = window_names::kHumidity,
@@ -21,16 +20,14 @@ const CalculationForm& humidityForm() {
         .unitGroups = {temperatureUnits("fmeTemperature"), airPressureUnits("optHpaMb")},
         .inputs =
             {
-                {AirTemperature, "Air Temperature", "txtAirTemp", "Label1", "Air Temperature"},
-                {DewPoint, "Dew Point", "txtDewPoint", "Label2", "Dew-Point Temperature"},
-                {WetBulb, "Wet-Bulb", "txtWetBulb", "Label3", "Wet-Bulb Temperature"},
-                {AirPressure, "Air Pressure", "txtAirPressure", "Label4",
-                 "Air Pressure (Sea Level)"},
+                airTemperatureRow("Label1"),
+                {Input::DewPoint, "Dew Point", "txtDewPoint", "Label2", "Dew-Point Temperature"},
+                wetBulbRow("Label3"),
+                airPressureRow("Label4"),
             },
         .outputHeading = {"Label12", "Relative Humidity"},
         .outputs = {{"lblHumidity", "Relative Humidity Output Number", "Label7"}},
         .outputButtonRow = 3,
-        .quietLines = {{.says = CalculationForm::QuietLine::Says::RangeNote}},
     };
     return form;
 }

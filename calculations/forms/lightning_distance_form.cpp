@@ -19,8 +19,7 @@ const CalculationForm& lightningDistanceForm() {
         .inputs =
             {
                 {Input::Time, "Time", "txtTime", "Label2", "Time (Seconds)"},
-                {Input::AirTemperature, "Air Temperature", "txtAirTemp", "Label1",
-                 "Air Temperature"},
+                airTemperatureRow("Label1"),
             },
         .outputs =
             {
@@ -29,7 +28,6 @@ const CalculationForm& lightningDistanceForm() {
                 {"lblFeet", {}, "Label5"},
                 {"lblMiles", {}, "Label6"},
             },
-        .quietLines = {{.says = CalculationForm::QuietLine::Says::RangeNote}},
     };
     return form;
 }

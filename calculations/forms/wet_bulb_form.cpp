@@ -4,7 +4,6 @@
 namespace nimbaro {
 
 const CalculationForm& wetBulbForm() {
-    using enum Input;
     static const CalculationForm form{
         .calculation = Calculation::WetBulb,
         .windowName = window_names::kWetBulb,
@@ -20,19 +19,12 @@ const CalculationForm& wetBulbForm() {
                        airPressureUnits("optHectopascalsMillibars")},
         .inputs =
             {
-                {AirTemperature, "Air Temperature", "txtAirTemp", "Label1", "Air Temperature"},
-                {Humidity, "Humidity", "txtHumidity", "Label2", "Humidity"},
-                {DewPoint, "Dew Point", "txtDewPoint", "Label3", "Dew Point"},
-                {AirPressure, "Air Pressure", "txtAirPressure", "Label8",
-                 "Air Pressure (Sea Level)"},
+                airTemperatureRow("Label1"),
+                humidityRow("Label2"),
+                {Input::DewPoint, "Dew Point", "txtDewPoint", "Label3", "Dew Point"},
+                airPressureRow("Label8"),
             },
-        .outputs =
-            {
-                {"lblCelsius", "Celsius Output Number", "Label6"},
-                {"lblFahrenheit", "Fahrenheit Output Number", "Label7"},
-                {"lblKelvin", "Kelvin Output Number", "Label5"},
-            },
-        .quietLines = {{.says = CalculationForm::QuietLine::Says::RangeNote}},
+        .outputs = temperatureOutputs("Label6", "Label7", "Label5"),
     };
     return form;
 }

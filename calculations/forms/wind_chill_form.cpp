@@ -4,9 +4,6 @@
 namespace nimbaro {
 
 const CalculationForm& windChillForm() {
-    using enum WindSpeedUnit;
-    using enum Risk;
-    using Says = CalculationForm::QuietLine::Says;
     static const CalculationForm form{
         .calculation = Calculation::WindChill,
         .windowName = window_names::kWindChill,
@@ -20,26 +17,7 @@ const CalculationForm& windChillForm() {
                 {Method::OldWindChill, "optOldFormula", "&Old Formula*",
                  "Calculate Using Old Formula"},
             },
-        .unitGroups =
-            {
-                temperatureUnits("frmTemperature"),
-                {
-                    .frameName = "frmWindSpeed",
-                    .caption = "Wind Speed Data",
-                    .tooltip = {},
-                    .inputs = {Input::WindSpeed},
-                    .options =
-                        {
-                            {KilometresPerHour, "optKmPerHour", "&Km / Hour",
-                             "Calculate Using Kilometres Per Hour"},
-                            {MetresPerSecond, "optMPerSec", "&Meters / Sec",
-                             "Calculate Using Metres Per Second"},
-                            {MilesPerHour, "optMilesPerHour", "Miles / &Hour",
-                             "Calculate Using Miles Per Hour"},
-                            {Knots, "optKnots", "Knot&s", "Calculate Using Knots"},
-                        },
-                },
-            },
+        .unitGroups = {temperatureUnits("frmTemperature"), windSpeedUnits("frmWindSpeed")},
         .inputs =
             {
                 {Input::AirTemperature, "Temperature", "txtInTemp", "Label8", "Air Temperature",
@@ -47,19 +25,11 @@ const CalculationForm& windChillForm() {
                 {Input::WindSpeed, "Wind Speed", "txtInWind", "Label9", "Wind Speed",
                  "Insert a Number Here"},
             },
-        .outputs =
-            {
-                {"lblCelsius", "Celsius Output Number", "Label6"},
-                {"lblFahrenheit", "Fahrenheit Output Number", "Label2"},
-                {"lblKelvin", "Kelvin Output Number", "Label5"},
-            },
+        .outputs = temperatureOutputs("Label6", "Label2", "Label5"),
         .commandTooltips = {"Calculate Number", "Clear All Numbers", "Clear All Numbers"},
-        .quietLines =
-            {
-                {.says = Says::RangeNote},
-                {.says = Says::Risk,
-                 .risks = {LowRisk, ModerateRisk, HighRisk, VeryHighRisk, SevereRisk, ExtremeRisk}},
-            },
+        .quietLines = {rangeNoteLine(),
+                       riskLine({Risk::LowRisk, Risk::ModerateRisk, Risk::HighRisk,
+                                 Risk::VeryHighRisk, Risk::SevereRisk, Risk::ExtremeRisk})},
     };
     return form;
 }
