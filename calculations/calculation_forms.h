@@ -35,8 +35,8 @@ struct CalculationForm {
         std::string_view frameName;
         std::string_view caption;
         std::string_view tooltip;
-        // The inputs typed in these units. Where the chosen method reads none of them, the
-        // options are disabled and keep their selection.
+        // The inputs typed in these units. Where other methods read one of them and the chosen
+        // one reads none, the options are disabled and keep their selection.
         std::vector<Input> inputs;
         std::vector<UnitOption> options;  // the first is the default
         // Whether the default is selected each time a method enables the options, rather than
@@ -59,9 +59,10 @@ struct CalculationForm {
         std::string_view tooltip;
         std::string_view unitLabelName;
     };
-    struct FixedLabel {
+    // A frame or a fixed label: its object name and caption.
+    struct Captioned {
         std::string_view name;
-        std::string_view text;
+        std::string_view caption;
     };
     // A quiet line that says something of a result and goes with the outputs.
     struct QuietLine {
@@ -86,14 +87,14 @@ struct CalculationForm {
     std::string_view windowName;
     std::string_view title;
     ResultCheck resultCheck = ResultCheck::AfterEveryClick;
-    FixedLabel methodFrame;
+    Captioned methodFrame;
     std::vector<MethodOption> methods;  // the load step selects the first
     // The label under the methods saying which pressure to use where none is at hand; none
     // where the name is empty.
     std::string_view pressureNote = {};
     std::vector<UnitGroup> unitGroups;  // left to right
     std::vector<InputRow> inputs;       // down the left, in tab order
-    FixedLabel outputHeading = {};      // a caption above the outputs, where it has a name
+    Captioned outputHeading = {};       // a caption above the outputs, where it has a name
     std::vector<Output> outputs;        // one per output of the calculation, in its order
     // The row of the output column that holds the Output button; where unset, the row under
     // the outputs. The outputs fill the other rows from the top.

@@ -25,42 +25,35 @@ class CalculationLayout {
     // Under the method options, in the method frame's coordinates.
     TwipRect pressureNote() const;
 
-    TwipPoint inputCaption(int row) const { return {kLeftMargin, rowTop(row)}; }
-    TwipPoint inputBox(int row) const { return {kInputBoxLeft, rowTop(row)}; }
-    TwipPoint outputHeading() const { return outputCell(0); }
+    TwipPoint inputCaption(int row) const;
+    TwipPoint inputBox(int row) const;
+    TwipPoint outputHeading() const;
     TwipPoint output(std::size_t output) const;
 
-    TwipPoint calculateButton() const { return {commandLeft(), rowTop(0)}; }
-    TwipPoint resetButton() const { return {commandLeft(), rowTop(1)}; }
-    TwipPoint outputButton() const { return outputCell(outputButtonRow_); }
-    TwipPoint backButton() const { return {kLeftMargin, footTop()}; }
-    TwipPoint exitButton() const { return {kExitLeft, footTop()}; }
+    TwipPoint calculateButton() const;
+    TwipPoint resetButton() const;
+    TwipPoint outputButton() const;
+    TwipPoint backButton() const;
+    TwipPoint exitButton() const;
 
     TwipRect quietLine(CalculationForm::QuietLine::Says says) const;
 
-    TwipSize clientSize() const { return {clientWidth(), footTop() + 540}; }
+    TwipSize clientSize() const;
 
   private:
-    static constexpr int kLeftMargin = 240;
-    static constexpr int kFramesTop = 120;
-    static constexpr int kMethodFrameWidth = 4200;
-    static constexpr int kFrameGap = 120;
-    static constexpr int kRowPitch = 480;
-    static constexpr int kInputBoxLeft = 2400;
-    static constexpr int kExitLeft = 1680;
-
     int rowTop(int row) const;
-    int footTop() const { return rowTop(rows_) + 180; }
-    int commandLeft() const { return unitColumn(0).left; }
-    TwipPoint outputCell(int row) const { return {unitColumn(1).left, rowTop(row)}; }
+    int footTop() const;
+    TwipPoint outputCell(int row) const;
+    // The place of the unit frame `column`; the command buttons and the outputs stand in the
+    // first two columns under them, whether or not the window has such a frame.
     TwipRect unitColumn(std::size_t column) const;
     int clientWidth() const;
 
     int methodCount_;
     int frameHeight_;
     std::size_t unitGroups_;
-    int outputButtonRow_;
     std::vector<int> outputRows_;
+    int outputButtonRow_;
     int rows_;
 };
 

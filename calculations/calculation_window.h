@@ -38,6 +38,9 @@ class CalculationWindow : public CalculatorWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    CalculationWindow(WindowRegistry& registry, const CalculationForm& form,
+                      const CalculationLayout& layout);
+
     struct MethodButton {
         QRadioButton* option;
         Method method;

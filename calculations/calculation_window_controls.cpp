@@ -32,10 +32,13 @@ constexpr QPalette::ColorRole kUnusedBoxRole = QPalette::Button;
 }  // namespace
 
 CalculationWindow::CalculationWindow(WindowRegistry& registry, const CalculationForm& form)
-    : CalculatorWindow(registry, form.windowName, form.title, CalculationLayout(form).clientSize()),
+    : CalculationWindow(registry, form, CalculationLayout(form)) {}
+
+CalculationWindow::CalculationWindow(WindowRegistry& registry, const CalculationForm& form,
+                                     const CalculationLayout& layout)
+    : CalculatorWindow(registry, form.windowName, form.title, layout.clientSize()),
       calculation_(form.calculation),
       resultCheck_(form.resultCheck) {
-    const CalculationLayout layout(form);
     addMethods(form, layout);
     addUnitGroups(form, layout);
     addInputs(form, layout);
@@ -47,7 +50,7 @@ CalculationWindow::CalculationWindow(WindowRegistry& registry, const Calculation
 
 void CalculationWindow::addMethods(const CalculationForm& form, const CalculationLayout& layout) {
     const TwipRect rect = layout.methodFrame();
-    QGroupBox* frame = addFrame(form.methodFrame.name, form.methodFrame.text, {}, rect);
+    QGroupBox* frame = addFrame(form.methodFrame.name, form.methodFrame.caption, {}, rect);
     for (const CalculationForm::MethodOption& method : form.methods) {
         const int row = static_cast<int>(methods_.size());
         QRadioButton* option = addOption(frame, method.name, method.caption, method.tooltip,
@@ -104,7 +107,7 @@ void CalculationWindow::addInputs(const CalculationForm& form, const Calculation
 
 void CalculationWindow::addOutputs(const CalculationForm& form, const CalculationLayout& layout) {
     if (!form.outputHeading.name.empty()) {
-        addFixedLabel(this, form.outputHeading.name, form.outputHeading.text,
+        addFixedLabel(this, form.outputHeading.name, form.outputHeading.caption,
                       at(layout.outputHeading()));
     }
     const auto units = calculationInfo(calculation_).outputs;
