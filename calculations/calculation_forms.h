@@ -100,6 +100,7 @@ struct CalculationForm {
     // the outputs. The outputs fill the other rows from the top.
     std::optional<int> outputButtonRow = std::nullopt;
     CommandTooltips commandTooltips = {};
+    // Every window gives its methods' notes unless its form lists other lines.
     std::vector<QuietLine> quietLines = {{QuietLine::Says::RangeNote}};
 };
 
