@@ -1,74 +1,60 @@
 #pragma once
 
-#include "calculation_window.h"
+#include <cstddef>
+#include <vector>
+
+#include "calculation_forms.h"
 #include "twips.h"
 
 namespace nimbaro {
 
-// The common layout of the moisture windows: the three option frames along the top, the
-// input boxes with their labels down the left, the buttons under the temperature frame and the
-// outputs with their unit labels under the pressure frame. The frames grow with the number of
-// input methods, the window with the number of input rows.
-struct CalculationLayout {
-    int methods = 2;
-    int inputRows = 4;
+// Where a calculation window's controls go, from how many there are. The option frames stand
+// in a row along the top, the methods first, all as tall as the tallest; the input boxes with
+// their captions go down the left under them. Calculate and Reset stand under the first unit
+// frame, the outputs with their unit labels and the Output button in the column under the
+// second; Back and Exit close the window's foot, with the quiet lines beside and under them.
+// A window with more than two unit groups grows to the right.
+class CalculationLayout {
+  public:
+    explicit CalculationLayout(const CalculationForm& form);
 
-    static constexpr int kRowPitch = 480;
+    TwipRect methodFrame() const;
+    TwipRect unitFrame(std::size_t group) const;
+    // The option on `row` of `frame`, in window coordinates.
+    static TwipPoint option(TwipRect frame, int row);
+    // Under the method options, in the method frame's coordinates.
+    TwipRect pressureNote() const;
 
-    constexpr int frameHeight() const { return 900 + methods * kOptionPitch; }
-    constexpr TwipRect methodFrame() const { return {240, kFramesTop, 4200, frameHeight()}; }
-    constexpr TwipRect temperatureFrame() const {
-        return {kTemperatureLeft, kFramesTop, 1560, frameHeight()};
-    }
-    constexpr TwipRect pressureFrame() const {
-        return {kPressureLeft, kFramesTop, 2760, frameHeight()};
-    }
-    constexpr TwipRect methodOption(int row) const {
-        return {480, kFramesTop + 360 + row * kOptionPitch};
-    }
-    // Under the method options, inside the method frame.
-    constexpr TwipRect pressureNote() const {
-        return {240, 360 + methods * kOptionPitch, 3720, 480};
-    }
+    TwipPoint inputCaption(int row) const;
+    TwipPoint inputBox(int row) const;
+    TwipPoint outputHeading() const;
+    TwipPoint output(std::size_t output) const;
 
-    constexpr int rowTop(int row) const {
-        return kFramesTop + frameHeight() + 180 + row * kRowPitch;
-    }
-    constexpr TwipPoint inputLabel(int row) const { return {240, rowTop(row)}; }
-    constexpr TwipPoint inputBox(int row) const { return {2400, rowTop(row)}; }
-    constexpr TwipPoint output(int row) const { return {kPressureLeft, rowTop(row)}; }
+    TwipPoint calculateButton() const;
+    TwipPoint resetButton() const;
+    TwipPoint outputButton() const;
+    TwipPoint backButton() const;
+    TwipPoint exitButton() const;
 
-    constexpr TwipSize clientSize() const { return {kClientWidth, buttonsTop() + 540}; }
-    // Calculate and Reset under the temperature frame, Output in the output column at
-    // `outputButtonRow`, Back and Exit under the input rows.
-    constexpr CommandButtons commandButtons(int outputButtonRow = 3) const {
-        return {
-            .calculate = {kTemperatureLeft, rowTop(0)},
-            .reset = {kTemperatureLeft, rowTop(1)},
-            .output = output(outputButtonRow),
-            .back = {240, buttonsTop()},
-            .exit = {1680, buttonsTop()},
-        };
-    }
+    TwipRect quietLine(CalculationForm::QuietLine::Says says) const;
 
-    // A note on the result, on the bottom row beside Back and Exit, to the right edge.
-    constexpr TwipRect note() const {
-        return {kNoteLeft, buttonsTop(), kClientWidth - kNoteLeft - 120, 375};
-    }
-    // What a result means for people outside, on a row of its own under Back and Exit.
-    constexpr TwipRect riskLine() const {
-        return {240, buttonsTop() + 420, kClientWidth - 360, 375};
-    }
+    TwipSize clientSize() const;
 
   private:
-    static constexpr int kClientWidth = 9240;
-    static constexpr int kNoteLeft = 3240;
-    static constexpr int kFramesTop = 120;
-    static constexpr int kOptionPitch = 360;
-    static constexpr int kTemperatureLeft = 4560;
-    static constexpr int kPressureLeft = 6240;
+    int rowTop(int row) const;
+    int footTop() const;
+    TwipPoint outputCell(int row) const;
+    // The place of the unit frame `column`; the command buttons and the outputs stand in the
+    // first two columns under them, whether or not the window has such a frame.
+    TwipRect unitColumn(std::size_t column) const;
+    int clientWidth() const;
 
-    constexpr int buttonsTop() const { return rowTop(inputRows) + 180; }
+    int methodCount_;
+    int frameHeight_;
+    std::size_t unitGroups_;
+    std::vector<int> outputRows_;
+    int outputButtonRow_;
+    int rows_;
 };
 
 }  // namespace nimbaro

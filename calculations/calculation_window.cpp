@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <algorithm>
-#include <array>
+#include <variant>
 
 #include "locale_bridge.h"
 #include "number_text.h"
@@ -38,14 +38,19 @@ Message messageFor(InputFault fault, std::string_view boxName) {
             QStringLiteral("Numerical Value Needed")};
 }
 
-}  // namespace
+void choose(UnitChoice& units, TemperatureUnit unit) {
+    units.temperature = unit;
+}
 
-CalculationWindow::CalculationWindow(WindowRegistry& registry, std::string_view windowName,
-                                     std::string_view title, TwipSize clientSize,
-                                     Calculation calculation, ResultCheck resultCheck)
-    : CalculatorWindow(registry, windowName, title, clientSize),
-      calculation_(calculation),
-      resultCheck_(resultCheck) {}
+void choose(UnitChoice& units, PressureUnit unit) {
+    units.pressure = unit;
+}
+
+void choose(UnitChoice& units, WindSpeedUnit unit) {
+    units.windSpeed = unit;
+}
+
+}  // namespace
 
 void CalculationWindow::onCalculateClicked() {
     const Method method = selectedMethod();
@@ -77,14 +82,17 @@ void CalculationWindow::onCalculateClicked() {
         reportFault();
         return;
     }
-    if (resultCheck_ == ResultCheck::AfterEveryClick &&
+    if (resultCheck_ == CalculationForm::ResultCheck::AfterEveryClick &&
         !isNumeric(toUtf8(outputLabels().front()->text()), locale)) {
         reportFault();
     }
 }
 
 Method CalculationWindow::selectedMethod() const {
-    return calculationInfo(calculation_).methods[selectedIndex(methodOptions_)].method;
+    const auto selected =
+        std::find_if(methods_.begin(), methods_.end(),
+                     [](const MethodButton& button) { return button.option->isChecked(); });
+    return selected == methods_.end() ? methods_.front().method : selected->method;
 }
 
 const CalculationWindow::InputBox& CalculationWindow::inputBox(Input input) const {
@@ -99,28 +107,19 @@ void CalculationWindow::showInputFault(InputFault fault) {
     focusAndSelect(input.box);
 }
 
+// A group with nothing selected leaves the engine's unit, which only a method that reads none
+// of the group's inputs meets.
 UnitChoice CalculationWindow::selectedUnits() const {
-    // In the order of the options.
-    constexpr std::array kTemperatureUnits = {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit,
-                                              TemperatureUnit::Kelvin};
-    constexpr std::array kPressureUnits = {PressureUnit::Hectopascals,
-                                           PressureUnit::MillimetresOfMercury,
-                                           PressureUnit::InchesOfMercury};
     UnitChoice units;
-    if (!temperatureOptions_.empty()) {
-        units.temperature = kTemperatureUnits.at(selectedIndex(temperatureOptions_));
-    }
-    if (!pressureOptions_.empty()) {
-        units.pressure = kPressureUnits.at(selectedIndex(pressureOptions_));
+    for (const UnitButtons& group : unitGroups_) {
+        for (const UnitButton& button : group.options) {
+            if (button.option->isChecked()) {
+                std::visit([&units](auto unit) { choose(units, unit); }, button.unit);
+                break;
+            }
+        }
     }
     return units;
-}
-
-std::size_t CalculationWindow::selectedIndex(const std::vector<QRadioButton*>& options) {
-    const auto selected =
-        std::find_if(options.begin(), options.end(),
-                     [](const QRadioButton* option) { return option->isChecked(); });
-    return selected == options.end() ? 0 : static_cast<std::size_t>(selected - options.begin());
 }
 
 }  // namespace nimbaro

@@ -1,5 +1,4 @@
-// The controls of a calculation window: option groups, method states, inputs, outputs and
-// command buttons.
+// The controls of the calculation window, laid out from its form, and the method states.
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,8 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <array>
+#include <span>
 
+#include "calculation_layout.h"
 #include "calculation_window.h"
 #include "locale_bridge.h"
 #include "output_label.h"
@@ -18,72 +18,193 @@
 namespace nimbaro {
 namespace {
 
-constexpr int kOptionIndent = 240;
-constexpr int kFirstOptionTop = 360;
-constexpr int kOptionPitch = 360;
 constexpr int kUnitLabelGap = 120;
+
+// The control at `point` takes its natural size, or the size of its kind.
+constexpr TwipRect at(TwipPoint point) {
+    return {point.left, point.top};
+}
 
 // A box the method does not use is greyed like the border of an active window: the 3-D face
 // colour of the platform's palette.
 constexpr QPalette::ColorRole kUnusedBoxRole = QPalette::Button;
 
-constexpr std::array<ControlText, 3> kTemperatureOptions = {{
-    {"optCelsius", "Celsiu&s", "Calculate Using Celsius"},
-    {"optFahrenheit", "&Fahrenheit", "Calculate Using Fahrenheit"},
-    {"optKelvin", "&Kelvin", "Calculate Using Kelvin"},
-}};
-
-// Each output label; its caption here is that of the unit label beside it.
-constexpr std::array<ControlText, 3> kTemperatureOutputs = {{
-    {"lblCelsius", "Celsius", "Celsius Output Number"},
-    {"lblFahrenheit", "Fahrenheit", "Fahrenheit Output Number"},
-    {"lblKelvin", "Kelvin", "Kelvin Output Number"},
-}};
-
 }  // namespace
 
-QRadioButton* CalculationWindow::addMethodOption(QGroupBox* frame, std::string_view name,
-                                                 std::string_view caption, std::string_view tooltip,
-                                                 TwipRect rect) {
-    QRadioButton* option = addOption(frame, name, caption, tooltip, rect);
-    methodOptions_.push_back(option);
-    connect(option, &QRadioButton::toggled, this, [this, option](bool selected) {
-        if (selected) {
-            applyMethodOf(option);
+CalculationWindow::CalculationWindow(WindowRegistry& registry, const CalculationForm& form)
+    : CalculationWindow(registry, form, CalculationLayout(form)) {}
+
+CalculationWindow::CalculationWindow(WindowRegistry& registry, const CalculationForm& form,
+                                     const CalculationLayout& layout)
+    : CalculatorWindow(registry, form.windowName, form.title, layout.clientSize()),
+      calculation_(form.calculation),
+      resultCheck_(form.resultCheck) {
+    addMethods(form, layout);
+    addUnitGroups(form, layout);
+    addInputs(form, layout);
+    addOutputs(form, layout);
+    addQuietLines(form, layout);
+    addCommandButtons(form, layout);
+    selectDefaults();
+}
+
+void CalculationWindow::addMethods(const CalculationForm& form, const CalculationLayout& layout) {
+    const TwipRect rect = layout.methodFrame();
+    QGroupBox* frame = addFrame(form.methodFrame.name, form.methodFrame.caption, {}, rect);
+    for (const CalculationForm::MethodOption& method : form.methods) {
+        const int row = static_cast<int>(methods_.size());
+        QRadioButton* option = addOption(frame, method.name, method.caption, method.tooltip,
+                                         at(CalculationLayout::option(rect, row)));
+        methods_.push_back({option, method.method});
+        connect(option, &QRadioButton::toggled, this, [this, option](bool selected) {
+            if (selected) {
+                onMethodClicked(option);
+            }
+        });
+    }
+    if (!form.pressureNote.empty()) {
+        addPressureNote(frame, form.pressureNote, layout.pressureNote());
+    }
+}
+
+void CalculationWindow::addPressureNote(QGroupBox* frame, std::string_view name,
+                                        TwipRect rectInFrame) {
+    auto* note = new QLabel(
+        QStringLiteral("# If Air Pressure is unavailable use 1013.25 Hectopascals/Millibars"),
+        frame);
+    note->setObjectName(fromUtf8(name));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setGeometry(toPixels(rectInFrame));
+}
+
+void CalculationWindow::addUnitGroups(const CalculationForm& form,
+                                      const CalculationLayout& layout) {
+    for (const CalculationForm::UnitGroup& group : form.unitGroups) {
+        const TwipRect rect = layout.unitFrame(unitGroups_.size());
+        QGroupBox* frame = addFrame(group.frameName, group.caption, group.tooltip, rect);
+        UnitButtons& buttons = unitGroups_.emplace_back(UnitButtons{&group, {}});
+        for (const CalculationForm::UnitOption& unit : group.options) {
+            const int row = static_cast<int>(buttons.options.size());
+            buttons.options.push_back({addOption(frame, unit.name, unit.caption, unit.tooltip,
+                                                 at(CalculationLayout::option(rect, row))),
+                                       unit.unit});
         }
-    });
-    return option;
+    }
 }
 
-bool CalculationWindow::readBySomeMethods(Input input) const {
-    const auto methods = calculationInfo(calculation_).methods;
-    const auto readBy = [input](const MethodInfo& method) { return reads(method.method, input); };
-    return std::any_of(methods.begin(), methods.end(), readBy) &&
-           !std::all_of(methods.begin(), methods.end(), readBy);
+void CalculationWindow::addInputs(const CalculationForm& form, const CalculationLayout& layout) {
+    for (const CalculationForm::InputRow& row : form.inputs) {
+        const int line = static_cast<int>(inputs_.size());
+        QLabel* caption =
+            addFixedLabel(this, row.labelName, row.caption, at(layout.inputCaption(line)));
+        QLineEdit* box = addInputBox(row.boxName, row.tooltip, at(layout.inputBox(line)));
+        // The caption names the box for a screen reader.
+        caption->setBuddy(box);
+        inputs_.push_back({row.input, box, row.messageName});
+    }
 }
 
-void CalculationWindow::applyMethodOf(const QRadioButton* option) {
-    const auto index = static_cast<std::size_t>(
-        std::find(methodOptions_.begin(), methodOptions_.end(), option) - methodOptions_.begin());
-    const Method method = calculationInfo(calculation_).methods[index].method;
+void CalculationWindow::addOutputs(const CalculationForm& form, const CalculationLayout& layout) {
+    if (!form.outputHeading.name.empty()) {
+        addFixedLabel(this, form.outputHeading.name, form.outputHeading.caption,
+                      at(layout.outputHeading()));
+    }
+    const auto units = calculationInfo(calculation_).outputs;
+    for (std::size_t index = 0; index < form.outputs.size(); ++index) {
+        const CalculationForm::Output& output = form.outputs[index];
+        const TwipPoint position = layout.output(index);
+        OutputLabel* label = addOutputLabel(output.name, output.tooltip, at(position));
+        const int outputEnd = pixelsToTwips(label->geometry().right() + 1);
+        addUnitLabel(label, output.unitLabelName, units[index].unit().label,
+                     {outputEnd + kUnitLabelGap, position.top});
+    }
+}
+
+void CalculationWindow::addQuietLines(const CalculationForm& form,
+                                      const CalculationLayout& layout) {
+    for (const CalculationForm::QuietLine& line : form.quietLines) {
+        std::vector<std::string_view> texts;
+        switch (line.says) {
+            case CalculationForm::QuietLine::Says::RangeNote:
+                for (const RangeNote note : possibleNotes(calculationInfo(calculation_).methods)) {
+                    texts.push_back(noteText(note));
+                }
+                addResultNote(layout.quietLine(line.says), texts);
+                break;
+            case CalculationForm::QuietLine::Says::Risk:
+                for (const Risk risk : line.risks) {
+                    texts.push_back(riskText(risk));
+                }
+                addRiskLine(layout.quietLine(line.says), texts);
+                break;
+        }
+    }
+}
+
+void CalculationWindow::addCommandButtons(const CalculationForm& form,
+                                          const CalculationLayout& layout) {
+    const CalculationForm::CommandTooltips& tooltips = form.commandTooltips;
+    QPushButton* calculate =
+        addButton("cmdCalculate", "&Calculate", tooltips.calculate, at(layout.calculateButton()),
+                  [this] { onCalculateClicked(); });
+    for (QLineEdit* input : inputBoxes()) {
+        pressOnEnter(input, calculate);
+    }
+    addResetButton(tooltips.reset, layout.resetButton());
+    addOutputButton(tooltips.output, layout.outputButton());
+    addBackAndExitButtons(layout.backButton(), layout.exitButton());
+}
+
+void CalculationWindow::selectDefaults() {
+    methods_.front().option->setChecked(true);
+    for (const UnitButtons& buttons : unitGroups_) {
+        if (!(buttons.group->defaultOnEnabling && readBySomeMethods(buttons.group->inputs))) {
+            buttons.options.front().option->setChecked(true);
+        }
+    }
+}
+
+bool CalculationWindow::readBySomeMethods(std::span<const Input> inputs) const {
+    const auto readBy = [inputs](const MethodButton& button) {
+        return std::any_of(inputs.begin(), inputs.end(),
+                           [&button](Input input) { return reads(button.method, input); });
+    };
+    return std::any_of(methods_.begin(), methods_.end(), readBy) &&
+           !std::all_of(methods_.begin(), methods_.end(), readBy);
+}
+
+void CalculationWindow::onMethodClicked(const QRadioButton* option) {
+    const auto clicked =
+        std::find_if(methods_.begin(), methods_.end(),
+                     [option](const MethodButton& button) { return button.option == option; });
+    if (clicked == methods_.end()) {
+        return;
+    }
+    const Method method = clicked->method;
     const bool selected = option->isChecked();
+    const auto used = [&](std::span<const Input> inputs) {
+        return std::any_of(inputs.begin(), inputs.end(),
+                           [method](Input input) { return reads(method, input); }) == selected;
+    };
     MethodState state;
-    const auto used = [&](Input input) { return reads(method, input) == selected; };
     for (const InputBox& input : inputs_) {
-        if (readBySomeMethods(input.input)) {
-            (used(input.input) ? state.used : state.unused).push_back(input.box);
+        const std::span<const Input> only(&input.input, 1);
+        if (readBySomeMethods(only)) {
+            (used(only) ? state.used : state.unused).push_back(input.box);
         }
     }
-    if (readBySomeMethods(Input::AirTemperature)) {
-        (used(Input::AirTemperature) ? state.enabledOptions : state.disabledOptions) =
-            temperatureOptions_;
-    }
-    if (readBySomeMethods(Input::AirPressure)) {
-        if (used(Input::AirPressure)) {
-            state.enabledOptions = pressureOptions_;
-            state.selects = pressureOptions_.front();
-        } else {
-            state.disabledOptions = pressureOptions_;
+    for (const UnitButtons& buttons : unitGroups_) {
+        const std::vector<Input>& inputs = buttons.group->inputs;
+        if (!readBySomeMethods(inputs)) {
+            continue;
+        }
+        auto& options = used(inputs) ? state.enabledOptions : state.disabledOptions;
+        for (const UnitButton& button : buttons.options) {
+            options.push_back(button.option);
+        }
+        if (used(inputs) && buttons.group->defaultOnEnabling) {
+            state.selects.push_back(buttons.options.front().option);
         }
     }
     applyMethodState(state);
@@ -102,119 +223,9 @@ void CalculationWindow::applyMethodState(const MethodState& state) {
     for (QRadioButton* option : state.disabledOptions) {
         option->setEnabled(false);
     }
-    if (state.selects != nullptr) {
-        state.selects->setChecked(true);
+    for (QRadioButton* option : state.selects) {
+        option->setChecked(true);
     }
-}
-
-void CalculationWindow::selectDefaults() {
-    methodOptions_.front()->setChecked(true);
-    temperatureOptions_.front()->setChecked(true);
-    if (!pressureOptions_.empty() && !readBySomeMethods(Input::AirPressure)) {
-        pressureOptions_.front()->setChecked(true);
-    }
-}
-
-void CalculationWindow::addMethodNotes(TwipRect rect) {
-    std::vector<std::string_view> texts;
-    for (const RangeNote note : possibleNotes(calculationInfo(calculation_).methods)) {
-        texts.push_back(noteText(note));
-    }
-    addResultNote(rect, texts);
-}
-
-std::vector<QRadioButton*> CalculationWindow::addOptionFrame(std::string_view frameName,
-                                                             std::string_view caption,
-                                                             std::string_view tooltip,
-                                                             TwipRect rect,
-                                                             std::span<const ControlText> options) {
-    QGroupBox* frame = addFrame(frameName, caption, tooltip, rect);
-    std::vector<QRadioButton*> added;
-    for (const ControlText& text : options) {
-        const int row = static_cast<int>(added.size());
-        added.push_back(addOption(
-            frame, text.name, text.caption, text.tooltip,
-            {rect.left + kOptionIndent, rect.top + kFirstOptionTop + row * kOptionPitch}));
-    }
-    return added;
-}
-
-void CalculationWindow::addMethodFrame(std::string_view frameName, std::string_view caption,
-                                       TwipRect rect, std::span<const ControlText> options) {
-    methodOptions_ = addOptionFrame(frameName, caption, {}, rect, options);
-}
-
-void CalculationWindow::addTemperatureFrame(std::string_view frameName, TwipRect rect,
-                                            bool withTooltips) {
-    std::array<ControlText, kTemperatureOptions.size()> options = kTemperatureOptions;
-    if (!withTooltips) {
-        for (ControlText& option : options) {
-            option.tooltip = {};
-        }
-    }
-    temperatureOptions_ = addOptionFrame(frameName, "Temperature Data", {}, rect, options);
-}
-
-void CalculationWindow::addPressureFrame(std::string_view hectopascalsName, TwipRect rect) {
-    const std::array<ControlText, 3> options = {{
-        {hectopascalsName, "Hectopascals/ &Millibars"},
-        {"optmmOfHg", "mm &of Hg"},
-        {"optinOfHg", "i&n of Hg"},
-    }};
-    pressureOptions_ = addOptionFrame("fmeAirPressure", "Air Pressure Data",
-                                      "Select Data Type Here", rect, options);
-}
-
-void CalculationWindow::addPressureNote(QGroupBox* frame, std::string_view name,
-                                        TwipRect rectInFrame) {
-    auto* note = new QLabel(
-        QStringLiteral("# If Air Pressure is unavailable use 1013.25 Hectopascals/Millibars"),
-        frame);
-    note->setObjectName(fromUtf8(name));
-    note->setWordWrap(true);
-    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    note->setGeometry(toPixels(rectInFrame));
-}
-
-QLineEdit* CalculationWindow::addInput(Input input, std::string_view messageName,
-                                       std::string_view name, TwipPoint box,
-                                       std::string_view labelName, std::string_view labelText,
-                                       TwipPoint label, std::string_view tooltip) {
-    QLabel* caption = addFixedLabel(this, labelName, labelText, {label.left, label.top});
-    QLineEdit* added = addInputBox(name, tooltip, {box.left, box.top});
-    // The caption names the box for a screen reader.
-    caption->setBuddy(added);
-    inputs_.push_back({input, added, messageName});
-    return added;
-}
-
-void CalculationWindow::addOutput(std::string_view name, std::string_view tooltip,
-                                  TwipPoint position, std::string_view unitLabelName,
-                                  std::string_view unitText) {
-    OutputLabel* output = addOutputLabel(name, tooltip, {position.left, position.top});
-    const int outputEnd = pixelsToTwips(output->geometry().right() + 1);
-    addUnitLabel(output, unitLabelName, unitText, {outputEnd + kUnitLabelGap, position.top});
-}
-
-void CalculationWindow::addTemperatureOutputs(
-    TwipPoint first, int pitch, const std::array<std::string_view, 3>& unitLabelNames) {
-    for (std::size_t row = 0; row < kTemperatureOutputs.size(); ++row) {
-        const ControlText& unit = kTemperatureOutputs[row];
-        addOutput(unit.name, unit.tooltip, {first.left, first.top + static_cast<int>(row) * pitch},
-                  unitLabelNames[row], unit.caption);
-    }
-}
-
-void CalculationWindow::addCommandButtons(const CommandButtons& buttons) {
-    QPushButton* calculate = addButton("cmdCalculate", "&Calculate", buttons.calculateTooltip,
-                                       {buttons.calculate.left, buttons.calculate.top},
-                                       [this] { onCalculateClicked(); });
-    for (QLineEdit* input : inputBoxes()) {
-        pressOnEnter(input, calculate);
-    }
-    addResetButton(buttons.resetTooltip, buttons.reset);
-    addOutputButton(buttons.outputTooltip, buttons.output);
-    addBackAndExitButtons(buttons.back, buttons.exit);
 }
 
 void CalculationWindow::changeEvent(QEvent* event) {

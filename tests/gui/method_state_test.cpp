@@ -1,7 +1,7 @@
 #include <QPalette>
 
 #include "calculation_fixture.h"
-#include "moisture_methods_window.h"
+#include "calculation_window.h"
 
 namespace nimbaro::test {
 namespace {
@@ -139,8 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A method handler that runs while its own option is not selected sets the boxes of the
 // other methods.
 struct UnselectedHandler {
-    void (MoistureMethodsWindow::*handler)();
-    MethodState state;  // state.method is the option selected when the handler runs
+    const char* option;  // whose handler runs
+    MethodState state;   // state.method is the option selected when the handler runs
 };
 
 void PrintTo(const UnselectedHandler& call, std::ostream* out) {
@@ -154,30 +154,30 @@ TEST_P(UnselectedHandlers, SetTheOtherMethodsBoxes) {
     const MethodState& state = GetParam().state;
     launchCalculation(state.window);
     choose(state.method);
-    auto* window = dynamic_cast<MoistureMethodsWindow*>(window_);
+    auto* window = dynamic_cast<CalculationWindow*>(window_);
     ASSERT_NE(window, nullptr);
-    (window->*GetParam().handler)();
+    window->onMethodClicked(option(GetParam().option));
     EXPECT_TRUE(option(state.method)->isChecked());
     expectState(state);
 }
 
 std::vector<UnselectedHandler> unselectedHandlers(const char* window) {
     return {
-        {&MoistureMethodsWindow::onAirTempHumidityChosen,
+        {"optAirTempHumidity",
          {window,
           "optAirTempDew",
           {"txtAirTemp", "txtDewPoint", "txtWetBulb", "txtAirPressure"},
           {"txtHumidity"},
           true,
           "optHpaMb"}},
-        {&MoistureMethodsWindow::onAirTempDewPointChosen,
+        {"optAirTempDew",
          {window,
           "optAirTempHumidity",
           {"txtAirTemp", "txtHumidity", "txtWetBulb", "txtAirPressure"},
           {"txtDewPoint"},
           true,
           "optHpaMb"}},
-        {&MoistureMethodsWindow::onAirTempWetBulbPressureChosen,
+        {"optAirTempWetBAirPressure",
          {window,
           "optAirTempHumidity",
           {"txtAirTemp", "txtHumidity", "txtDewPoint"},

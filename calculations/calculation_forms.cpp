@@ -1,0 +1,104 @@
+#include "calculation_forms.h"
+
+#include <array>
+#include <utility>
+
+namespace nimbaro {
+
+CalculationForm::UnitGroup temperatureUnits(std::string_view frameName, UnitTooltips tooltips) {
+    const bool shown = tooltips == UnitTooltips::Shown;
+    return {
+        .frameName = frameName,
+        .caption = "Temperature Data",
+        .tooltip = {},
+        .inputs = {Input::AirTemperature, Input::DewPoint, Input::WetBulb},
+        .options =
+            {
+                {TemperatureUnit::Celsius, "optCelsius", "Celsiu&s",
+                 shown ? "Calculate Using Celsius" : ""},
+                {TemperatureUnit::Fahrenheit, "optFahrenheit", "&Fahrenheit",
+                 shown ? "Calculate Using Fahrenheit" : ""},
+                {TemperatureUnit::Kelvin, "optKelvin", "&Kelvin",
+                 shown ? "Calculate Using Kelvin" : ""},
+            },
+    };
+}
+
+CalculationForm::UnitGroup airPressureUnits(std::string_view hectopascalsName) {
+    return {
+        .frameName = "fmeAirPressure",
+        .caption = "Air Pressure Data",
+        .tooltip = "Select Data Type Here",
+        .inputs = {Input::AirPressure},
+        .options =
+            {
+                {PressureUnit::Hectopascals, hectopascalsName, "Hectopascals/ &Millibars"},
+                {PressureUnit::MillimetresOfMercury, "optmmOfHg", "mm &of Hg"},
+                {PressureUnit::InchesOfMercury, "optinOfHg", "i&n of Hg"},
+            },
+        .defaultOnEnabling = true,
+    };
+}
+
+CalculationForm::UnitGroup windSpeedUnits(std::string_view frameName) {
+    return {
+        .frameName = frameName,
+        .caption = "Wind Speed Data",
+        .tooltip = {},
+        .inputs = {Input::WindSpeed},
+        .options =
+            {
+                {WindSpeedUnit::KilometresPerHour, "optKmPerHour", "&Km / Hour",
+                 "Calculate Using Kilometres Per Hour"},
+                {WindSpeedUnit::MetresPerSecond, "optMPerSec", "&Meters / Sec",
+                 "Calculate Using Metres Per Second"},
+                {WindSpeedUnit::MilesPerHour, "optMilesPerHour", "Miles / &Hour",
+                 "Calculate Using Miles Per Hour"},
+                {WindSpeedUnit::Knots, "optKnots", "Knot&s", "Calculate Using Knots"},
+            },
+    };
+}
+
+CalculationForm::InputRow airTemperatureRow(std::string_view labelName) {
+    return {Input::AirTemperature, "Air Temperature", "txtAirTemp", labelName, "Air Temperature"};
+}
+
+CalculationForm::InputRow humidityRow(std::string_view labelName) {
+    return {Input::Humidity, "Humidity", "txtHumidity", labelName, "Humidity"};
+}
+
+CalculationForm::InputRow wetBulbRow(std::string_view labelName) {
+    return {Input::WetBulb, "Wet-Bulb", "txtWetBulb", labelName, "Wet-Bulb Temperature"};
+}
+
+CalculationForm::InputRow airPressureRow(std::string_view labelName) {
+    return {Input::AirPressure, "Air Pressure", "txtAirPressure", labelName,
+            "Air Pressure (Sea Level)"};
+}
+
+std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsiusLabel,
+                                                        std::string_view fahrenheitLabel,
+                                                        std::string_view kelvinLabel) {
+    return {
+        {"lblCelsius", "Celsius Output Number", celsiusLabel},
+        {"lblFahrenheit", "Fahrenheit Output Number", fahrenheitLabel},
+        {"lblKelvin", "Kelvin Output Number", kelvinLabel},
+    };
+}
+
+CalculationForm::QuietLine rangeNoteLine() {
+    return {CalculationForm::QuietLine::Says::RangeNote};
+}
+
+CalculationForm::QuietLine riskLine(std::vector<Risk> risks) {
+    return {CalculationForm::QuietLine::Says::Risk, std::move(risks)};
+}
+
+std::span<const CalculationForm* const> calculationForms() {
+    static const std::array forms = {&humidityForm(),         &dewPointForm(),    &wetBulbForm(),
+                                     &heatIndexForm(),        &cloudHeightForm(), &windChillForm(),
+                                     &lightningDistanceForm()};
+    return forms;
+}
+
+}  // namespace nimbaro

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "calculations.h"
+
+namespace nimbaro {
+
+// A unit an option of a calculation window stands for.
+using UnitValue = std::variant<TemperatureUnit, PressureUnit, WindSpeedUnit>;
+
+// The controls of one calculation window: names, captions and tooltips, and what each option
+// and box stands for in the engine. The calculation computes and names the units of the
+// outputs; where each control goes follows from how many there are (CalculationLayout). The
+// window is the same for every calculation.
+struct CalculationForm {
+    struct MethodOption {
+        Method method;
+        std::string_view name;
+        std::string_view caption;
+        std::string_view tooltip = {};
+    };
+    struct UnitOption {
+        UnitValue unit;
+        std::string_view name;
+        std::string_view caption;
+        std::string_view tooltip = {};
+    };
+    // A frame of options for the unit that some inputs are typed in.
+    struct UnitGroup {
+        std::string_view frameName;
+        std::string_view caption;
+        std::string_view tooltip;
+        // The inputs typed in these units. Where other methods read one of them and the chosen
+        // one reads none, the options are disabled and keep their selection.
+        std::vector<Input> inputs;
+        std::vector<UnitOption> options;  // the first is the default
+        // Whether the default is selected each time a method enables the options, rather than
+        // once by the load step.
+        bool defaultOnEnabling = false;
+    };
+    // A box with its fixed caption to its left; the messages about the box name it
+    // `messageName`.
+    struct InputRow {
+        Input input;
+        std::string_view messageName;
+        std::string_view boxName;
+        std::string_view labelName;
+        std::string_view caption;
+        std::string_view tooltip = {};
+    };
+    // An output label; the label to its right names its unit, the engine's unit of the output.
+    struct Output {
+        std::string_view name;
+        std::string_view tooltip;
+        std::string_view unitLabelName;
+    };
+    // A frame or a fixed label: its object name and caption.
+    struct Captioned {
+        std::string_view name;
+        std::string_view caption;
+    };
+    // A quiet line that says something of a result and goes with the outputs.
+    struct QuietLine {
+        enum class Says {
+            RangeNote,  // the note of the chosen method, if any: beside Back and Exit
+            Risk,       // what the result means for people outside: on a row under them
+        };
+        Says says;
+        std::vector<Risk> risks = {};  // every category a risk line can show
+    };
+    struct CommandTooltips {
+        std::string_view calculate;
+        std::string_view reset;
+        std::string_view output;
+    };
+    enum class ResultCheck {
+        AfterEveryClick,  // "Invalid Numbers Used" when the first output holds no number
+        None,
+    };
+
+    Calculation calculation;
+    std::string_view windowName;
+    std::string_view title;
+    ResultCheck resultCheck = ResultCheck::AfterEveryClick;
+    Captioned methodFrame;
+    std::vector<MethodOption> methods;  // the load step selects the first
+    // The label under the methods saying which pressure to use where none is at hand; none
+    // where the name is empty.
+    std::string_view pressureNote = {};
+    std::vector<UnitGroup> unitGroups;  // left to right
+    std::vector<InputRow> inputs;       // down the left, in tab order
+    Captioned outputHeading = {};       // a caption above the outputs, where it has a name
+    std::vector<Output> outputs;        // one per output of the calculation, in its order
+    // The row of the output column that holds the Output button; where unset, the row under
+    // the outputs. The outputs fill the other rows from the top.
+    std::optional<int> outputButtonRow = std::nullopt;
+    CommandTooltips commandTooltips = {};
+    // Every window gives its methods' notes unless its form lists other lines.
+    std::vector<QuietLine> quietLines = {{QuietLine::Says::RangeNote}};
+};
+
+// "Temperature Data" with Celsius, Fahrenheit and Kelvin, for every temperature typed, each
+// option with the tooltip "Calculate Using <unit>" unless told otherwise.
+enum class UnitTooltips { Shown, None };
+CalculationForm::UnitGroup temperatureUnits(std::string_view frameName,
+                                            UnitTooltips tooltips = UnitTooltips::Shown);
+// "Air Pressure Data" (fmeAirPressure) with hectopascals, mm and inches of mercury; a method
+// that reads the pressure selects hectopascals.
+CalculationForm::UnitGroup airPressureUnits(std::string_view hectopascalsName);
+
+// "Wind Speed Data" with kilometres per hour, metres per second, miles per hour and knots, for
+// the wind speed, each option with the tooltip "Calculate Using <unit>".
+CalculationForm::UnitGroup windSpeedUnits(std::string_view frameName);
+
+// The rows of the inputs most windows read, with the caption's label named `labelName`.
+CalculationForm::InputRow airTemperatureRow(std::string_view labelName);
+CalculationForm::InputRow humidityRow(std::string_view labelName);
+CalculationForm::InputRow wetBulbRow(std::string_view labelName);
+CalculationForm::InputRow airPressureRow(std::string_view labelName);
+
+// lblCelsius, lblFahrenheit and lblKelvin, with the unit labels of these names.
+std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsiusLabel,
+                                                        std::string_view fahrenheitLabel,
+                                                        std::string_view kelvinLabel);
+
+// The note on a result outside its formula's range, beside Back and Exit.
+CalculationForm::QuietLine rangeNoteLine();
+// What a result means for people outside, on a row of its own under Back and Exit, sized for
+// every category in `risks`.
+CalculationForm::QuietLine riskLine(std::vector<Risk> risks);
+
+const CalculationForm& humidityForm();
+const CalculationForm& dewPointForm();
+const CalculationForm& wetBulbForm();
+const CalculationForm& heatIndexForm();
+const CalculationForm& cloudHeightForm();
+const CalculationForm& windChillForm();
+const CalculationForm& lightningDistanceForm();
+
+// Every form above, one per calculation window.
+std::span<const CalculationForm* const> calculationForms();
+
+}  // namespace nimbaro
