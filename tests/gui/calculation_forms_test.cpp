@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "calculation_forms.h"
 #include "calculation_window.h"
@@ -100,13 +102,18 @@ TEST(CalculationForms, NameEveryControlOnce) {
 class LargerForm : public WindowFixture {
   protected:
     static CalculationForm largerForm() {
-        static constexpr std::array<std::string_view, 5> kNames = {
-            "optReference1", "optReference2", "optReference3", "optReference4", "optReference5"};
-        CalculationForm form = heatIndexForm();
         const auto references = calculationInfo(Calculation::HeatIndex).references;
-        for (std::size_t reference = 0; reference < references.size(); ++reference) {
-            form.methods.push_back(
-                {references[reference].method, kNames.at(reference), kNames.at(reference)});
+        // The form names its options by views, so the names must outlive it.
+        static const std::vector<std::string> names = [&] {
+            std::vector<std::string> made;
+            for (std::size_t i = 1; i <= references.size(); ++i) {
+                made.push_back("optReference" + std::to_string(i));
+            }
+            return made;
+        }();
+        CalculationForm form = heatIndexForm();
+        for (std::size_t i = 0; i < references.size(); ++i) {
+            form.methods.push_back({references[i].method, names[i], names[i]});
         }
         form.unitGroups.push_back(windSpeedUnits("frmWindSpeed"));
         return form;
