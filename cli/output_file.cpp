@@ -155,18 +155,18 @@ Output::Output(const std::string& path, const struct stat& input) {
         errno = EISDIR;
         throw systemError("cannot write " + path);
     }
-    if (S_ISREG(target.st_mode)) {
-        // A file the shell opened for standard output or error is written as it was opened
-        // (>> appends), never replaced behind its back.
-        for (const int fd : {1, 2}) {
-            struct stat standard {};
-            if (::fstat(fd, &standard) == 0 && sameFile(standard, target)) {
-                name_ = fd == 1 ? "standard output" : "standard error";
-                fd_ = fd;
-                refuseTheInput(target, input);
-                return;
-            }
+    // What standard output or error already writes to is written as the shell opened it (>>
+    // appends; a socket cannot be opened by its path), never replaced behind the shell's back.
+    for (const int fd : {1, 2}) {
+        struct stat standard {};
+        if (::fstat(fd, &standard) == 0 && sameFile(standard, target)) {
+            name_ = fd == 1 ? "standard output" : "standard error";
+            fd_ = fd;
+            refuseTheInput(target, input);
+            return;
         }
+    }
+    if (S_ISREG(target.st_mode)) {
         openReplacement(&target);
         return;
     }

@@ -9,17 +9,18 @@
 
 namespace nimbaro::cli {
 
-// Where a log's results go. Standard output for an empty path or "-", and for a path to the
-// file standard output or standard error already writes to (/dev/stdout, or a file the shell
-// appends to). Any other regular file, new or old, is written as a temporary file in its folder,
-// named after it, and renamed over it by commit(), so that it is replaced only once the whole log
-// is in it: until then a failure or a terminating signal removes the temporary file and leaves
-// the old one as it was. The replacement keeps the old file's owner, group, permissions (never
-// the set-user-ID or set-group-ID bit) and access control list; a file whose owner or group this
-// user cannot give to a new file, or one with more than one hard link, is refused. What is no
-// regular file (a device, a FIFO, a socket, a terminal) is written directly. A symbolic link is
-// followed to the file it names, and stays; a link to nothing, or a loop, is an error. The log
-// being read is refused as an output written directly, which would read its own results.
+// Where a log's results go. Standard output for an empty path or "-", and for a path to what
+// standard output or standard error already writes to (/dev/stdout: a pipe, a socket, a file
+// the shell appends to). Any other regular file, new or old, is written as a temporary file in
+// its folder, named after it, and renamed over it by commit(), so that it is replaced only once
+// the whole log is in it: until then a failure or a terminating signal removes the temporary
+// file and leaves the old one as it was. The replacement keeps the old file's owner, group,
+// permissions (never the set-user-ID or set-group-ID bit) and access control list; a file whose
+// owner or group this user cannot give to a new file, or one with more than one hard link, is
+// refused. What is no regular file (a device, a FIFO, a terminal) is written directly. A
+// symbolic link is followed to the file it names, and stays; a link to nothing, or a loop, is an
+// error. The log being read is refused as an output written directly, which would read its own
+// results.
 class Output : public ByteSink {
   public:
     Output(const std::string& path, const struct stat& input);
