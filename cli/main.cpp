@@ -126,7 +126,7 @@ void addCommonOptions(CLI::App& command, Choices& choices, bool json) {
         .add_option("--first-line", choices.log.firstLine,
                     "With --csv: the line number of the line after the header, for reports on "
                     "a part of a longer log")
-        ->check(CLI::Range(std::uint64_t{1}, kLastFirstLine));
+        ->check(CLI::Range(std::uint64_t{1}, kLastFirstLine).description(""));
 }
 
 // The one byte a delimiter option names.
