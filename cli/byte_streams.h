@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace nimbaro::cli {
@@ -20,6 +22,11 @@ class ByteSource {
     virtual bool moreAtHand() = 0;
     // Makes a read that waits, or the next one, throw ReadingStopped. Safe from any thread.
     virtual void interrupt() = 0;
+    // Where the next read starts, in a source that can go back to read again (a file); nothing
+    // in one that cannot (a pipe).
+    virtual std::optional<std::uint64_t> position() = 0;
+    // Goes back to a position() given before.
+    virtual void rewind(std::uint64_t position) = 0;
 };
 
 struct ReadingStopped {};

@@ -10,10 +10,22 @@ namespace nimbaro::cli {
 
 std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
                                                      std::span<const std::string_view> header) {
-    for (std::size_t i = 0; i < header.size(); ++i) {
+    std::vector<std::size_t> exact;
+    for (std::size_t i = 0; i < header.size() && exact.size() < 3; ++i) {
         if (header[i] == wanted) {
-            return i;
+            exact.push_back(i);
         }
+    }
+    if (exact.size() == 1) {
+        return exact.front();
+    }
+    if (exact.size() > 1) {
+        return ColumnNotFound{"more than one column is named \"" + std::string(wanted) +
+                                  "\" (columns " + std::to_string(exact[0] + 1) +
+                                  (exact.size() > 2 ? ", " : " and ") +
+                                  std::to_string(exact[1] + 1) + (exact.size() > 2 ? ", ..." : "") +
+                                  "); give the number of the one meant",
+                              true};
     }
     std::size_t matches = 0;
     std::size_t match = 0;
@@ -27,8 +39,8 @@ std::variant<std::size_t, ColumnNotFound> findColumn(std::string_view wanted,
         return match;
     }
     if (matches > 1) {
-        return ColumnNotFound{"more than one column is named \"" + std::string(wanted) +
-                              "\" apart from case"};
+        return ColumnNotFound{
+            "more than one column is named \"" + std::string(wanted) + "\" apart from case", true};
     }
     std::size_t number = 0;
     const char* const end = wanted.data() + wanted.size();
@@ -68,8 +80,9 @@ std::vector<Column> findColumns(const Task& task, const InputTexts& names,
         }
         const auto column = findColumn(name, header);
         if (const auto* missing = std::get_if<ColumnNotFound>(&column)) {
-            throw usageError(std::string(inputOption(input).option) + ": " + missing->reason +
-                             "; a value for every row is written =" + name);
+            throw usageError(
+                std::string(inputOption(input).option) + ": " + missing->reason +
+                (missing->ambiguous ? "" : "; a value for every row is written =" + name));
         }
         found.push_back({input, std::get<std::size_t>(column), name});
     }
@@ -98,17 +111,35 @@ std::string resultHeader(std::string_view headerBody, std::string_view terminato
     return line;
 }
 
-std::vector<std::string> fieldKeys(std::string_view headerBody, char delimiter) {
+FieldKeys::FieldKeys(std::string_view headerBody, char delimiter) {
     FieldSplitter splitter(delimiter);
-    std::vector<std::string> keys;
-    for (const std::string_view field : splitter.split(withoutByteOrderMark(headerBody))) {
-        std::string key(field);
-        if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
-            key += " (" + std::to_string(keys.size() + 1) + ")";
-        }
-        keys.push_back(std::move(key));
+    const std::vector<std::string_view>& texts = splitter.split(withoutByteOrderMark(headerBody));
+    for (const std::string_view text : texts) {
+        taken_.emplace(text);
     }
-    return keys;
+    std::unordered_set<std::string_view> seen;
+    keys_.reserve(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (seen.insert(texts[i]).second) {
+            keys_.emplace_back(texts[i]);
+        } else {
+            keys_.push_back(numbered(std::string(texts[i]), i));
+            taken_.insert(keys_.back());
+        }
+    }
+}
+
+std::string FieldKeys::beyondHeader(std::size_t index) const {
+    std::string key = std::to_string(index + 1);
+    return taken_.contains(key) ? numbered(std::move(key), index) : key;
+}
+
+std::string FieldKeys::numbered(std::string key, std::size_t index) const {
+    const std::string suffix = " (" + std::to_string(index + 1) + ")";
+    do {
+        key += suffix;
+    } while (taken_.contains(key));
+    return key;
 }
 
 }  // namespace nimbaro::cli

@@ -9,19 +9,56 @@ std::optional<RecordSpan> RecordScanner::ended(std::size_t bodyLength, std::size
                                                bool unclosed) {
     state_ = State::FieldStart;
     scanned_ = 0;
+    forgotten_ = 0;
+    neverClosed_.reset();
+    carriageReturnLast_ = false;
     return RecordSpan{0, bodyLength, terminatorLength, unclosed};
+}
+
+std::optional<RecordSpan> RecordScanner::endAtLineEnd(std::string_view bytes, std::size_t at,
+                                                      bool atEnd) {
+    const std::size_t lineEnd = bytes.find_first_of("\r\n", at);
+    if (lineEnd == std::string_view::npos) {
+        if (atEnd) {
+            return ended(forgotten_ + bytes.size(), 0, true);
+        }
+        scanned_ = forgotten_ + bytes.size();
+        return std::nullopt;
+    }
+    // A CR at the end of what has arrived may be the first half of a CRLF.
+    if (bytes[lineEnd] == '\r' && lineEnd + 1 == bytes.size() && !atEnd) {
+        scanned_ = forgotten_ + lineEnd;
+        return std::nullopt;
+    }
+    const bool crlf = bytes.substr(lineEnd).starts_with("\r\n");
+    return ended(forgotten_ + lineEnd, crlf ? 2 : 1, true);
 }
 
 std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd) {
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();
-    std::size_t at = scanned_;
+    // Positions in `bytes` are the record's less the bytes forgotten.
+    const std::size_t base = forgotten_;
+    std::size_t at = scanned_ - base;
+    carriageReturnLast_ = false;
+    if (lineFeedMayFollow_ && scanned_ == 0) {
+        if (size == 0) {
+            return std::nullopt;
+        }
+        lineFeedMayFollow_ = false;
+        if (data[0] == '\n') {
+            RecordSpan lineFeed;
+            lineFeed.terminatorLength = 1;
+            lineFeed.lineFeedOfCrLf = true;
+            return lineFeed;
+        }
+    }
     while (at < size) {
         switch (state_) {
             case State::FieldStart:
                 if (data[at] == '"') {
                     state_ = State::Quoted;
-                    quoteStart_ = at++;
+                    quoteStart_ = base + at++;
                     break;
                 }
                 state_ = State::Unquoted;
@@ -35,22 +72,26 @@ std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd
                         break;
                     }
                     if (c == '\n') {
-                        return ended(at, 1);
+                        return ended(base + at, 1);
                     }
                     if (c == '\r') {
                         // A CR at the end of what has arrived may be the first half of a CRLF.
                         if (at + 1 < size) {
-                            return ended(at, data[at + 1] == '\n' ? 2 : 1);
+                            return ended(base + at, data[at + 1] == '\n' ? 2 : 1);
                         }
                         if (atEnd) {
-                            return ended(at, 1);
+                            return ended(base + at, 1);
                         }
-                        scanned_ = at;
+                        scanned_ = base + at;
+                        carriageReturnLast_ = true;
                         return std::nullopt;
                     }
                 }
                 break;
             case State::Quoted: {
+                if (neverClosed_ == quoteStart_) {
+                    return endAtLineEnd(bytes, at, atEnd);
+                }
                 const void* quote = std::memchr(data + at, '"', size - at);
                 if (quote == nullptr) {
                     at = size;
@@ -71,24 +112,33 @@ std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd
                 break;
         }
     }
-    scanned_ = at;
+    scanned_ = base + at;
     if (!atEnd) {
         return std::nullopt;
     }
     if (state_ == State::Quoted) {
-        const std::string_view afterQuote = bytes.substr(quoteStart_);
-        const std::size_t lineBreak = afterQuote.find_first_of("\r\n");
-        if (lineBreak == std::string_view::npos) {
-            return ended(size, 0, true);
-        }
-        const std::size_t bodyLength = quoteStart_ + lineBreak;
-        const bool crlf = bytes.substr(bodyLength).starts_with("\r\n");
-        return ended(bodyLength, crlf ? 2 : 1, true);
+        return endAtLineEnd(bytes, quoteStart_ - base, true);
     }
     if (size == 0) {
         return std::nullopt;
     }
-    return ended(size, 0);
+    return ended(base + size, 0);
+}
+
+std::optional<std::size_t> RecordScanner::openQuote() const {
+    return state_ == State::Quoted ? std::optional(quoteStart_) : std::nullopt;
+}
+
+void RecordScanner::restart(std::optional<std::size_t> neverClosed) {
+    ended(0, 0);
+    neverClosed_ = neverClosed;
+    lineFeedMayFollow_ = false;
+}
+
+RecordSpan RecordScanner::endAtCarriageReturn() {
+    const std::size_t carriageReturn = scanned_;
+    lineFeedMayFollow_ = true;
+    return *ended(carriageReturn, 1);
 }
 
 std::size_t lineBreaksIn(std::string_view text) {

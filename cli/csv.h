@@ -23,6 +23,9 @@ struct RecordSpan {
     std::size_t bodyLength = 0;        // without the terminator
     std::size_t terminatorLength = 0;  // "\r\n" 2, "\n" or "\r" 1, none at the end of the log
     bool unclosedQuote = false;        // a quote opens a field and is never closed
+    // No record but the LF of a CRLF whose CR ended the record before it (see
+    // RecordScanner::endAtCarriageReturn()).
+    bool lineFeedOfCrLf = false;
 
     std::size_t end() const { return begin + bodyLength + terminatorLength; }
 };
@@ -35,21 +38,45 @@ class RecordScanner {
     explicit RecordScanner(char delimiter) : delimiter_(delimiter) {}
 
     // The next whole record of `bytes`, which hold the record being read from its first byte
-    // on (the same bytes as in the last call, and maybe more). Nothing when the record goes
-    // on beyond them; with `atEnd` (no more bytes will come) the rest is a record unless it
-    // is empty.
+    // on (the same bytes as in the last call, and maybe more), or from its byte scanned() on
+    // after forget(). Nothing when the record goes on beyond them; with `atEnd` (no more bytes
+    // will come) the rest is a record unless it is empty.
     std::optional<RecordSpan> next(std::string_view bytes, bool atEnd);
+
+    // How many bytes of the record being read have been looked at.
+    std::size_t scanned() const { return scanned_; }
+    // Lets the record's bytes before scanned() go, for a record whose end is looked for
+    // without keeping all of it; next() is then never told `atEnd` for this record.
+    void forget() { forgotten_ = scanned_; }
+    // Where the quoted field that is open, after the bytes looked at, starts in the record.
+    std::optional<std::size_t> openQuote() const;
+    // Starts the record being read again from its first byte; the quote at `neverClosed`, if
+    // given, is known to stay open to the end of the log, so the record ends at the first line
+    // end after it.
+    void restart(std::optional<std::size_t> neverClosed);
+
+    // Whether the bytes looked at end in a CR that may be the first half of a CRLF.
+    bool endsInCarriageReturn() const { return carriageReturnLast_; }
+    // Ends the record at that CR without waiting for the next byte (a live log that has no more
+    // at hand); an LF that comes next is then given as a lineFeedOfCrLf span.
+    RecordSpan endAtCarriageReturn();
 
   private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
 
     std::optional<RecordSpan> ended(std::size_t bodyLength, std::size_t terminatorLength,
                                     bool unclosed = false);
+    // The end of a record whose quote never closes, at the first line end from `at` of `bytes`.
+    std::optional<RecordSpan> endAtLineEnd(std::string_view bytes, std::size_t at, bool atEnd);
 
     char delimiter_;
     State state_ = State::FieldStart;
     std::size_t scanned_ = 0;     // bytes of the record looked at so far
+    std::size_t forgotten_ = 0;   // bytes of the record no longer given
     std::size_t quoteStart_ = 0;  // where the open quoted field started
+    std::optional<std::size_t> neverClosed_;
+    bool carriageReturnLast_ = false;
+    bool lineFeedMayFollow_ = false;
 };
 
 // The number of line breaks in a text (records, or a record's quoted fields): CRLF, LF and a

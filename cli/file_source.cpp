@@ -18,16 +18,15 @@ FileSource::FileSource(const std::string& path) : name_(path == "-" ? "standard 
             throw systemError("cannot read " + path);
         }
     }
-    struct stat status {};
-    if (::fstat(fd_, &status) != 0) {
+    if (::fstat(fd_, &status_) != 0) {
         throw systemError("cannot read " + name_);
     }
-    if (S_ISDIR(status.st_mode)) {
+    if (S_ISDIR(status_.st_mode)) {
         errno = EISDIR;
         throw systemError("cannot read " + name_);
     }
-    if (S_ISREG(status.st_mode)) {
-        size_ = static_cast<std::uint64_t>(status.st_size);
+    if (S_ISREG(status_.st_mode)) {
+        size_ = static_cast<std::uint64_t>(status_.st_size);
     }
     if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) {
         throw systemError("cannot read " + name_);
@@ -71,6 +70,23 @@ bool FileSource::moreAtHand() {
     }
     pollfd ready = {fd_, POLLIN, 0};
     return ::poll(&ready, 1, 0) > 0;
+}
+
+std::optional<std::uint64_t> FileSource::position() {
+    if (!size_) {
+        return std::nullopt;
+    }
+    const off_t offset = ::lseek(fd_, 0, SEEK_CUR);
+    if (offset < 0) {
+        throw systemError("cannot read " + name_);
+    }
+    return static_cast<std::uint64_t>(offset);
+}
+
+void FileSource::rewind(std::uint64_t position) {
+    if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) {
+        throw systemError("cannot read " + name_ + " again");
+    }
 }
 
 void FileSource::interrupt() {

@@ -6,6 +6,7 @@
 #include "json.h"
 #include "number_text.h"
 #include "result_json.h"
+#include "text_match.h"
 
 namespace nimbaro::cli {
 namespace {
@@ -29,6 +30,43 @@ std::string_view trimmed(std::string_view text) {
 }
 
 }  // namespace
+
+std::vector<std::string> missingMarks(const std::vector<std::string>& options,
+                                      const NumberLocale& locale) {
+    const bool commasInNumbers = locale.decimalSeparator == "," || locale.groupSeparator == ",";
+    std::vector<std::string> marks;
+    for (const std::string& option : options) {
+        if (commasInNumbers && option.find(',') != std::string::npos &&
+            !parseNumber(option, locale)) {
+            throw usageError("--missing " + inQuotes(option) +
+                             ": with --locale here a comma belongs to numbers, so it cannot "
+                             "separate values; give each value its own --missing");
+        }
+        const std::vector<std::string_view> values =
+            commasInNumbers ? std::vector<std::string_view>{option} : commaSeparated(option);
+        for (const std::string_view value : values) {
+            if (!trimmed(value).empty()) {
+                marks.emplace_back(trimmed(value));
+            }
+        }
+    }
+    return marks;
+}
+
+std::size_t outputBytesPerRow(const RowSetup& setup) {
+    // A result cell of the usual size, and a result's JSON object, which holds its number, its
+    // unit's id, name and symbol, and its text.
+    constexpr std::size_t kResultCellBytes = 32;
+    constexpr std::size_t kResultObjectBytes = 128;
+    if (!setup.jsonLines) {
+        return setup.task->columnCount() * kResultCellBytes;
+    }
+    std::size_t bytes = setup.task->columnCount() * kResultObjectBytes;
+    for (std::size_t i = 0; i < setup.fieldKeys.size(); ++i) {
+        bytes += setup.fieldKeys[i].size() + 8;
+    }
+    return bytes;
+}
 
 void RowTally::add(RowTally&& later) {
     for (BadRow& row : later.firstBadRows) {
@@ -67,12 +105,19 @@ void RowWorker::process(LogBlock& block) {
         const std::string_view body = bytes.substr(record.begin, record.bodyLength);
         const std::string_view terminator =
             bytes.substr(record.begin + record.bodyLength, record.terminatorLength);
+        if (record.lineFeedOfCrLf) {
+            // The rest of a line end whose CR went out with the row before.
+            if (!setup_.jsonLines) {
+                block.output += terminator;
+            }
+            continue;
+        }
         const std::uint64_t line = nextLine;
         nextLine += lineBreaksIn(body) + (terminator.empty() ? 0 : 1);
-        ++tally.rows;
-        // A blank line holds no reading: it stays as it is.
+        // A blank line holds no reading: it stays as it is, and is no row.
         std::optional<std::string> fault;
         if (!body.empty()) {
+            ++tally.rows;
             fault = record.unclosedQuote ? std::optional<std::string>(
                                                "a quote opens a field and is never closed; the "
                                                "row ends at this line's end")
@@ -132,8 +177,11 @@ void RowWorker::appendJsonRecord(std::string& out, std::uint64_t line, std::stri
         const std::vector<std::string_view>& fields = splitter_.split(body);
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out += i == 0 ? "" : ",";
-            appendJsonString(
-                out, i < setup_.fieldKeys.size() ? setup_.fieldKeys[i] : std::to_string(i + 1));
+            if (i < setup_.fieldKeys.size()) {
+                appendJsonString(out, setup_.fieldKeys[i]);
+            } else {
+                appendJsonString(out, setup_.fieldKeys.beyondHeader(i));
+            }
             out += ':';
             appendJsonString(out, fields[i]);
         }
@@ -150,14 +198,20 @@ void RowWorker::appendJsonRecord(std::string& out, std::uint64_t line, std::stri
 
 std::optional<std::string> RowWorker::computeRow(std::string_view body) {
     const std::vector<std::string_view>& fields = splitter_.split(body);
+    if (fields.size() != setup_.headerFields) {
+        for (const Column& column : setup_.columns) {
+            if (!column.constant && column.index >= fields.size()) {
+                return columnText(column) + ": missing, the row has " +
+                       std::to_string(fields.size()) + " fields";
+            }
+        }
+        return "the row has " + std::to_string(fields.size()) + " fields where the header has " +
+               std::to_string(setup_.headerFields);
+    }
     for (const Column& column : setup_.columns) {
         if (column.constant) {
             readings_.set(column.input, column.name);
             continue;
-        }
-        if (column.index >= fields.size()) {
-            return columnText(column) + ": missing, the row has " + std::to_string(fields.size()) +
-                   " fields";
         }
         const std::string_view cell = fields[column.index];
         if (isMissing(cell)) {
@@ -175,9 +229,10 @@ std::optional<std::string> RowWorker::computeRow(std::string_view body) {
         for (const Column& column : setup_.columns) {
             if (column.input == inputFault->input) {
                 return columnText(column) + ": " +
-                       (text.empty() ? std::string("empty")
-                                     : inQuotes(text) + " " +
-                                           std::string(setup_.task->ruleText(inputFault->rule)));
+                       (text.empty()
+                            ? std::string("empty")
+                            : inQuotes(text) + " " +
+                                  setup_.task->faultText(*inputFault, text, setup_.readLocale));
             }
         }
     }

@@ -46,13 +46,26 @@ struct RowSetup {
     NumberLocale readLocale;  // of the cells
     NumberLocale cellLocale;  // of the result cells: no group separators
     char delimiter = ',';
+    // A row with another number of fields has no results: they would not stand under their
+    // titles.
+    std::size_t headerFields = 0;
     bool strict = false;
     // Cells that stand for a missing reading (-9999, NA, M): such a cell counts as empty.
     std::vector<std::string> missing;
     // One JSON object a record instead of CSV, its fields named by these keys.
     bool jsonLines = false;
-    std::vector<std::string> fieldKeys;
+    FieldKeys fieldKeys;
 };
+
+// About what the output of a row adds to the row's own bytes, judged before any is written:
+// its result cells, or the keys and results of its JSON object.
+std::size_t outputBytesPerRow(const RowSetup& setup);
+
+// The cells that --missing options name: each option one, or several separated by commas where
+// a comma is no part of a number; blanks around each left out. Throws a usage error for an
+// option that holds a comma that belongs to no number where numbers may hold commas.
+std::vector<std::string> missingMarks(const std::vector<std::string>& options,
+                                      const NumberLocale& locale);
 
 // Computes the results of every row of a block: each record comes out as it went in, followed
 // by its result cells, or by empty ones and a reason. One per worker thread, its buffers reused.

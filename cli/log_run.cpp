@@ -52,15 +52,22 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
                     const LogOptions& options, ByteSource& source, ByteSink& sink,
                     const LogShape& shape,
                     const std::function<void(std::uint64_t, std::uint64_t)>& progress) {
+    const std::string inputName = options.input == "-" ? "standard input" : options.input;
+    // "20,5" would be two fields: such logs separate fields by semicolons.
+    if (locale.decimalSeparator == std::string(1, options.delimiter)) {
+        throw usageError("--locale: the decimal separator here is " +
+                         inQuotes(locale.decimalSeparator) +
+                         ", which cannot also separate the log's fields; give the log's "
+                         "delimiter, --delimiter ';' where numbers have decimal commas");
+    }
     RecordReader reader(source, options.delimiter, shape.blockSize);
-    LogBlock first;
+    RecordBlock first;
     if (!reader.next(first)) {
-        throw usageError(options.input +
-                         ": the log is empty; its first line must name the columns");
+        throw usageError(inputName + ": the log is empty; its first line must name the columns");
     }
     const RecordSpan header = first.records.front();
     if (header.unclosedQuote) {
-        throw usageError(options.input +
+        throw usageError(inputName +
                          ": a quote in the header line opens a column name and is never closed");
     }
     const std::string_view bytes = first.bytes;
@@ -71,20 +78,21 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
         .readLocale = locale,
         .cellLocale = withoutGroups(locale),
         .delimiter = options.delimiter,
+        .headerFields = FieldSplitter(options.delimiter).split(headerBody).size(),
         .strict = options.strict,
-        .missing = options.missing,
+        .missing = missingMarks(options.missing, locale),
         .jsonLines = options.jsonLines,
-        .fieldKeys = options.jsonLines ? fieldKeys(headerBody, options.delimiter)
-                                       : std::vector<std::string>(),
+        .fieldKeys = options.jsonLines ? FieldKeys(headerBody, options.delimiter) : FieldKeys(),
     };
-    // A constant is read once, before any row.
+    // A constant is read once, before any row, as every row would read it.
     for (const Column& column : setup.columns) {
-        const std::string_view constant =
-            column.input == Input::Humidity ? withoutPercentSign(column.name) : column.name;
-        if (column.constant && !task.windDirection && !parseNumber(constant, locale)) {
+        if (!column.constant || task.windDirection) {
+            continue;
+        }
+        if (const std::optional<Rule> rule = task.brokenRule(column.input, column.name, locale)) {
             throw usageError(std::string(inputOption(column.input).option) + " " +
                              inQuotes(column.name) + " " +
-                             std::string(task.ruleText(Rule::Number)));
+                             task.faultText({column.input, *rule}, column.name, locale));
         }
     }
     if (!options.headerlessOutput && !options.jsonLines) {
@@ -92,12 +100,18 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
             headerBody, bytes.substr(header.begin + header.bodyLength, header.terminatorLength),
             task, setup.columns, options.delimiter));
     }
-    first.records.erase(first.records.begin());
+    reader.raiseRecordCost(outputBytesPerRow(setup));
 
     RowTally tally;
     std::uint64_t bytesDone = header.end();
     const auto deliver = [&](LogBlock& block) {
         sink.write(block.output);
+        // Later blocks allow for results as long as these.
+        if (!block.records.empty()) {
+            reader.raiseRecordCost(
+                (block.output.size() - std::min(block.output.size(), block.bytes.size())) /
+                block.records.size());
+        }
         bytesDone += block.bytes.size();
         tally.add(std::move(block.tally));
         if (progress) {
@@ -114,19 +128,12 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
         },
         deliver, [&] { source.interrupt(); });
     // Lines are numbered from 1, the header's first.
-    first.firstLine = options.firstLine.value_or(2 + lineBreaksIn(headerBody));
-    std::uint64_t nextLine =
-        first.firstLine + lineBreaksIn(std::string_view(first.bytes).substr(header.end()));
-    // A live log may bring its header alone first.
-    if (!first.records.empty()) {
-        std::swap(*pipeline.freeSlot(), first);
-        pipeline.submit();
-    }
+    std::uint64_t nextLine = options.firstLine.value_or(2 + lineBreaksIn(headerBody));
     try {
         for (LogBlock* slot = pipeline.freeSlot(); slot != nullptr && reader.next(*slot);
              slot = pipeline.freeSlot()) {
             slot->firstLine = nextLine;
-            nextLine += lineBreaksIn(slot->bytes);
+            nextLine += linesEnded(*slot);
             pipeline.submit();
         }
     } catch (const ReadingStopped&) {
@@ -139,7 +146,7 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
 int runLog(const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
            const LogOptions& options) {
     FileSource source(options.input);
-    Output output(options.output);
+    Output output(options.output, source.status());
     Progress progressBar(options.quiet ? std::nullopt : source.size());
     const LogShape shape{std::max(1U, std::thread::hardware_concurrency()), kBlockSize};
     const RowTally tally = processLog(

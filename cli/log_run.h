@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,8 +25,12 @@ struct LogOptions {
     bool jsonLines = false;         // one JSON object a record instead of CSV
     // The number of the line after the header, when the log is a part of a longer one.
     std::optional<std::uint64_t> firstLine;
-    std::vector<std::string> missing;  // cells that stand for a missing reading
+    // The --missing options as given: cells that stand for a missing reading (missingMarks()).
+    std::vector<std::string> missing;
 };
+
+// The largest line number --first-line takes, so that a log's line numbers never wrap round.
+inline constexpr std::uint64_t kLastFirstLine = std::numeric_limits<std::int64_t>::max();
 
 // How the work is spread: threads computing blocks, and the bytes of records in a block.
 struct LogShape {

@@ -42,7 +42,6 @@ struct Choices {
     bool userLocale = false;
     LogOptions log;
     std::string delimiter = ",";
-    std::string missing;
 };
 
 // What a unit may surprise with, said in the help of its quantity.
@@ -117,14 +116,18 @@ void addCommonOptions(CLI::App& command, Choices& choices, bool json) {
     command.add_flag("--strict", choices.log.strict,
                      "With --csv: stop at the first row without results (exit status 2)");
     command.add_flag("--quiet", choices.log.quiet, "With --csv: no progress bar");
-    command.add_option("--missing", choices.missing,
-                       "With --csv: cells that mark a missing reading, comma-separated "
-                       "(-9999,NA,M); such a cell counts as empty");
+    command
+        .add_option("--missing", choices.log.missing,
+                    "With --csv: cells that mark a missing reading, comma-separated (-9999,NA,M) "
+                    "or one for each --missing; such a cell counts as empty")
+        ->allow_extra_args(false);
     command.add_flag("--headerless-output", choices.log.headerlessOutput,
                      "With --csv: leave the header line out of the output");
-    command.add_option("--first-line", choices.log.firstLine,
-                       "With --csv: the line number of the line after the header, for "
-                       "reports on a part of a longer log");
+    command
+        .add_option("--first-line", choices.log.firstLine,
+                    "With --csv: the line number of the line after the header, for reports on "
+                    "a part of a longer log")
+        ->check(CLI::Range(std::uint64_t{1}, kLastFirstLine).description(""));
 }
 
 // The one byte a delimiter option names.
@@ -244,7 +247,12 @@ class CommandLine {
                     throw usageError(inQuotes(argv[i]) + " is not a number: readings are finite");
                 }
             }
-            const int status = app_.exit(error);
+            // An unknown option's value may have been taken for an argument and broken a
+            // rule of it: the unknown option is the fault to name.
+            const std::vector<std::string> unknown = app_.remaining(true);
+            const bool named = unknown.empty() || error.get_exit_code() == 0 ||
+                               dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr;
+            const int status = named ? app_.exit(error) : app_.exit(CLI::ExtrasError(unknown));
             return status == 0 ? kSuccess : kUsageError;
         }
         const NumberLocale locale = choices_.userLocale ? userNumberLocale() : plainNumberLocale();
@@ -263,11 +271,6 @@ class CommandLine {
         }
         choices_.log.jsonLines = choices_.json;
         choices_.log.delimiter = delimiterOf(choices_.delimiter);
-        if (!choices_.missing.empty()) {
-            for (const std::string_view value : commaSeparated(choices_.missing)) {
-                choices_.log.missing.emplace_back(value);
-            }
-        }
         return runLog(task_, choices_.inputs, locale, choices_.log);
     }
 
@@ -427,7 +430,7 @@ class CommandLine {
             task_.fromUnit = unitOf(*task_.quantity, choices_.unit, "unit");
             if (!choices_.toUnits.empty()) {
                 for (const std::string_view unit : commaSeparated(choices_.toUnits)) {
-                    task_.outputs.push_back(unitOf(*task_.quantity, unit, "--to"));
+                    chooseOutput(task_, unitOf(*task_.quantity, unit, "--to"), unit);
                 }
             }
             return;
@@ -464,7 +467,7 @@ class CommandLine {
                 throw usageError("--to: " + task_.command + " gives no result in " +
                                  inQuotes(typed));
             }
-            task_.outputs.push_back(static_cast<std::size_t>(output - outputs.begin()));
+            chooseOutput(task_, static_cast<std::size_t>(output - outputs.begin()), typed);
         }
     }
 

@@ -1,9 +1,13 @@
 #include "output_file.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -86,9 +90,35 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Neither a temporary file nor a rename can work there.
-bool isSystemPath(const std::string& path) {
-    return path.starts_with("/dev/") || path.starts_with("/proc/");
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The temporary file's name, ".NAME.nimbaro-calc-XXXXXX", within the longest name a folder
+// takes: a long NAME is shortened, never in the middle of a UTF-8 character.
+std::string temporaryName(std::string name) {
+    constexpr std::string_view kSuffix = ".nimbaro-calc-XXXXXX";
+    constexpr std::size_t kLongestName = 255;
+    std::size_t length = std::min(name.size(), kLongestName - 1 - kSuffix.size());
+    while (length > 0 && length < name.size() &&
+           (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    name.resize(length);
+    return "." + name + std::string(kSuffix);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// "alice:staff", or the numbers where the names are unknown.
+std::string ownerText(const struct stat& status) {
+    const passwd* user = ::getpwuid(status.st_uid);
+    const group* userGroup = ::getgrgid(status.st_gid);
+    return (user != nullptr ? std::string(user->pw_name) : std::to_string(status.st_uid)) + ":" +
+           (userGroup != nullptr ? std::string(userGroup->gr_name) : std::to_string(status.st_gid));
 }
 
 }  // namespace
@@ -97,48 +127,91 @@ void setUpSignals() {
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
-Output::Output(const std::string& path) {
+Output::Output(const std::string& path, const struct stat& input) {
     if (path.empty() || path == "-") {
+        struct stat standardOutput {};
+        if (::fstat(fd_, &standardOutput) == 0) {
+            refuseTheInput(standardOutput, input);
+        }
         return;
     }
     name_ = path;
     path_ = path;
-    struct stat link {};
-    const bool exists = ::lstat(path.c_str(), &link) == 0;
     struct stat target {};
-    if (exists && ::stat(path.c_str(), &target) != 0) {
-        if (errno == ENOENT) {
+    if (::stat(path.c_str(), &target) != 0) {
+        const int error = errno;
+        struct stat link {};
+        if (error == ENOENT && ::lstat(path.c_str(), &link) == 0) {
             throw usageError("cannot write " + path + ": a symbolic link to nothing");
         }
-        throw systemError("cannot write " + path);
+        errno = error;
+        if (error != ENOENT) {
+            throw systemError("cannot write " + path);
+        }
+        openReplacement(nullptr);
+        return;
     }
-    if (exists && S_ISDIR(target.st_mode)) {
+    if (S_ISDIR(target.st_mode)) {
         errno = EISDIR;
         throw systemError("cannot write " + path);
     }
-    if ((exists && !S_ISREG(target.st_mode)) || isSystemPath(path)) {
-        openDirectly();
-    } else {
-        openTemporary();
+    // What standard output or error already writes to is written as the shell opened it (>>
+    // appends; a socket cannot be opened by its path), never replaced behind the shell's back.
+    for (const int fd : {1, 2}) {
+        struct stat standard {};
+        if (::fstat(fd, &standard) == 0 && sameFile(standard, target)) {
+            name_ = fd == 1 ? "standard output" : "standard error";
+            fd_ = fd;
+            refuseTheInput(target, input);
+            return;
+        }
+    }
+    if (S_ISREG(target.st_mode)) {
+        openReplacement(&target);
+        return;
+    }
+    openDirectly(target, input);
+}
+
+void Output::refuseTheInput(const struct stat& written, const struct stat& input) const {
+    if ((S_ISREG(written.st_mode) || S_ISFIFO(written.st_mode)) && sameFile(written, input)) {
+        throw usageError("cannot write " + name_ +
+                         ": it is the log being read, which would read its own results; give "
+                         "-o another file, or the log's own name to replace the log once the "
+                         "results are complete");
     }
 }
 
-void Output::openDirectly() {
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666);
+void Output::openDirectly(const struct stat& target, const struct stat& input) {
+    refuseTheInput(target, input);
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) {
         throw systemError("cannot write " + name_);
     }
 }
 
-void Output::openTemporary() {
-    // Through a symbolic link to the file it names, so that the link stays.
-    if (char* real = ::realpath(path_.c_str(), nullptr)) {
-        path_ = real;
+void Output::openReplacement(const struct stat* old) {
+    // The file itself, in its folder as the system names it: through a symbolic link, so that
+    // the link stays, and through /proc/self/cwd or /dev/stdin alike.
+    const std::string found = old != nullptr ? path_ : folderOf(path_);
+    char* real = ::realpath(found.c_str(), nullptr);
+    if (real == nullptr && old != nullptr) {
+        throw systemError("cannot write " + name_);
+    }
+    if (real != nullptr) {
+        path_ = old != nullptr ? std::string(real) : std::string(real) + "/" + nameOf(path_);
         std::free(real);
     }
-    const std::size_t slash = path_.rfind('/');
-    const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
-    std::string pattern = folderOf(path_) + "/." + name + ".XXXXXX";
+    struct stat named {};
+    if (old != nullptr && (::stat(path_.c_str(), &named) != 0 || !sameFile(named, *old))) {
+        throw usageError("cannot replace " + name_ + ": it has no name of its own in a folder");
+    }
+    if (old != nullptr && old->st_nlink > 1) {
+        throw usageError("cannot replace " + name_ + ": it has " + std::to_string(old->st_nlink) +
+                         " hard links, which a new file would part from it; write to another "
+                         "file");
+    }
+    std::string pattern = folderOf(path_) + "/" + temporaryName(nameOf(path_));
     if (pattern.size() >= gTemporaryPath.size()) {
         errno = ENAMETOOLONG;
         throw systemError("cannot write " + name_);
@@ -151,29 +224,66 @@ void Output::openTemporary() {
     std::memcpy(gTemporaryPath.data(), pattern.c_str(), pattern.size() + 1);
     gHasTemporary = 1;
     removeTemporaryOnSignals();
-    // The new file keeps the old one's permissions, or gets those a new file would get.
-    struct stat old {};
-    mode_t mode = 0;
-    if (::stat(path_.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    // A constructor that throws has no destructor to remove the temporary file.
+    try {
+        if (old != nullptr) {
+            keepOwnerAndPermissions(*old);
+        } else {
+            // The permissions a new file would get.
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            if (::fchmod(fd_, 0666 & ~mask) != 0) {
+                throw systemError("cannot set the permissions of " + temporaryPath_);
+            }
+        }
+    } catch (...) {
+        discardTemporary();
+        throw;
     }
-    if (::fchmod(fd_, mode) != 0) {
+}
+
+void Output::keepOwnerAndPermissions(const struct stat& old) {
+    struct stat made {};
+    if (::fstat(fd_, &made) != 0) {
+        throw systemError("cannot write " + temporaryPath_);
+    }
+    if ((made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
+        ::fchown(fd_, old.st_uid, old.st_gid) != 0) {
+        throw usageError("cannot replace " + name_ + ": it belongs to " + ownerText(old) +
+                         ", which a new file made by " + ownerText(made) +
+                         " cannot keep; write to another file");
+    }
+    // An access control list grants more than the permission bits show.
+    constexpr const char* kAccessList = "system.posix_acl_access";
+    const ssize_t size = ::getxattr(path_.c_str(), kAccessList, nullptr, 0);
+    if (size > 0) {
+        std::string list(static_cast<std::size_t>(size), '\0');
+        const ssize_t read = ::getxattr(path_.c_str(), kAccessList, list.data(), list.size());
+        if (read < 0 ||
+            ::fsetxattr(fd_, kAccessList, list.data(), static_cast<std::size_t>(read), 0) != 0) {
+            throw systemError("cannot keep the access control list of " + name_);
+        }
+    }
+    // Never the set-user-ID or set-group-ID bit: a log's results are no program to run as
+    // their owner.
+    if (::fchmod(fd_, old.st_mode & 07777 & ~mode_t{S_ISUID | S_ISGID}) != 0) {
         throw systemError("cannot set the permissions of " + temporaryPath_);
     }
 }
 
 Output::~Output() {
     if (!temporaryPath_.empty()) {
-        gHasTemporary = 0;
-        ::close(fd_);
-        ::unlink(temporaryPath_.c_str());
+        discardTemporary();
     } else if (fd_ > 2) {
         ::close(fd_);
     }
+}
+
+void Output::discardTemporary() {
+    gHasTemporary = 0;
+    ::close(fd_);
+    ::unlink(temporaryPath_.c_str());
+    temporaryPath_.clear();
 }
 
 void Output::write(std::string_view bytes) {

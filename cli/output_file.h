@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <string>
 #include <string_view>
 
@@ -7,16 +9,21 @@
 
 namespace nimbaro::cli {
 
-// Where a log's results go. Standard output for an empty path or "-". A regular file, new or
-// old, is written as a temporary file in its folder and renamed over the old one by commit(),
-// so that it is replaced only once the whole log is in it: until then a failure or a
-// terminating signal removes the temporary file and leaves the old one as it was. Anything
-// else (a device, a FIFO, a path under /dev or /proc such as /dev/stdout) is written
-// directly, as it cannot be replaced. A symbolic link is followed to the file it names, and
-// stays; a link to nothing, or a loop, is an error.
+// Where a log's results go. Standard output for an empty path or "-", and for a path to what
+// standard output or standard error already writes to (/dev/stdout: a pipe, a socket, a file
+// the shell appends to). Any other regular file, new or old, is written as a temporary file in
+// its folder, named after it, and renamed over it by commit(), so that it is replaced only once
+// the whole log is in it: until then a failure or a terminating signal removes the temporary
+// file and leaves the old one as it was. The replacement keeps the old file's owner, group,
+// permissions (never the set-user-ID or set-group-ID bit) and access control list; a file whose
+// owner or group this user cannot give to a new file, or one with more than one hard link, is
+// refused. What is no regular file (a device, a FIFO, a terminal) is written directly. A
+// symbolic link is followed to the file it names, and stays; a link to nothing, or a loop, is an
+// error. The log being read is refused as an output written directly, which would read its own
+// results.
 class Output : public ByteSink {
   public:
-    explicit Output(const std::string& path);
+    Output(const std::string& path, const struct stat& input);
     ~Output() override;
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
@@ -25,8 +32,11 @@ class Output : public ByteSink {
     void commit();
 
   private:
-    void openDirectly();
-    void openTemporary();
+    void openDirectly(const struct stat& target, const struct stat& input);
+    void openReplacement(const struct stat* old);
+    void keepOwnerAndPermissions(const struct stat& old);
+    void refuseTheInput(const struct stat& written, const struct stat& input) const;
+    void discardTemporary();
 
     int fd_ = 1;
     std::string name_ = "standard output";  // for messages: the path as given

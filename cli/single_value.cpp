@@ -52,12 +52,13 @@ void print(const Task& task, const Readings& readings, const Results& results, F
     std::fwrite(remarks.data(), 1, remarks.size(), stderr);
 }
 
-std::string inputFaultMessage(const Task& task, const InputFault& fault, std::string_view text,
+std::string inputFaultMessage(const Task& task, const InputFault& fault, const Readings& readings,
                               bool userLocale) {
+    const std::string_view text = readings.text(fault.input);
     // A wind direction is the command's only argument.
     std::string message =
         (task.windDirection ? task.command + ":" : std::string(inputOption(fault.input).option)) +
-        " " + inQuotes(text) + " " + std::string(task.ruleText(fault.rule));
+        " " + inQuotes(text) + " " + task.faultText(fault, text, readings.locale());
     if (fault.rule == Rule::Number && !userLocale && !task.windDirection &&
         text.find(',') != std::string_view::npos) {
         message += " (write decimals with \".\" and no group separators, or use --locale)";
@@ -76,8 +77,7 @@ int runSingle(const Task& task, const InputTexts& values, const NumberLocale& lo
     Results results;
     const std::optional<Fault> fault = compute(task, readings, locale, results);
     if (const auto* inputFault = fault ? std::get_if<InputFault>(&*fault) : nullptr) {
-        complain(
-            inputFaultMessage(task, *inputFault, readings.text(inputFault->input), userLocale));
+        complain(inputFaultMessage(task, *inputFault, readings, userLocale));
         return kUsageError;
     }
     if (fault) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "diagnostics.h"
 #include "number_text.h"
 #include "result_text.h"
 #include "wind_direction.h"
@@ -72,6 +73,40 @@ const InputOption& inputOption(Input input) {
 
 std::string_view Task::ruleText(Rule rule) const {
     return windDirection && rule == Rule::Number ? kNoCompassPoint : nimbaro::ruleText(rule);
+}
+
+std::string Task::faultText(const InputFault& fault, std::string_view text,
+                            const NumberLocale& locale) const {
+    const std::string_view number =
+        fault.input == Input::Humidity ? withoutPercentSign(text) : text;
+    if (fault.rule == Rule::Number && isBeyondNumberRange(number, locale)) {
+        return "is out of the range of numbers (±1.8e308)";
+    }
+    return std::string(ruleText(fault.rule));
+}
+
+std::optional<Rule> Task::brokenRule(Input input, std::string_view text,
+                                     const NumberLocale& locale) const {
+    const std::optional<double> number =
+        parseNumber(input == Input::Humidity ? withoutPercentSign(text) : text, locale);
+    if (!number) {
+        return Rule::Number;
+    }
+    if (calculation != nullptr) {
+        for (const Check& check : methodInfo(method).checks) {
+            if (check.input == input && !meetsRule(check.rule, *number)) {
+                return check.rule;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void chooseOutput(Task& task, std::size_t output, std::string_view typed) {
+    if (std::find(task.outputs.begin(), task.outputs.end(), output) != task.outputs.end()) {
+        throw usageError("--to: " + inQuotes(typed) + " names a unit already chosen");
+    }
+    task.outputs.push_back(output);
 }
 
 std::span<const Input> Task::inputs() const {

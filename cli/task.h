@@ -64,7 +64,18 @@ struct Task {
     std::size_t columnCount() const;
     // "is not a number", "is not within 0 < humidity <= 100", ...
     std::string_view ruleText(Rule rule) const;
+    // What is wrong with the text of an input that broke a rule: ruleText(), or for a number
+    // written beyond the double range (1e309), that it is out of the range of numbers.
+    std::string faultText(const InputFault& fault, std::string_view text,
+                          const NumberLocale& locale) const;
+    // The rule a value given for an input breaks, judged as the task judges every reading.
+    std::optional<Rule> brokenRule(Input input, std::string_view text,
+                                   const NumberLocale& locale) const;
 };
+
+// Adds an output to those chosen by --to (typed as `typed`); throws a usage error for one
+// chosen before, which would be written twice.
+void chooseOutput(Task& task, std::size_t output, std::string_view typed);
 
 struct Results {
     std::vector<std::string> texts;  // in the order of the outputs

@@ -329,6 +329,9 @@ Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const 
 void calculate(Method method, std::span<const InputNumbers> numbers, const UnitChoice& units,
                std::span<Outcome<Calculated>> outcomes, Judging judging = Judging::Notes);
 
+// Whether a number keeps a rule, as a method's checks judge it.
+bool meetsRule(Rule rule, double number);
+
 // Reads the texts by the number rules, making the method's checks in its order, then computes
 // as above from the numbers read.
 Outcome<Calculated> calculate(Method method, const Readings& readings, const UnitChoice& units);

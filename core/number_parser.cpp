@@ -156,12 +156,11 @@ std::optional<double> parsePlainDecimal(std::string_view text, std::string_view 
     return negative ? -magnitude : magnitude;
 }
 
-}  // namespace
-
-std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
-    if (const std::optional<double> plain = parsePlainDecimal(text, locale.decimalSeparator)) {
-        return plain;
-    }
+// Any number by the full rules; `beyondRange` tells a number written too large for a double
+// from a text that is no number.
+std::optional<double> parseWritten(std::string_view text, const NumberLocale& locale,
+                                   bool& beyondRange) {
+    beyondRange = false;
     skipBlanks(text);
 
     bool negative = false;
@@ -227,6 +226,7 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
     const auto [stop, error] = std::from_chars(normalized.data(), end, magnitude);
     if (error == std::errc::result_out_of_range) {
         if (leadingDigitExponent(integerDigits, fraction, exponentDigits, exponentNegative) >= 0) {
+            beyondRange = true;
             return std::nullopt;
         }
         magnitude = 0.0;
@@ -234,6 +234,22 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
         return std::nullopt;
     }
     return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
+    if (const std::optional<double> plain = parsePlainDecimal(text, locale.decimalSeparator)) {
+        return plain;
+    }
+    bool beyondRange = false;
+    return parseWritten(text, locale, beyondRange);
+}
+
+bool isBeyondNumberRange(std::string_view text, const NumberLocale& locale) {
+    bool beyondRange = false;
+    parseWritten(text, locale, beyondRange);
+    return beyondRange;
 }
 
 }  // namespace nimbaro

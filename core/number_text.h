@@ -13,6 +13,10 @@ namespace nimbaro {
 // number or whose value lies outside the double range; an underflow reads as zero.
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale);
 
+// Whether a text is written as a number but lies beyond the double range (1e309), which
+// parseNumber() refuses like any text that is no number.
+bool isBeyondNumberRange(std::string_view text, const NumberLocale& locale);
+
 inline bool isNumeric(std::string_view text, const NumberLocale& locale) {
     return parseNumber(text, locale).has_value();
 }

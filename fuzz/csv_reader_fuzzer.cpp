@@ -1,7 +1,7 @@
 // Any bytes as a CSV log: the scanner never stops short or loops, its records join back into
 // the input exactly whatever the pieces it is fed in, the fields it splits read back the same
-// once re-quoted, and a column of the first record is found alike by its header text and by
-// its 1-based number.
+// once re-quoted, and a column of the first record is found alike by its header text (unless the
+// header repeats it) and by its 1-based number.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -89,8 +89,10 @@ std::optional<std::size_t> columnIndex(std::string_view wanted,
 
 void checkColumns(std::span<const std::string_view> header) {
     for (std::size_t i = 0; i < header.size(); ++i) {
+        // A text the header repeats names no one column.
         const std::optional<std::size_t> byText = columnIndex(header[i], header);
-        require(byText && header[*byText] == header[i], "a column is found by its header text",
+        const bool repeated = std::count(header.begin(), header.end(), header[i]) > 1;
+        require(repeated ? !byText : byText == i, "a column is found by its header text",
                 header[i]);
 
         // A column whose header text is a number is taken for that text, not the position.

@@ -1,8 +1,9 @@
 // Any bytes as a log through the whole log run (reader, threads and writer) in blocks of a few
-// bytes to a few KiB, read in pieces of any size: every record comes out exactly as it went in,
-// in its place, followed by its result cells; a record without results is counted; and the
-// output and the counts are those of the same run over the whole log in one block on one
-// thread. The records are found here by a plain reader of its own.
+// bytes to a few KiB, read in pieces of any size from a pipe, a live log or a file: every record
+// comes out exactly as it went in, in its place, followed by its result cells, each under its
+// title (a row with more or fewer fields than the header has none); a row without results is
+// counted; and the output and the counts are those of the same run over the whole log in one
+// block on one thread. The records and fields are found here by a plain reader of its own.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -73,6 +74,30 @@ std::vector<Record> referenceRecords(std::string_view text, char delimiter) {
     return records;
 }
 
+// The number of fields of a record whose quotes are closed.
+std::size_t fieldCount(std::string_view body, char delimiter) {
+    std::size_t fields = 1;
+    std::size_t at = 0;
+    while (at < body.size()) {
+        if (body[at] == '"') {
+            for (++at; at < body.size(); at += 2) {
+                at = std::min(body.find('"', at), body.size());
+                if (!body.substr(at).starts_with("\"\"")) {
+                    break;
+                }
+            }
+            ++at;
+        }
+        at = body.find(delimiter, at);
+        if (at == std::string_view::npos) {
+            break;
+        }
+        ++fields;
+        ++at;
+    }
+    return fields;
+}
+
 std::uint64_t linesIn(const Record& record) {
     std::uint64_t lines = record.terminator.empty() ? 0 : 1;
     for (std::size_t at = 0; at < record.body.size(); ++at) {
@@ -83,11 +108,11 @@ std::uint64_t linesIn(const Record& record) {
 }
 
 // The log in pieces whose sizes cycle through `pieces`; live, it has bytes at hand only at
-// the start of a piece.
+// the start of a piece; a file, it can go back to read again.
 class PieceSource : public cli::ByteSource {
   public:
-    PieceSource(std::string_view bytes, std::vector<std::size_t> pieces, bool live)
-        : bytes_(bytes), pieces_(std::move(pieces)), live_(live) {}
+    PieceSource(std::string_view bytes, std::vector<std::size_t> pieces, bool live, bool file)
+        : bytes_(bytes), pieces_(std::move(pieces)), live_(live), file_(file) {}
 
     std::size_t read(char* into, std::size_t size) override {
         if (interrupted_) {
@@ -102,11 +127,16 @@ class PieceSource : public cli::ByteSource {
     bool live() const override { return live_; }
     bool moreAtHand() override { return turn_ % 2 == 0; }
     void interrupt() override { interrupted_ = true; }
+    std::optional<std::uint64_t> position() override {
+        return file_ ? std::optional<std::uint64_t>(at_) : std::nullopt;
+    }
+    void rewind(std::uint64_t position) override { at_ = static_cast<std::size_t>(position); }
 
   private:
     std::string_view bytes_;
     std::vector<std::size_t> pieces_;
     bool live_;
+    bool file_;
     std::size_t at_ = 0;
     std::size_t turn_ = 0;
     bool interrupted_ = false;
@@ -171,6 +201,7 @@ void checkRun(std::string_view log, const std::vector<Record>& records, const Ru
         return;  // the header names no second column
     }
     const Record& header = records.front();
+    const std::size_t headerFields = fieldCount(header.body, delimiter);
     std::string_view output = run.output;
     require(output.starts_with(header.body), "the header comes first", log);
     const std::size_t headerEnd = header.terminator.empty()
@@ -186,7 +217,7 @@ void checkRun(std::string_view log, const std::vector<Record>& records, const Ru
     bool stopped = false;
     for (std::size_t i = 1; i < records.size(); ++i) {
         const Record& record = records[i];
-        ++rows;
+        rows += record.body.empty() ? 0 : 1;
         // Under --strict the output ends before the first record without results.
         if (output.empty() && run.tally.stopped) {
             stopped = true;
@@ -201,6 +232,8 @@ void checkRun(std::string_view log, const std::vector<Record>& records, const Ru
                     "every record is followed by its result cells", log);
             require(!record.unclosedQuote || empty,
                     "a record with an unclosed quote has no results", log);
+            require(empty || fieldCount(record.body, delimiter) == headerFields,
+                    "every result cell sits under its title", log);
         }
         if (empty) {
             firstBadLine = badRows++ == 0 ? line : firstBadLine;
@@ -221,8 +254,8 @@ void checkRun(std::string_view log, const std::vector<Record>& records, const Ru
 }  // namespace nimbaro::fuzz
 
 // The first bytes choose the delimiter, the block size, the sizes of the pieces the log is read
-// in, the number of workers and whether the log is live or stops at the first bad row; the rest
-// is the log.
+// in, the number of workers, whether the log is live or a file and whether the run stops at the
+// first bad row; the rest is the log.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace nimbaro;
     using namespace nimbaro::fuzz;
@@ -237,6 +270,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t workers = 1 + data[3] % 3;
     const bool live = (data[3] & 4) != 0;
     const bool strict = (data[3] & 8) != 0;
+    const bool file = !live && (data[3] & 16) != 0;
     const std::string_view log(reinterpret_cast<const char*>(data) + 4, size - 4);
 
     cli::LogOptions options;
@@ -244,9 +278,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.delimiter = delimiter;
     options.strict = strict;
 
-    PieceSource source(log, pieces, live);
+    PieceSource source(log, pieces, live, file);
     const Run run = runLog(options, source, {workers, blockSize});
-    PieceSource whole(log, {log.size() + 1}, false);
+    PieceSource whole(log, {log.size() + 1}, false, false);
     const Run reference = runLog(options, whole, {1, log.size() + 1});
     require(run.failed == reference.failed && run.output == reference.output,
             "the output does not depend on blocks, pieces or threads", log);

@@ -5,10 +5,9 @@
 #include "number_text.h"
 
 namespace nimbaro {
-namespace {
 
 // A number read by the number rules is always finite; one handed over as a number must be too.
-bool passes(Rule rule, double number) {
+bool meetsRule(Rule rule, double number) {
     switch (rule) {
         case Rule::Number:
             return std::isfinite(number);
@@ -20,11 +19,9 @@ bool passes(Rule rule, double number) {
     return number > 0;
 }
 
-}  // namespace
-
 std::optional<InputFault> brokenCheck(const MethodInfo& method, const InputNumbers& numbers) {
     for (const Check& check : method.checks) {
-        if (!passes(check.rule, numbers[check.input])) {
+        if (!meetsRule(check.rule, numbers[check.input])) {
             return InputFault{check.input, check.rule};
         }
     }
@@ -42,7 +39,7 @@ std::variant<InputNumbers, InputFault> readChecked(const MethodInfo& method,
                 return InputFault{check.input, check.rule};
             }
             numbers.set(check.input, *parsed);
-        } else if (!passes(check.rule, numbers[check.input])) {
+        } else if (!meetsRule(check.rule, numbers[check.input])) {
             return InputFault{check.input, check.rule};
         }
     }

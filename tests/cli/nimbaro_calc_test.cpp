@@ -83,7 +83,8 @@ class NimbaroCalc : public testing::Test {
         posix_spawn_file_actions_addopen(&files, 0, (folder_ / "stdin").c_str(), O_RDONLY, 0);
         const fs::path stdoutPath = output.empty() ? folder_ / "stdout" : fs::path(output);
         posix_spawn_file_actions_addopen(&files, 1, stdoutPath.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+                                         O_WRONLY | O_CREAT | (appendOutput_ ? O_APPEND : O_TRUNC),
+                                         0644);
         posix_spawn_file_actions_addopen(&files, 2, (folder_ / "stderr").c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         for (const int fd : closed) {
@@ -121,6 +122,7 @@ class NimbaroCalc : public testing::Test {
 
     fs::path folder_;
     bool keepIgnoredSignals_ = false;
+    bool appendOutput_ = false;  // standard output opened as >> opens it
 };
 
 struct Case {
@@ -333,7 +335,7 @@ INSTANTIATE_TEST_SUITE_P(
              "T,RH" + kDewPointTitles + "\n20,abc" + kNoDewPoint + "\n20,50" + kDewPoint2050 +
                  "\n,50" + kNoDewPoint + "\n\n20,150" + kNoDewPoint + "\n20" + kNoDewPoint + "\n",
              1,
-             "nimbaro-calc: no results for 4 of 6 rows; their result cells are empty:\n"
+             "nimbaro-calc: no results for 4 of 5 rows; their result cells are empty:\n"
              "  line 2: column \"RH\" (--humidity): \"abc\" is not a number\n"
              "  line 4: column \"T\" (--air-temperature): empty\n"
              "  line 6: column \"RH\" (--humidity): \"150\" is not within 0 < humidity <= 100\n"
@@ -362,6 +364,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{kDewPointLog, "", 2, "the log is empty", "", ""}));
 
 const std::string kLongCell(1'500'000, 'x');
+// Longer than a quote may stay open before the reader looks ahead for the record's end.
+const std::string kBeyondTheWindow(17 << 20, 'x');
 
 // Logs as stations and spreadsheets write them: every record still comes out in its place.
 INSTANTIATE_TEST_SUITE_P(
@@ -416,6 +420,73 @@ INSTANTIATE_TEST_SUITE_P(
         Case{kDewPointLog + std::vector<std::string>{"--delimiter", "\""}, "", 2,
              "--delimiter \"\"\" cannot separate fields", "", "T,RH\n"},
         Case{{"convert", "temperature", "-inf", "C"}, "", 2, "\"-inf\" is not a number"},
+        // A row with more or fewer fields than the header has no results, never shifted ones.
+        Case{kDewPointLog,
+             "T,RH,site" + kDewPointTitles + "\n20,50,A" + kDewPoint2050 + "\n21,55" + kNoDewPoint +
+                 "\n22,60,B,extra" + kNoDewPoint + "\n",
+             1,
+             "  line 3: the row has 2 fields where the header has 3\n"
+             "  line 4: the row has 4 fields where the header has 3\n",
+             "", "T,RH,site\n20,50,A\n21,55\n22,60,B,extra\n"},
+        Case{kDewPointLog + std::vector<std::string>{"--locale"}, "", 2,
+             "--locale: the decimal separator here is \",\"", kDe, "T,RH\n20,5,50\n"},
+        Case{{"convert", "length", "1", "m", "--to", "km,km"},
+             "",
+             2,
+             "--to: \"km\" names a unit already chosen"},
+        // Missing readings: a value each --missing where a comma belongs to numbers; blanks
+        // around a value left out.
+        Case{kDewPointLog + std::vector<std::string>{"--delimiter", ";", "--locale", "--missing",
+                                                     "-99,9", "--missing", " NA"},
+             "T;RH;Dew Point (°C);Dew Point (°F);Dew Point (K);Dew Point Note\n9;50;-0,86580;"
+             "30,44156;272,28420;\n9,0;50;-0,86580;30,44156;272,28420;\n-99,9;50;;;;\n20;NA;;;;\n",
+             1, "  line 4: column \"T\" (--air-temperature): \"-99,9\" marks a missing reading\n",
+             kDe, "T;RH\n9;50\n9,0;50\n-99,9;50\n20;NA\n"},
+        Case{kDewPointLog + std::vector<std::string>{"--missing", "-9999, NA"},
+             "T,RH" + kDewPointTitles + "\n20,NA" + kNoDewPoint + "\n", 1,
+             "\"NA\" marks a missing reading", "", "T,RH\n20,NA\n"},
+        // A quote never closed, with more than the reader's window of the log after it.
+        Case{kDewPointLog,
+             "T,RH,n" + kDewPointTitles + "\n\"20,50,x" + kNoDewPoint + "\n20,50," +
+                 kBeyondTheWindow + kDewPoint2050 + "\n",
+             1, "line 2: a quote opens a field and is never closed", "",
+             "T,RH,n\n\"20,50,x\n20,50," + kBeyondTheWindow + "\n"},
+        // JSON keys are unique: a repeated header text, and a field beyond the header.
+        Case{
+            {"dew-point", "--csv", "-", "--air-temperature", "1", "--humidity", "4", "--json"},
+            R"json({"line":2,"fields":{"T":"20","T (3)":"a","T (3) (3)":"b","5":"50","5 (5)":"x"},)json"
+            R"json("error":"the row has 5 fields where the header has 4"})json"
+            "\n",
+            1,
+            "line 2: the row has 5 fields",
+            "",
+            "T,T (3),T,5\n20,a,b,50,x\n"},
+        Case{kDewPointLog + std::vector<std::string>{"--first-line", "-1"}, "", 2,
+             "--first-line: Value -1 not in range", "", "T,RH\n20,50\n"},
+        Case{kDewPointLog, "", 2,
+             "--air-temperature: more than one column is named \"T\" (columns 1 and 2)", "",
+             "T,T,RH\n20,30,50\n"},
+        Case{{"dew-point", "--csv", "-", "--air-temperature", "T", "--humidity", "=150"},
+             "",
+             2,
+             "--humidity \"150\" is not within 0 < humidity <= 100",
+             "",
+             "T\n20\n"},
+        Case{kDewPointLog, "", 2, "nimbaro-calc: standard input: the log is empty"},
+        Case{kDewPointLog,
+             "T,RH" + kDewPointTitles + "\n20,x" + kNoDewPoint + "\n\n\n20,50" + kDewPoint2050 +
+                 "\n",
+             1, "no results for 1 of 2 rows", "", "T,RH\n20,x\n\n\n20,50\n"},
+        Case{{"wind-direction", "--csv", "-", "--value", "d", "--to", "x"},
+             "",
+             2,
+             "The following argument was not expected: --to",
+             "",
+             "d\nN\n"},
+        Case{{"dew-point", "--air-temperature", "1e309", "--humidity", "50"},
+             "",
+             2,
+             "--air-temperature \"1e309\" is out of the range of numbers"},
         // Regional formats: grouping that is not by threes, and JSON always in UTF-8.
         Case{{"convert", "length", "12,34,567.5", "m", "--to", "m", "--locale"},
              "12,34,567.50000\tmetres\n",
@@ -719,6 +790,56 @@ TEST_F(NimbaroCalc, WritesDevicesDirectlyAndRefusesBrokenLinks) {
     }
 }
 
+// A regular file is replaced whole wherever it lives, by whatever path, keeping its owner and
+// permissions but never its set-user-ID bit; a file of several names is refused, and so is the
+// log being read as an output written directly.
+TEST_F(NimbaroCalc, OutputFilesAreReplacedWholeOrRefused) {
+    const std::string log = "T,RH\n20,50\n";
+    const std::string results = "T,RH" + kDewPointTitles + "\n20,50" + kDewPoint2050 + "\n";
+    const fs::path out = folder_ / "out.csv";
+    const auto runTo = [&](const fs::path& output) {
+        return run(kDewPointLog + std::vector<std::string>{"-o", output.string()}, log);
+    };
+
+    writeFile(out, "old\n");
+    ASSERT_EQ(::chmod(out.c_str(), 04750), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(out.c_str(), 65534, 65534), 0);
+    }
+    struct stat before {};
+    struct stat after {};
+    ::stat(out.c_str(), &before);
+    EXPECT_EQ(runTo(out).status, 0);
+    ::stat(out.c_str(), &after);
+    EXPECT_EQ(readFile(out), results);
+    EXPECT_EQ(after.st_mode & 07777, 0750U);
+    EXPECT_TRUE(after.st_uid == before.st_uid && after.st_gid == before.st_gid);
+
+    EXPECT_EQ(runTo("/dev/stdin").status, 0);
+    EXPECT_EQ(readFile(folder_ / "stdin"), results);
+
+    const fs::path longName = folder_ / std::string(254, 'n');
+    EXPECT_EQ(runTo(longName).status, 0);
+    EXPECT_EQ(readFile(longName), results);
+
+    writeFile(out, "old\n");
+    fs::create_hard_link(out, folder_ / "link.csv");
+    const Finished linked = runTo(out);
+    EXPECT_EQ(linked.status, 2);
+    EXPECT_NE(linked.err.find("it has 2 hard links"), std::string::npos) << linked.err;
+    EXPECT_EQ(readFile(folder_ / "link.csv"), "old\n");
+
+    const fs::path input = folder_ / "log.csv";
+    writeFile(input, log);
+    appendOutput_ = true;
+    const Finished appended = finish(
+        start({"dew-point", "--csv", input.string(), "--air-temperature", "T", "--humidity", "RH"},
+              "", "", input.string()));
+    EXPECT_EQ(appended.status, 2);
+    EXPECT_NE(appended.err.find("standard output: it is the log being read"), std::string::npos);
+    EXPECT_EQ(readFile(input), log);
+}
+
 TEST_F(NimbaroCalc, HelpIntoAFullDeviceFails) {
     const Finished result = finish(start({"dew-point", "--help"}, "", "", "/dev/full"));
     EXPECT_EQ(result.status, 2);
@@ -737,8 +858,8 @@ TEST_F(NimbaroCalc, ClosedStandardErrorKeepsReportsOutOfTheOutput) {
               "T,RH" + kDewPointTitles + "\n20,abc" + kNoDewPoint + "\n");
 }
 
-// A log that grows as a station writes it: each row comes out once it is complete.
-TEST_F(NimbaroCalc, ALiveLogGetsEachRowAtOnce) {
+// A log that grows as a station writes it: each row comes out once its line has ended.
+void expectEachRowAtOnce(const std::string& lineEnd) {
     int input[2];
     int output[2];
     ASSERT_EQ(::pipe(input), 0);
@@ -763,10 +884,11 @@ TEST_F(NimbaroCalc, ALiveLogGetsEachRowAtOnce) {
     ::close(input[0]);
     ::close(output[1]);
 
-    const std::string firstRows = "T,RH\n20,50\n";
+    const std::string firstRows = "T,RH" + lineEnd + "20,50" + lineEnd;
     ASSERT_EQ(::write(input[1], firstRows.data(), firstRows.size()),
               static_cast<ssize_t>(firstRows.size()));
-    const std::string expected = "T,RH" + kDewPointTitles + "\n20,50" + kDewPoint2050 + "\n";
+    const std::string expected =
+        "T,RH" + kDewPointTitles + lineEnd + "20,50" + kDewPoint2050 + lineEnd;
     std::string received;
     // Liveness, not speed: a minute is plenty, and a run that holds the rows never answers.
     pollfd ready{output[0], POLLIN, 0};
@@ -784,6 +906,15 @@ TEST_F(NimbaroCalc, ALiveLogGetsEachRowAtOnce) {
     ::waitpid(pid, &status, 0);
     ::close(output[0]);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(NimbaroCalc, ALiveLogGetsEachRowAtOnce) {
+    expectEachRowAtOnce("\n");
+}
+
+// A lone CR may be the first half of a CRLF, but the row does not wait for the next line.
+TEST_F(NimbaroCalc, ALiveLogWithOldMacLineEndsGetsEachRowAtOnce) {
+    expectEachRowAtOnce("\r");
 }
 
 }  // namespace
