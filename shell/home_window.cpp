@@ -108,7 +108,7 @@ struct HelpItem {
 
 constexpr std::array kHelpItems = {
     HelpItem{"mnuReadMe", "Read Me", "Readme.txt"},
-    HelpItem{"mnuHowTo", "How To", "How To.txt"},
+    HelpItem{"mnuHowTo", "How To", kHowToDocument},
     HelpItem{"mnuLicence", "Licence", "Licence.txt"},
     HelpItem{"mnuAcknowledgements", "Acknowledgements", "Acknowledgements.txt"},
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "desktop_keys.h"
 #include "fit_to_contents.h"
 #include "window_placement.h"
 
@@ -15,6 +16,10 @@ WindowRegistry::~WindowRegistry() {
 
 void WindowRegistry::add(const QString& windowName, Factory factory) {
     factories_[windowName] = std::move(factory);
+}
+
+void WindowRegistry::setHelpDocuments(HelpDocuments documents) {
+    helpDocuments_ = std::move(documents);
 }
 
 QWidget* WindowRegistry::open(const QString& windowName) {
@@ -33,6 +38,9 @@ QWidget* WindowRegistry::open(const QString& windowName) {
     growToFitChildren(window);
     fitWithin(window, roomOnScreen(window));
     centreOnScreen(window);
+    answerDesktopKeys(window, [this](QWidget* asking) {
+        helpDocuments_.open(asking, QString::fromLatin1(kHowToDocument));
+    });
     bringToFront(window);
     return window;
 }
