@@ -171,8 +171,9 @@ QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view nam
 }
 
 void CalculatorWindow::addResultNote(TwipRect rect,
-                                     const std::vector<std::string_view>& possibleNotes) {
-    resultNote_ = addQuietLine("lblNote", rect, possibleNotes);
+                                     const std::vector<std::string_view>& possibleNotes,
+                                     bool wrap) {
+    resultNote_ = addQuietLine("lblNote", rect, possibleNotes, wrap);
 }
 
 void CalculatorWindow::addRiskLine(TwipRect rect,
@@ -181,14 +182,18 @@ void CalculatorWindow::addRiskLine(TwipRect rect,
 }
 
 QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
-                                       const std::vector<std::string_view>& possibleTexts) {
+                                       const std::vector<std::string_view>& possibleTexts,
+                                       bool wrap) {
     auto* line = new QLabel(this);
     line->setObjectName(QString::fromLatin1(name));
     line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(wrap);
     QRect room = toPixels(rect);
     for (std::string_view text : possibleTexts) {
         line->setText(fromUtf8(text));
-        room.setSize(room.size().expandedTo(line->sizeHint()));
+        const QSize needed =
+            wrap ? QSize(room.width(), line->heightForWidth(room.width())) : line->sizeHint();
+        room.setSize(room.size().expandedTo(needed));
     }
     line->clear();
     line->setGeometry(room);

@@ -56,10 +56,12 @@ class CalculatorWindow : public QWidget {
     // reader and in copied results.
     QLabel* addUnitLabel(OutputLabel* output, std::string_view name, std::string_view unitName,
                          TwipRect rect);
-    // A quiet line for a note on the result, sized for the longest of `possibleNotes`. A note
-    // shown by showResultNote() goes with the outputs: Reset and Output clear it, and so does
-    // a click that empties the last output still showing.
-    void addResultNote(TwipRect rect, const std::vector<std::string_view>& possibleNotes);
+    // A quiet line for a note on the result, sized for the longest of `possibleNotes`; with
+    // `wrap`, a note wraps to the width of `rect`. A note shown by showResultNote() goes with
+    // the outputs: Reset and Output clear it, and so does a click that empties the last output
+    // still showing.
+    void addResultNote(TwipRect rect, const std::vector<std::string_view>& possibleNotes,
+                       bool wrap = false);
     // A second quiet line, for what the result means for people outside.
     void addRiskLine(TwipRect rect, const std::vector<std::string_view>& possibleRisks);
     void showResultNote(const QString& note, const QString& risk = {});
@@ -91,7 +93,7 @@ class CalculatorWindow : public QWidget {
   private:
     void focusFirstControl();
     QLabel* addQuietLine(const char* name, TwipRect rect,
-                         const std::vector<std::string_view>& possibleTexts);
+                         const std::vector<std::string_view>& possibleTexts, bool wrap = false);
     void clearOutput(OutputLabel* label);
 
     WindowRegistry& registry_;
