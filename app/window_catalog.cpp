@@ -26,8 +26,9 @@ void registerCalculation(WindowRegistry& registry, const CalculationForm& form) 
 }  // namespace
 
 void registerWindows(WindowRegistry& registry) {
-    registry.add(WindowRegistry::kHomeWindow,
-                 [](WindowRegistry& owner) { return new HomeWindow(owner); });
+    registry.add(WindowRegistry::kHomeWindow, [](WindowRegistry& owner) {
+        return new HomeWindow(owner, owner.helpDocuments());
+    });
     registry.add(AboutWindow::kWindowName,
                  [](WindowRegistry& owner) { return new AboutWindow(owner); });
     for (const ConversionForm* form : conversionForms()) {

@@ -140,6 +140,7 @@ void CalculationWindow::addQuietLines(const CalculationForm& form,
                 break;
         }
     }
+    addRemarkLine();
 }
 
 void CalculationWindow::addCommandButtons(const CalculationForm& form,

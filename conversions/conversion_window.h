@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "calculator_window.h"
@@ -22,6 +23,9 @@ class ConversionWindow : public CalculatorWindow {
 
   private:
     void addNote(QGroupBox* frame, const ConversionForm::Note& note);
+    // A quiet line under the outputs that says what a result shown as zero stands for.
+    void addZeroNote();
+    QString zeroNote(std::span<const double> values) const;
 
     const Quantity& quantity_;
     QLineEdit* input_ = nullptr;

@@ -171,26 +171,24 @@ QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view nam
 }
 
 void CalculatorWindow::addResultNote(TwipRect rect,
-                                     const std::vector<std::string_view>& possibleNotes) {
-    resultNote_ = addQuietLine("lblNote", rect, possibleNotes);
-    remarkLine_ = addQuietLine("lblRemark", {}, {});
-    remarkLine_->setWordWrap(true);
-    remarkLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeRemarkLine();
+                                     const std::vector<std::string_view>& possibleNotes,
+                                     bool wrap) {
+    resultNote_ = addQuietLine("lblNote", rect, possibleNotes, wrap);
 }
 
 void CalculatorWindow::addRiskLine(TwipRect rect,
                                    const std::vector<std::string_view>& possibleRisks) {
     riskLine_ = addQuietLine("lblRisk", rect, possibleRisks);
-    placeRemarkLine();
 }
 
 // Under the lowest quiet line, from the left margin to the window's right edge, with room for
 // three lines: a remark may name a reference's value and every input of a method as looking
 // wrong.
-void CalculatorWindow::placeRemarkLine() {
+void CalculatorWindow::addRemarkLine() {
     constexpr int kLeftMargin = 240;
     constexpr int kGap = 45;
+    remarkLine_ = addQuietLine("lblRemark", {}, {}, true);
+    remarkLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     int bottom = resultNote_->geometry().bottom();
     if (riskLine_ != nullptr) {
         bottom = std::max(bottom, riskLine_->geometry().bottom());
@@ -202,14 +200,18 @@ void CalculatorWindow::placeRemarkLine() {
 }
 
 QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
-                                       const std::vector<std::string_view>& possibleTexts) {
+                                       const std::vector<std::string_view>& possibleTexts,
+                                       bool wrap) {
     auto* line = new QLabel(this);
     line->setObjectName(QString::fromLatin1(name));
     line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(wrap);
     QRect room = toPixels(rect);
     for (std::string_view text : possibleTexts) {
         line->setText(fromUtf8(text));
-        room.setSize(room.size().expandedTo(line->sizeHint()));
+        const QSize needed =
+            wrap ? QSize(room.width(), line->heightForWidth(room.width())) : line->sizeHint();
+        room.setSize(room.size().expandedTo(needed));
     }
     line->clear();
     line->setGeometry(room);
@@ -220,6 +222,8 @@ void CalculatorWindow::showResultNote(const QString& note, const QString& risk,
                                       const QString& remark) {
     if (resultNote_ != nullptr) {
         resultNote_->setText(note);
+    }
+    if (remarkLine_ != nullptr) {
         remarkLine_->setText(remark);
     }
     if (riskLine_ != nullptr) {

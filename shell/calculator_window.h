@@ -56,14 +56,17 @@ class CalculatorWindow : public QWidget {
     // reader and in copied results.
     QLabel* addUnitLabel(OutputLabel* output, std::string_view name, std::string_view unitName,
                          TwipRect rect);
-    // A quiet line for a note on the result, sized for the longest of `possibleNotes`, and
-    // under the quiet lines a remark line of up to three wrapped lines, across the window, for
-    // what else the result notes. What showResultNote() shows goes with the outputs: Reset and
-    // Output clear it, and so does a click that empties the last output still showing.
-    void addResultNote(TwipRect rect, const std::vector<std::string_view>& possibleNotes);
-    // A second quiet line, for what the result means for people outside; the remark line moves
-    // under it.
+    // A quiet line for a note on the result, sized for the longest of `possibleNotes`; with
+    // `wrap`, a note wraps to the width of `rect`. A note shown by showResultNote() goes with
+    // the outputs: Reset and Output clear it, and so does a click that empties the last output
+    // still showing.
+    void addResultNote(TwipRect rect, const std::vector<std::string_view>& possibleNotes,
+                       bool wrap = false);
+    // A second quiet line, for what the result means for people outside.
     void addRiskLine(TwipRect rect, const std::vector<std::string_view>& possibleRisks);
+    // Under the quiet lines, a remark line of up to three wrapped lines across the window, for
+    // what else the result notes; it goes with the outputs as the note does.
+    void addRemarkLine();
     void showResultNote(const QString& note, const QString& risk = {}, const QString& remark = {});
     QPushButton* addButton(std::string_view name, std::string_view caption,
                            std::string_view tooltip, TwipRect rect, std::function<void()> handler);
@@ -93,8 +96,7 @@ class CalculatorWindow : public QWidget {
   private:
     void focusFirstControl();
     QLabel* addQuietLine(const char* name, TwipRect rect,
-                         const std::vector<std::string_view>& possibleTexts);
-    void placeRemarkLine();
+                         const std::vector<std::string_view>& possibleTexts, bool wrap = false);
     void clearOutput(OutputLabel* label);
 
     WindowRegistry& registry_;

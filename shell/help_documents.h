@@ -8,9 +8,14 @@ class QWidget;
 
 namespace nimbaro {
 
+inline constexpr const char* kHowToDocument = "How To.txt";
+
 // Starts a program on its own, without a shell and without waiting for it; false when it
 // could not be started.
 using ProcessStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
+
+// Shows the document at a path by other means; false when it could not.
+using DocumentShower = std::function<bool(const QString& path)>;
 
 enum class DocumentViewer { Notepad, DesktopDefault };
 
@@ -28,18 +33,21 @@ LaunchCommand viewerCommand(DocumentViewer viewer, const QString& folder, const 
 // The help documents that lie beside the program file, shown in the system's text viewer.
 class HelpDocuments {
   public:
-    // The folder of this program's own file (symbolic links resolved), viewers started
-    // detached.
+    // The folder of this program's own file (symbolic links resolved); the system's viewer
+    // (xdg-open, Notepad on Windows) started on its own, and the program's own viewer where
+    // that one is not installed, cannot start or reports that it failed.
     HelpDocuments();
-    HelpDocuments(QString folder, ProcessStarter start);
+    // Without `fallback`, a viewer that cannot start is reported by a message.
+    HelpDocuments(QString folder, ProcessStarter start, DocumentShower fallback = {});
 
     // Starts a viewer on the document and does not wait for it. When the document is missing
-    // or no viewer can be started, a message names it and the program goes on.
+    // or cannot be shown, a message names it and the program goes on.
     void open(QWidget* parent, const QString& document) const;
 
   private:
     QString folder_;
     ProcessStarter start_;
+    DocumentShower fallback_;
 };
 
 }  // namespace nimbaro

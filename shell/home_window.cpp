@@ -14,6 +14,7 @@
 #include "locale_bridge.h"
 #include "twip_geometry.h"
 #include "window_names.h"
+#include "window_placement.h"
 #include "window_registry.h"
 
 namespace nimbaro {
@@ -107,7 +108,7 @@ struct HelpItem {
 
 constexpr std::array kHelpItems = {
     HelpItem{"mnuReadMe", "Read Me", "Readme.txt"},
-    HelpItem{"mnuHowTo", "How To", "How To.txt"},
+    HelpItem{"mnuHowTo", "How To", kHowToDocument},
     HelpItem{"mnuLicence", "Licence", "Licence.txt"},
     HelpItem{"mnuAcknowledgements", "Acknowledgements", "Acknowledgements.txt"},
 };
@@ -135,10 +136,11 @@ HomeWindow::HomeWindow(WindowRegistry& registry, HelpDocuments documents)
     : registry_(registry), documents_(std::move(documents)) {
     setObjectName(WindowRegistry::kHomeWindow);
     setWindowTitle(QStringLiteral("Nimbaro"));
-    setCentralWidget(new QWidget(this));
-    centralWidget()->setObjectName("clientArea");
-    centralWidget()->setMinimumSize(toPixels(kClientSize));
-    centralWidget()->resize(toPixels(kClientSize));
+    client_ = new QWidget(this);
+    client_->setObjectName("clientArea");
+    client_->setMinimumSize(toPixels(kClientSize));
+    client_->resize(toPixels(kClientSize));
+    setCentralWidget(client_);
     buildMenus();
     buildPages();
     buildFooter();
@@ -148,14 +150,19 @@ HomeWindow::HomeWindow(WindowRegistry& registry, HelpDocuments documents)
 void HomeWindow::setVisible(bool visible) {
     QMainWindow::setVisible(visible);
     if (visible && unfittedTeamLabel_ != nullptr) {
+        const QSize before = size();
         placeGrownToFit(std::exchange(unfittedTeamLabel_, nullptr), kTeamLabel);
         fitToChildren();
+        // Its frame, and so the room it has on the screen, may be known only now.
+        if (size() != before) {
+            centreOnScreen(this);
+        }
     }
 }
 
 void HomeWindow::fitToChildren() {
-    growToFitChildren(centralWidget());
-    setFixedSize(sizeHint());
+    growToFitChildren(client_);
+    fitWithin(this, roomOnScreen(this));
 }
 
 void HomeWindow::buildMenus() {
@@ -177,7 +184,7 @@ void HomeWindow::buildMenus() {
 }
 
 void HomeWindow::buildPages() {
-    auto* tabs = new QTabWidget(centralWidget());
+    auto* tabs = new QTabWidget(client_);
     tabs->setObjectName("tabMain");
     tabs->setAccessibleName(QStringLiteral("Calculators"));
     tabs->setGeometry(toPixels(kTabControl));
@@ -208,25 +215,22 @@ void HomeWindow::buildPages() {
     // keeps its margin to the right of them.
     tabs->resize(std::max(tabs->width(), tabs->tabBar()->sizeHint().width() + stripHeight),
                  tabs->height());
-    QWidget* client = centralWidget();
     const int clientWidth = tabs->geometry().right() + twipsToPixels(kFitMarginTwips);
-    if (clientWidth > client->width()) {
-        client->setMinimumWidth(clientWidth);
-        client->resize(clientWidth, client->height());
+    if (clientWidth > client_->width()) {
+        client_->setMinimumWidth(clientWidth);
+        client_->resize(clientWidth, client_->height());
     }
 }
 
 void HomeWindow::buildFooter() {
-    QWidget* client = centralWidget();
-
-    auto* rule = new QFrame(client);
+    auto* rule = new QFrame(client_);
     rule->setObjectName("Line1");
     const int sideMargin = twipsToPixels(kSideMargin);
-    rule->setGeometry(sideMargin, 0, client->width() - 2 * sideMargin, 3);
+    rule->setGeometry(sideMargin, 0, client_->width() - 2 * sideMargin, 3);
     rule->setAutoFillBackground(true);
     rule->setBackgroundRole(QPalette::Mid);
 
-    auto* exit = new QPushButton(QStringLiteral("E&xit"), client);
+    auto* exit = new QPushButton(QStringLiteral("E&xit"), client_);
     exit->setObjectName("cmdExit");
     exit->setToolTip(QStringLiteral("Close Program"));
     exit->setGeometry(toPixels(TwipRect{3240, 3720, 1215, 375}));
@@ -234,17 +238,17 @@ void HomeWindow::buildFooter() {
 
     // Measuring this label loads the bold face, which nothing needs before the window is on
     // screen: the label is fitted to its text then, before it is first drawn (setVisible).
-    unfittedTeamLabel_ = addLabel(client, "Label4", QStringLiteral("Nimbaro team\n2026"));
+    unfittedTeamLabel_ = addLabel(client_, "Label4", QStringLiteral("Nimbaro team\n2026"));
     QFont bold = unfittedTeamLabel_->font();
     bold.setBold(true);
     unfittedTeamLabel_->setFont(bold);
     unfittedTeamLabel_->setGeometry(toPixels(kTeamLabel));
-    placeGrownToFit(addLabel(client, "Label2", QStringLiteral("https://nimbaro.example.org")),
+    placeGrownToFit(addLabel(client_, "Label2", QStringLiteral("https://nimbaro.example.org")),
                     kAddressLabel);
     // The version stands in the bottom right corner, however wide the font draws it.
-    QLabel* version = addLabel(client, "Label1", QStringLiteral("Version " NIMBARO_VERSION));
+    QLabel* version = addLabel(client_, "Label1", QStringLiteral("Version " NIMBARO_VERSION));
     placeGrownToFit(version, kVersionLabel);
-    version->move(client->width() - sideMargin - version->width(), version->y());
+    version->move(client_->width() - sideMargin - version->width(), version->y());
 }
 
 }  // namespace nimbaro

@@ -24,11 +24,13 @@ class HomeWindow : public QMainWindow {
     void buildMenus();
     void buildPages();
     void buildFooter();
-    // Grows the window wherever a caption reaches past its edges.
+    // Grows the window wherever a caption reaches past its edges, within the room on its screen.
     void fitToChildren();
 
     WindowRegistry& registry_;
     HelpDocuments documents_;
+    // The client area below the menu bar, which scrolls where the screen is too small for it.
+    QWidget* client_ = nullptr;
     QLabel* unfittedTeamLabel_ = nullptr;
 };
 

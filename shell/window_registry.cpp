@@ -1,33 +1,12 @@
 #include "window_registry.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <algorithm>
 
+#include "desktop_keys.h"
 #include "fit_to_contents.h"
+#include "window_placement.h"
 
 namespace nimbaro {
-namespace {
-
-// A window larger than the screen keeps its top left corner, and so its title bar, in view.
-void centreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(available.center());
-    window->move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
-}
-
-void bringToFront(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-}  // namespace
 
 WindowRegistry::~WindowRegistry() {
     for (auto& [name, window] : windows_) {
@@ -37,6 +16,10 @@ WindowRegistry::~WindowRegistry() {
 
 void WindowRegistry::add(const QString& windowName, Factory factory) {
     factories_[windowName] = std::move(factory);
+}
+
+void WindowRegistry::setHelpDocuments(HelpDocuments documents) {
+    helpDocuments_ = std::move(documents);
 }
 
 QWidget* WindowRegistry::open(const QString& windowName) {
@@ -53,7 +36,11 @@ QWidget* WindowRegistry::open(const QString& windowName) {
     windows_[windowName] = window;
     // Grown to fit its captions before it is placed, so that it opens centred at its final size.
     growToFitChildren(window);
+    fitWithin(window, roomOnScreen(window));
     centreOnScreen(window);
+    answerDesktopKeys(window, [this](QWidget* asking) {
+        helpDocuments_.open(asking, QString::fromLatin1(kHowToDocument));
+    });
     bringToFront(window);
     return window;
 }

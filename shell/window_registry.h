@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "help_documents.h"
 #include "locale_bridge.h"
 #include "window_names.h"
 
@@ -26,8 +27,13 @@ class WindowRegistry {
 
     void add(const QString& windowName, Factory factory);
 
-    // Creates the window on first use and shows it centred, or brings the open one to the
-    // front with its contents unchanged. Nothing happens for a name without a factory.
+    // The help documents that every window shows: the main menu's Help menu, F1 anywhere.
+    const HelpDocuments& helpDocuments() const { return helpDocuments_; }
+    void setHelpDocuments(HelpDocuments documents);
+
+    // Creates the window on first use and shows it centred and active, scrolling where the
+    // screen is too small for it, or brings the open one to the front with its contents
+    // unchanged. Nothing happens for a name without a factory.
     QWidget* open(const QString& windowName);
 
     // The open window of that name, if any.
@@ -41,6 +47,7 @@ class WindowRegistry {
     static void exitProgram();
 
   private:
+    HelpDocuments helpDocuments_;
     std::map<QString, Factory> factories_;
     std::map<QString, QPointer<QWidget>> windows_;
 };

@@ -31,11 +31,13 @@ def wait_until(condition, what, patience=PATIENCE_SECONDS):
 class Display:
     """An Xvfb server on the first free display number."""
 
+    WIDTH, HEIGHT = 1280, 1024
+
     def __init__(self):
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             f"{self.WIDTH}x{self.HEIGHT}x24", "-nolisten", "tcp"],
             pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as announced:
@@ -49,15 +51,40 @@ class Display:
         self.server.wait()
 
 
+class WindowManager:
+    """openbox on the display, for as long as the with-block runs."""
+
+    def __init__(self, display):
+        self.display = display
+
+    def __enter__(self):
+        self.process = subprocess.Popen(
+            ["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=self.display.name),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # xdotool can read the current desktop only from a window manager that keeps it.
+        wait_until(lambda: subprocess.run(
+            ["xdotool", "get_desktop"], env=dict(os.environ, DISPLAY=self.display.name),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0,
+            "openbox to manage the display")
+        return self
+
+    def __exit__(self, *_):
+        self.process.terminate()
+        self.process.wait()
+
+
 class Program:
     """The program under test, started on a display with its accessibility bridge on."""
 
-    def __init__(self, executable, display, language):
+    def __init__(self, executable, display, language, **settings):
         environment = dict(os.environ, DISPLAY=display.name, QT_QPA_PLATFORM="xcb",
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL=language,
-                           LANG=language)
+                           LANG=language, **settings)
         environment.pop("LC_NUMERIC", None)
         self.display = display
+        # The accessibility tree gives places in the program's own pixels, the scale's share
+        # of the screen's.
+        self.scale = float(settings.get("QT_SCALE_FACTOR", 1))
         self.process = subprocess.Popen([executable], env=environment)
         self.root = wait_until(self._find_in_registry, "the program in the accessibility tree")
 
@@ -104,9 +131,16 @@ class Program:
             wait_until(lambda: gone(control) or not has_state(control, "pressed"),
                        f"{name} to come up")
 
-    def screenshot(self, window, path):
-        extents = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        geometry = f"{extents.width}x{extents.height}+{extents.x}+{extents.y}"
+    def on_screen(self, window):
+        x, y, width, height = (round(value * self.scale) for value in extents(window))
+        return x >= 0 and y >= 0 and x + width <= Display.WIDTH and y + height <= Display.HEIGHT
+
+    def screenshot(self, window, path, title_bar=0):
+        """The window as drawn, with `title_bar` screen pixels above it for a window manager's
+        title bar."""
+        x, y, width, height = (round(value * self.scale) for value in extents(window))
+        top = max(0, y - title_bar)
+        geometry = f"{width}x{height + y - top}+{x}+{top}"
         subprocess.run(["import", "-display", self.display.name, "-window", "root", "-crop",
                         geometry, "+repage", path], check=True)
 
@@ -146,6 +180,14 @@ def find(node, role, name=None, description=None):
     return None
 
 
+def focused(window):
+    """The control of the window that has the keyboard focus, if any. A page tab is left out:
+    the current one reads as focused wherever the focus is."""
+    window.clear_cache()
+    return next((node for node in descendants(window)
+                 if node.getRoleName() != "page tab" and has_state(node, "focused")), None)
+
+
 def has_state(node, state):
     return state in states(node)
 
@@ -155,9 +197,21 @@ def states(node):
     return {pyatspi.stateToString(state) for state in node.getState().getStates()}
 
 
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def inside(node, outer):
+    x, y, width, height = extents(node)
+    left, top, outer_width, outer_height = extents(outer)
+    return (left <= x and top <= y and x + width <= left + outer_width
+            and y + height <= top + outer_height)
+
+
 def centre(node):
-    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return extents.x + extents.width // 2, extents.y + extents.height // 2
+    x, y, width, height = extents(node)
+    return x + width // 2, y + height // 2
 
 
 def text_of(node):

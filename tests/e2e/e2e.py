@@ -1,16 +1,19 @@
 """The built program on a real X server: every window the main menu opens is launched by a
 real click, given entries by real typing, computed by Alt+C or Enter, read back through the
-accessibility tree and photographed; then the program must still run and end on Exit.
+accessibility tree and photographed; then the program must still run and end on Exit. Then,
+under a window manager and at twice the scale, the keyboard alone opens a window, types into
+it, clicks its buttons, reaches every control, goes back and opens How To.
 
 Usage: e2e.py PROGRAM SCREENSHOT_FOLDER (run inside a D-Bus session, see run_e2e)."""
 
 import os
 import re
 import sys
+import tempfile
 from dataclasses import dataclass, field
 
-from desktop import (Display, EndToEndFailure, Program, children, find, has_state, states,
-                     text_of, wait_until)
+from desktop import (Display, EndToEndFailure, Program, WindowManager, children, extents, find,
+                     focused, has_state, inside, states, text_of, wait_until)
 
 
 @dataclass
@@ -63,6 +66,8 @@ SAMPLES = {
 # Windows whose outputs carry ten decimals rather than five.
 TEN_DECIMALS = {"Area Conversions", "Volume Conversions"}
 NUMBER_CHECK = ("Numerical Value Needed", "Please insert a number into the white box")
+# Room above a window for a window manager's title bar in its screenshot.
+TITLE_BAR = 40
 
 
 def output_labels(window):
@@ -260,12 +265,111 @@ def german_run(executable, display):
         program.close()
 
 
+def tab_to(program, window, role, name):
+    """Presses Tab until the control of that role and name has the focus."""
+    for _ in range(60):
+        now = focused(window)
+        if now is not None and now.getRoleName() == role and now.name == name:
+            return now
+        program.press_key("Tab")
+        wait_until(lambda: focused(window) != now, "the focus to move on Tab")
+    raise EndToEndFailure(f"Tab never reached {role} {name!r} in {window.name}")
+
+
+def every_tab_stop_in_view(program, window):
+    """Each control that Tab reaches, once round the window, lies in the window's view."""
+    first = focused(window)
+    now = first
+    while True:
+        if not inside(now, window):
+            raise EndToEndFailure(f"{now.getRoleName()} {now.name!r} has the focus out of view "
+                                  f"at {extents(now)} in {window.name} at {extents(window)}")
+        program.press_key("Tab")
+        now = wait_until(lambda: (lambda moved: moved if moved not in (None, now) else None)(
+            focused(window)), "the focus to move on Tab")
+        if now == first:
+            return
+
+
+def expect_message_box(program, expected, screenshot):
+    """Waits for the message, photographs it with its title bar and closes it with Enter."""
+    box = wait_until(lambda: next(iter(message_boxes(program)), None), f"the message {expected}")
+    program.screenshot(box, screenshot, title_bar=TITLE_BAR)
+    texts = [text_of(label) for label in _labels(box) if text_of(label)]
+    if (box.name, texts[0] if texts else "") != expected:
+        raise EndToEndFailure(f"expected the message {expected}, got {box.name}: {texts}")
+    program.press_key("Return")
+    wait_until(lambda: box not in program.windows(), "Enter to close the message")
+
+
+def keyboard_run(executable, display, folder):
+    """Under openbox, at twice the scale, where the Heat Index window is wider than the screen,
+    and with a desktop opener that finds no application for the help documents."""
+    with tempfile.TemporaryDirectory() as opener_folder, WindowManager(display):
+        opener = os.path.join(opener_folder, "xdg-open")
+        with open(opener, "w") as script:
+            script.write("#!/bin/sh\n# As xdg-open ends when it finds no application.\nexit 3\n")
+        os.chmod(opener, 0o755)
+        program = Program(executable, display, "en_US.UTF-8", QT_SCALE_FACTOR="2",
+                          PATH=opener_folder + os.pathsep + os.environ["PATH"])
+        try:
+            home = wait_until(lambda: program.window("Nimbaro"), "the main menu")
+            wait_until(lambda: has_state(home, "active"), "the main menu to be active")
+            # The focus starts on the page tabs, in the tab control named Calculators.
+            tab_to(program, home, "filler", "Calculators")
+            program.press_key("Right")
+            heat_index = find(home, "push button", "Heat Index")
+            wait_until(lambda: has_state(heat_index, "showing"), "Right to show the next page")
+            tab_to(program, home, "push button", "Heat Index")
+            program.press_key("Return")
+            window = wait_until(lambda: program.window("Heat Index"), "Enter to open Heat Index")
+            wait_until(lambda: has_state(window, "active"), "Heat Index to be active")
+            if not program.on_screen(window):
+                raise EndToEndFailure(f"Heat Index reaches past the screen: {extents(window)}")
+
+            tab_to(program, window, "push button", "Calculate")
+            program.press_key("Return")
+            expect_message_box(program, ("Numerical Value Needed", "Please insert a number into "
+                                         "the white box (Air Temperature)"),
+                               os.path.join(folder, "message-number.png"))
+            expect_message_box(program, ("Unable to Calculate", "Invalid Numbers Used"),
+                               os.path.join(folder, "message-unable.png"))
+
+            for box, entry in (("Air Temperature", "32"), ("Humidity", "60")):
+                tab_to(program, window, "text", box)
+                program.type_text(entry)
+            program.press_key("Return")
+            wait_until(lambda: all(formatted(text, 5) for text in outputs(window)),
+                       "Enter in a box to calculate")
+            tab_to(program, window, "push button", "Reset")
+            program.press_key("Return")
+            expect_outputs(window, ["", "", ""])
+            every_tab_stop_in_view(program, window)
+
+            program.press_key("Escape")
+            wait_until(lambda: window not in program.windows() and has_state(home, "active"),
+                       "Escape to go back to the main menu")
+            program.press_key("F1")
+            viewer = wait_until(lambda: program.window("How To.txt"), "F1 to show How To")
+            document = wait_until(lambda: find(viewer, "text", "How To.txt"), "the document")
+            if "Working in any window" not in text_of(document):
+                raise EndToEndFailure("the How To viewer does not show How To")
+            program.screenshot(viewer, os.path.join(folder, "how-to.png"), title_bar=TITLE_BAR)
+            program.press_key("Escape")
+            wait_until(lambda: viewer not in program.windows(), "Escape to close How To")
+            program.press_key("ctrl+x")
+            wait_until(lambda: not program.alive(), "the program to end on Ctrl+X")
+        finally:
+            program.close()
+
+
 def main(executable, folder):
     os.makedirs(folder, exist_ok=True)
     display = Display()
     try:
         english_run(executable, display, folder)
         german_run(executable, display)
+        keyboard_run(executable, display, folder)
     except EndToEndFailure as failure:
         print(f"end-to-end run failed: {failure}", file=sys.stderr)
         return 1

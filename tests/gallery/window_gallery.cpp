@@ -3,11 +3,14 @@
 // window, for looking at the layouts: nimbaro_gallery <folder>. With
 // NIMBARO_GALLERY_PALETTE=dark the windows wear a dark Fusion theme; NIMBARO_GALLERY_POINT_SIZE=12
 // draws them with a 12 pt desktop font instead of the platform's; QT_SCALE_FACTOR=2 draws them
-// at twice the size, as on a high-density screen.
+// at twice the size, as on a high-density screen. The screen is 1280 by 1024 pixels: a window
+// that does not fit it shows the part that does, with scroll bars.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "application_style.h"
 #include "dark_palette.h"
@@ -22,11 +25,25 @@ void save(QWidget* window, const QDir& folder, const QString& name) {
     window->grab().save(folder.filePath(name + ".png"));
 }
 
+// The headless platform with one screen of that size, described in a file it reads.
+void useHeadlessScreen(const QTemporaryDir& folder) {
+    const QString description = folder.filePath("screen.json");
+    QFile file(description);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qFatal("cannot write %s", qPrintable(description));
+    }
+    file.write(R"({"screens": [{"name": "gallery", "x": 0, "y": 0, "width": 1280,
+                   "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}],
+                   "windowFrameMargins": true})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + description.toLocal8Bit());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const QTemporaryDir screenFolder;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        useHeadlessScreen(screenFolder);
     }
     QApplication application(argc, argv);
     nimbaro::applyApplicationStyle(application);

@@ -275,6 +275,45 @@ TEST_F(ConversionWindowTexts, NotesStandInsideTheFrame) {
               "# NOTE: Parameters are in Cubic Units");
 }
 
+// A result that rounds to zero from a value that is not zero keeps its zeros and gets a note
+// under the outputs, which Reset clears; a zero that is zero gets none.
+TEST_F(ConversionWindowTexts, AResultRoundedAwayIsNoted) {
+    struct Case {
+        const char* window;
+        const char* box;
+        const char* option;
+        const char* input;
+        const char* zeroLabel;
+        const char* shown;
+        QString note;
+    };
+    const std::vector<Case> cases = {
+        {"frmAreaConversions", "txtInputArea", "optMillimetres", "1", "lblKilometres",
+         "0.0000000000", "below 0.0000000001 km\u00B2 and mi\u00B2"},
+        {"frmLengthConversions", "txtInLength", "optMillimetres", "1", "lblMiles", "0.00000",
+         "below 0.00001 km, mi and nmi"},
+        {"frmTemperature", "txtInTemp", "optCelsius", "-17.7777777777778", "lblFahrenheit",
+         "0.00000", "above -0.00001 \u00B0F"},
+        {"frmTemperature", "txtInTemp", "optCelsius", "1e-9", "lblCelsius", "0.00000",
+         "below 0.00001 \u00B0C"},
+        {"frmAreaConversions", "txtInputArea", "optMillimetres", "0", "lblKilometres",
+         "0.0000000000", ""},
+    };
+    for (const Case& c : cases) {
+        QWidget* window = open(c.window);
+        click(window, c.option);
+        type(window, c.box, c.input);
+        click(window, "cmdConvert");
+        EXPECT_EQ(text(window, c.zeroLabel), c.shown) << c.window << " " << c.input;
+        EXPECT_EQ(text(window, "lblNote"), c.note) << c.window << " " << c.input;
+    }
+    QWidget* area = open("frmAreaConversions");
+    type(area, "txtInputArea", "1");
+    click(area, "cmdConvert");
+    click(area, "cmdReset");
+    EXPECT_EQ(text(area, "lblNote"), "");
+}
+
 TEST_F(ConversionWindowTexts, GermanSettingsShowCommaDecimalsAndDotGrouping) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QWidget* window = open("frmAirPressureConversions");

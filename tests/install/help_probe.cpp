@@ -1,7 +1,8 @@
 // A Qt plugin that the install check loads into the installed program
 // (QT_QPA_GENERIC_PLUGINS=nimbarohelpprobe) to use it as a user would: it chooses each help
 // document of the main menu, reports on standard output whether the windows carry the
-// program icon and every message box that appears, then ends the program.
+// program icon, every message box that appears and every document the program shows in its own
+// viewer, then ends the program.
 #include <QAction>
 #include <QApplication>
 #include <QGenericPlugin>
@@ -38,6 +39,11 @@ void chooseHelpItems() {
             action->trigger();
         } else {
             std::printf("no menu item: %s\n", item);
+        }
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("documentViewer") && window->isVisible()) {
+            std::printf("viewer: %s\n", qPrintable(window->windowTitle()));
         }
     }
     std::fflush(stdout);
