@@ -57,6 +57,13 @@ def quoted(texts):
     return ", ".join(f'"{text}"' for text in texts)
 
 
+def in_sentence(name):
+    """A name as it reads inside a sentence: "Thermodynamic dew point" -> "thermodynamic dew
+    point"; "NWS heat index" keeps its capitals."""
+    first = name.split()[0]
+    return name if first.isupper() else first.lower() + name[len(first):]
+
+
 def call(target, function, arguments):
     """A doctest line calling a function, continued on further lines where it is long."""
     opening = f">>> {target}nimbaro.{function}("
@@ -115,9 +122,9 @@ def accuracy(source_dir):
         keywords = frozenset(script.OPTIONS[key][2:].replace("-", "_") for key in row.inputs)
         key = (row.command, keywords, row.formula, "--old-formula" in row.extra)
         unit = heading.split(", ", 1)[1]
-        text = (f"Largest difference from the reference over the range observers use (How To, "
-                f"{section}): {measured['difference']} ({unit})")
-        text += f" at {measured['where']}" if measured["where"] else ""
+        text = (f"Largest difference from the reference over the range observers use (How "
+                f"To.txt, section \"{section}\"): {measured['difference']} {unit}")
+        text += f", at {measured['where']}" if measured["where"] else ""
         text += f"; {measured['missing']}." if measured["missing"] else "."
         table[key] = text
     return table
@@ -222,7 +229,8 @@ class Writer:
             '"nan": an element that breaks a check of its method, or whose computation '
             "faults, is NaN, and ``reason`` says why; \"raise\": a ValueError names the "
             "first such element and why. A NaN input is a missing reading: NaN, never an "
-            "error. With lazy inputs the error comes when the result is computed.", indent * 2)]
+            "error. With lazy inputs the error comes when the result is computed, the element "
+            "counted within its chunk or partition.", indent * 2)]
         lines += ["", f"{indent}Returns", f"{indent}-------", f"{indent}{result}"]
         fields = ", ".join(f"``{field_name(unit)}`` ({outputs[unit]['name']}, units "
                            f"\"{self.cf_units(outputs[unit])}\")" for unit in outputs)
@@ -280,8 +288,9 @@ class Writer:
         if method["formula"] == "window":
             text += f" The {info['name']} window's own formula, whose digits it keeps."
         else:
-            text += (" By the reference formula " + " and ".join(method["references"]) +
-                     " (References).")
+            names = method["references"]
+            text += (f" By the reference formula{'s' if len(names) > 1 else ''} "
+                     f"{' and '.join(names)} (References).")
         for keyword, rule in method["checks"]:
             text += f" An element whose {keyword} {rule} has no value."
         if method["notes"]:
@@ -295,7 +304,7 @@ class Writer:
         if compared:
             symbol = next(unit["symbol"] for unit in info["output_units"]
                           if unit["id"] == compared["unit"])
-            text += (f" Where the {compared['name'].lower()} lies more than "
+            text += (f" Where the {in_sentence(compared['name'])} lies more than "
                      f"{compared['tolerance']:g} {symbol} from it, the note gives its value.")
         key = (info["id"], frozenset(method["keywords"].split(", ")), method["formula"],
                method["old_formula"])

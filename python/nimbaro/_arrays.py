@@ -87,6 +87,14 @@ def _shape_error(function: str, shapes: Mapping[str, tuple[int, ...]]) -> ValueE
     return ValueError(f"{function}: the inputs' shapes do not broadcast together: {listed}")
 
 
+def _counted_within(part: str, block: Block, arrays: Fields) -> Fields:
+    """The block's fields; an element that errors="raise" names is counted within its part."""
+    try:
+        return block(arrays)
+    except ValueError as error:
+        raise ValueError(f"{error} (the element counted within its {part})") from None
+
+
 class Inputs:
     """The inputs of one call, and the type its results are given back in."""
 
@@ -202,7 +210,8 @@ class Inputs:
         record = np.dtype([(field, dtype) for field, dtype in fields.items()])
 
         def records(*chunks: Array) -> Array:
-            computed = block(dict(zip(keys, np.broadcast_arrays(*chunks))))
+            shaped = np.broadcast_arrays(*chunks)
+            computed = _counted_within("chunk", block, dict(zip(keys, shaped)))
             out = np.empty(np.broadcast_shapes(*(chunk.shape for chunk in chunks)), record)
             for field in fields:
                 out[field] = computed[field]
@@ -227,7 +236,7 @@ class Inputs:
                       if isinstance(part, pandas.Series) else np.asarray(part)
                       for key, part in zip(keys, parts)]
             shaped = np.broadcast_arrays(*arrays, np.empty(len(index)))[:-1]
-            computed = block(dict(zip(keys, shaped)))
+            computed = _counted_within("partition", block, dict(zip(keys, shaped)))
             return pandas.DataFrame({columns[field]: computed[field] for field in fields},
                                     index=index)
 

@@ -28,8 +28,8 @@ KINDS = {
     "DataArray": (data_array, xr.DataArray),
     "chunked DataArray": (lambda values: data_array(values).chunk({"time": 2}), xr.DataArray),
     "Dask array": (lambda values: da.from_array(np.array(values), chunks=2), da.Array),
-    "Dask Series": (lambda values: dd.from_pandas(pd.Series(values, index=INDEX),
-                                                  npartitions=2), dd.Series),
+    "Dask DataFrame column": (lambda values: dd.from_pandas(
+        pd.DataFrame({"T": values}, index=INDEX), npartitions=2)["T"], dd.Series),
 }
 
 
@@ -79,6 +79,9 @@ def test_a_chunked_data_array_is_computed_only_when_asked():
         computed = result.celsius.compute()
         assert count.tasks > 0
     assert computed.station.values.tolist() == ["A", "B", "C"]
+    failing = nimbaro.dew_point(air_temperature=chunked, humidity=0, errors="raise")
+    with pytest.raises(ValueError, match=r"element \(0, 0\): humidity=0 .* within its chunk"):
+        failing.celsius.compute()
     assert np.array_equal(computed, nimbaro.dew_point(air_temperature=kelvins.values, unit="K",
                                                       humidity=60).celsius)
 
