@@ -266,6 +266,9 @@ const CalculationInfo& calculationInfo(Calculation calculation);
 std::span<const MethodInfo> methods();
 const MethodInfo& methodInfo(Method method);
 bool reads(Method method, Input input);
+// A method's arithmetic in a line for a person, in the units it works in: "RH = E(Td) / E(T) *
+// 100, where E(t) = 6.11 * 10^(7.5 t / (t + 237.7)); T and Td in C".
+std::string_view formulaText(Method method);
 // Every note the methods can give, each once, in the order of RangeNote.
 std::vector<RangeNote> possibleNotes(std::span<const MethodInfo> methods);
 

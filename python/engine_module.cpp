@@ -31,17 +31,46 @@ namespace {
 
 using Array = py::array_t<double>;
 
-// The keyword of each input, as nimbaro-calc's options name them.
-constexpr std::array<const char*, kInputCount> kKeywords = {
-    "value",    "air_temperature", "humidity",   "dew_point",
-    "wet_bulb", "air_pressure",    "wind_speed", "seconds"};
+// Each input as a keyword: its name, as nimbaro-calc's options name it; what it is, for a person;
+// the quantity it is a reading of (none for a conversion's value, whose quantity the call names)
+// and the keyword that names its unit. An input without one is read in its quantity's first
+// unit (percent, seconds).
+struct InputKeyword {
+    const char* keyword;
+    const char* description;
+    const Quantity& (*quantity)();
+    const char* unitKeyword;
+};
 
-std::string functionName(const CalculationInfo& calculation) {
-    std::string name(calculation.id);
-    for (char& c : name) {
-        c = c == '-' ? '_' : c;
+constexpr std::array<InputKeyword, kInputCount> kInputKeywords = {{
+    {"value", "value", nullptr, nullptr},
+    {"air_temperature", "air temperature", temperatureQuantity, "unit"},
+    {"humidity", "relative humidity", relativeHumidityQuantity, nullptr},
+    {"dew_point", "dew point", temperatureQuantity, "unit"},
+    {"wet_bulb", "wet-bulb temperature", temperatureQuantity, "unit"},
+    {"air_pressure", "air pressure", airPressureQuantity, "pressure_unit"},
+    {"wind_speed", "wind speed", windSpeedQuantity, "speed_unit"},
+    {"seconds", "time from the flash to the thunder", timeQuantity, nullptr},
+}};
+
+const char* keywordOf(Input input) {
+    return kInputKeywords[static_cast<std::size_t>(input)].keyword;
+}
+
+// A name as Python names things: "Cloud Base Height", "cloud-height" -> "cloud_base_height",
+// "cloud_height".
+std::string pythonName(std::string_view text) {
+    std::string name;
+    for (const char c : text) {
+        const bool alphanumeric = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        name += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : alphanumeric ? c : '_';
     }
     return name;
+}
+
+// A calculation's function, named by what it computes: relative_humidity, dew_point.
+std::string functionName(const CalculationInfo& calculation) {
+    return pythonName(calculation.name);
 }
 
 // "air_temperature, humidity"
@@ -49,7 +78,7 @@ std::string keywordSet(const MethodInfo& method) {
     std::string set;
     for (const Input input : method.inputs) {
         set += set.empty() ? "" : ", ";
-        set += kKeywords[static_cast<std::size_t>(input)];
+        set += keywordOf(input);
     }
     return set;
 }
@@ -154,12 +183,11 @@ struct ResultArrays {
     std::vector<double*> data;
 };
 
-// The distinct note lines of a loop's elements, each a code: 0 for none, else 1 + its place
-// in `lines`. Elements with the same notes share one text.
-class NoteLines {
+// The distinct lines of a loop's elements (their notes, or why they have no result), each a
+// code: 0 for none, else 1 + its place in `lines`. Elements with the same line share one text.
+class LineCodes {
   public:
-    std::uint32_t codeOf(const Calculated& calculated) {
-        std::string line = noteLine(calculated, plain_);
+    std::uint32_t codeOf(std::string line) {
         if (line.empty()) {
             return 0;
         }
@@ -173,19 +201,68 @@ class NoteLines {
     const std::vector<std::string>& lines() const { return lines_; }
 
   private:
-    NumberLocale plain_ = plainNumberLocale();
     std::unordered_map<std::string, std::uint32_t> codes_;
     std::vector<std::string> lines_;
 };
 
-// What a calculation's loop gives back: (keys, arrays, note codes, note lines, risk codes); a
-// note code is 0 for none, else 1 + the place of the element's note line among the lines; a
-// risk code 0 for none, else 1 + the risk's place in its enumeration.
-py::tuple calculateArrays(const std::string& calculationId, const py::dict& keywordInputs,
-                          const std::string& unit, const std::string& pressureUnit,
-                          const std::string& speedUnit, const std::string& formula, bool oldFormula,
-                          const std::optional<std::vector<std::string>>& to, bool raiseErrors,
-                          bool notes) {
+// A code for each element of a loop, written where the caller asked for them.
+template <typename Code>
+struct CodeArray {
+    CodeArray(bool wanted, const std::vector<std::ptrdiff_t>& shape)
+        : array(wanted ? shape : std::vector<std::ptrdiff_t>{0}), data(array.mutable_data()) {}
+
+    py::array_t<Code> array;
+    Code* data;
+};
+
+// Why each element of a loop has no result, where the caller asked: a code per element, 0 for
+// an element that has one.
+class Reasons {
+  public:
+    Reasons(bool wanted, const std::vector<std::ptrdiff_t>& shape)
+        : wanted_(wanted), codes_(wanted, shape) {}
+
+    // reason() is called only where reasons were asked for.
+    template <typename Reason>
+    void write(std::size_t index, Reason&& reason) {
+        if (wanted_) {
+            codes_.data[index] = lines_.codeOf(reason());
+        }
+    }
+
+    void put(py::dict& into) const {
+        into["reasons"] = codes_.array;
+        into["reason_lines"] = lines_.lines();
+    }
+
+  private:
+    bool wanted_;
+    CodeArray<std::uint32_t> codes_;
+    LineCodes lines_;
+};
+
+std::string missingReading(const char* keyword) {
+    return std::string("missing reading: ") + keyword;
+}
+
+// Why an element has no result: the rule one of its inputs broke, or a computation fault.
+std::string reasonOf(const Outcome<Calculated>& outcome, const InputNumbers& numbers) {
+    const auto* fault = std::get_if<InputFault>(&outcome);
+    return fault == nullptr ? kComputationFault
+                            : reasonOf(*fault, numbers[fault->input], keywordOf(fault->input));
+}
+
+// A calculation's loop. It gives back a dict: "keys" and "arrays", the unit id and values of
+// each output chosen, and "method", the id of the method the inputs chose; with `judge`, also
+// "notes", "risks" and "reasons", a code per element: a note code 0 for none, else 1 + the place
+// of the element's note line among "note_lines"; a risk code 0 for none, else 1 + the risk's
+// place in its enumeration; a reason code likewise among "reason_lines", 0 where the element has
+// a result.
+py::dict calculateArrays(const std::string& calculationId, const py::dict& keywordInputs,
+                         const std::string& unit, const std::string& pressureUnit,
+                         const std::string& speedUnit, const std::string& formula, bool oldFormula,
+                         const std::optional<std::vector<std::string>>& to, bool raiseErrors,
+                         bool judge) {
     const CalculationInfo* calculation = nullptr;
     for (const CalculationInfo& info : calculations()) {
         calculation = info.id == calculationId ? &info : calculation;
@@ -199,11 +276,13 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
     std::array<std::optional<Array>, kInputCount> inputs;
     for (const auto& [keyword, array] : keywordInputs) {
         const auto key = keyword.cast<std::string>();
-        const auto found = std::find(kKeywords.begin(), kKeywords.end(), key);
-        if (found == kKeywords.end()) {
+        const auto found =
+            std::find_if(kInputKeywords.begin(), kInputKeywords.end(),
+                         [&](const InputKeyword& input) { return key == input.keyword; });
+        if (found == kInputKeywords.end()) {
             throw py::type_error(name + "() got an unexpected keyword argument '" + key + "'");
         }
-        const auto i = static_cast<std::size_t>(found - kKeywords.begin());
+        const auto i = static_cast<std::size_t>(found - kInputKeywords.begin());
         given[i] = true;
         inputs[i] = array.cast<Array>();
     }
@@ -251,12 +330,31 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
         chosenOutputs(to, ids.size(),
                       [&](const std::string& typed) { return outputIndex(*calculation, typed); }),
         elements.shape);
-    py::array_t<std::uint32_t> noteCodes(notes ? elements.shape : std::vector<std::ptrdiff_t>{0});
-    py::array_t<std::uint8_t> riskCodes(notes ? elements.shape : std::vector<std::ptrdiff_t>{0});
-    std::uint32_t* noteData = noteCodes.mutable_data();
-    std::uint8_t* riskData = riskCodes.mutable_data();
-    NoteLines noteLines;
-    const Judging judging = notes ? Judging::Notes : Judging::OutputsOnly;
+    CodeArray<std::uint32_t> noteCodes(judge, elements.shape);
+    CodeArray<std::uint8_t> riskCodes(judge, elements.shape);
+    Reasons reasons(judge, elements.shape);
+    LineCodes noteLines;
+    const NumberLocale plain = plainNumberLocale();
+    const Judging judging = judge ? Judging::Notes : Judging::OutputsOnly;
+
+    const auto writeResult = [&](std::size_t index, Calculated& calculated) {
+        results.write(index, &calculated.values);
+        if (judge) {
+            calculated.airPressureAssumed = choice.airPressureAssumed;
+            noteCodes.data[index] = noteLines.codeOf(noteLine(calculated, plain));
+            riskCodes.data[index] = static_cast<std::uint8_t>(
+                calculated.risk ? 1 + static_cast<int>(*calculated.risk) : 0);
+            reasons.write(index, [] { return std::string(); });
+        }
+    };
+    const auto writeNone = [&](std::size_t index, auto&& reason) {
+        results.write(index, static_cast<const OutputValues*>(nullptr));
+        if (judge) {
+            noteCodes.data[index] = 0;
+            riskCodes.data[index] = 0;
+            reasons.write(index, reason);
+        }
+    };
 
     // Elements are computed in blocks, which the engine guards as a whole; a missing reading
     // (NaN) is no element of a block.
@@ -266,35 +364,19 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
     std::vector<Outcome<Calculated>> outcomes(kBlock);
     std::size_t pending = 0;
     std::optional<Failure> failure;
-    const auto write = [&](std::size_t index, Calculated* calculated) {
-        results.write(index, calculated != nullptr ? &calculated->values : nullptr);
-        if (notes) {
-            noteData[index] = 0;
-            riskData[index] = 0;
-            if (calculated != nullptr) {
-                calculated->airPressureAssumed = choice.airPressureAssumed;
-                noteData[index] = noteLines.codeOf(*calculated);
-                riskData[index] = static_cast<std::uint8_t>(
-                    calculated->risk ? 1 + static_cast<int>(*calculated->risk) : 0);
-            }
-        }
-    };
     // Computes the pending elements; false at the first that fails under errors="raise".
     const auto computeBlock = [&] {
         calculate(method.method, std::span(block).first(pending), units,
                   std::span(outcomes).first(pending), judging);
         for (std::size_t j = 0; j < pending; ++j) {
-            auto* calculated = std::get_if<Calculated>(&outcomes[j]);
-            if (calculated == nullptr && raiseErrors) {
-                const auto* fault = std::get_if<InputFault>(&outcomes[j]);
-                failure = Failure{
-                    places[j], fault == nullptr
-                                   ? kComputationFault
-                                   : reasonOf(*fault, block[j][fault->input],
-                                              kKeywords[static_cast<std::size_t>(fault->input)])};
+            if (auto* calculated = std::get_if<Calculated>(&outcomes[j])) {
+                writeResult(places[j], *calculated);
+            } else if (raiseErrors) {
+                failure = Failure{places[j], reasonOf(outcomes[j], block[j])};
                 return false;
+            } else {
+                writeNone(places[j], [&] { return reasonOf(outcomes[j], block[j]); });
             }
-            write(places[j], calculated);
         }
         pending = 0;
         return true;
@@ -303,9 +385,12 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
         py::gil_scoped_release released;
         ElementWalk(elements.shape, elements.arrays)
             .run([&](std::size_t index, std::span<const double> values) {
-                if (std::any_of(values.begin(), values.end(),
-                                [](double value) { return std::isnan(value); })) {
-                    write(index, nullptr);
+                const auto missing = std::find_if(values.begin(), values.end(),
+                                                  [](double value) { return std::isnan(value); });
+                if (missing != values.end()) {
+                    writeNone(index, [&] {
+                        return missingReading(keywordOf(readInputs[missing - values.begin()]));
+                    });
                     return true;
                 }
                 for (std::size_t k = 0; k < values.size(); ++k) {
@@ -324,13 +409,24 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
     if (failure) {
         raise(name, elements.shape, *failure);
     }
-    return py::make_tuple(results.keys, results.list(), notes ? py::object(noteCodes) : py::none(),
-                          noteLines.lines(), notes ? py::object(riskCodes) : py::none());
+    py::dict outcome;
+    outcome["keys"] = results.keys;
+    outcome["arrays"] = results.list();
+    outcome["method"] = method.id;
+    if (judge) {
+        outcome["notes"] = noteCodes.array;
+        outcome["note_lines"] = noteLines.lines();
+        outcome["risks"] = riskCodes.array;
+        reasons.put(outcome);
+    }
+    return outcome;
 }
 
-// A conversion's loop: (keys, arrays).
-py::tuple convertArrays(const std::string& quantityId, const Array& values, const std::string& unit,
-                        const std::optional<std::vector<std::string>>& to, bool raiseErrors) {
+// A conversion's loop: a dict of "keys" and "arrays", as a calculation's, and with `judge`
+// "reasons" and "reason_lines", as a calculation's.
+py::dict convertArrays(const std::string& quantityId, const Array& values, const std::string& unit,
+                       const std::optional<std::vector<std::string>>& to, bool raiseErrors,
+                       bool judge) {
     const Quantity* quantity = findQuantity(quantityId);
     if (quantity == nullptr) {
         std::string ids;
@@ -348,6 +444,7 @@ py::tuple convertArrays(const std::string& quantityId, const Array& values, cons
         chosenOutputs(to, ids.size(),
                       [&](const std::string& typed) { return unitIndex(*quantity, typed, "to"); }),
         elements.shape);
+    Reasons reasons(judge, elements.shape);
 
     std::optional<Failure> failure;
     {
@@ -356,25 +453,41 @@ py::tuple convertArrays(const std::string& quantityId, const Array& values, cons
         const ElementWalk walk(elements.shape, elements.arrays);
         walk.run([&](std::size_t index, std::span<const double> input) {
             const double value = input.front();
-            const auto outcome =
-                std::isnan(value)
-                    ? Outcome<std::span<double>>(InputFault{Input::Value, Rule::Number})
-                    : convert(*quantity, from, value, converted);
-            const bool done = std::holds_alternative<std::span<double>>(outcome);
-            if (!done && raiseErrors && !std::isnan(value)) {
+            if (std::isnan(value)) {
+                results.write(index, static_cast<const std::vector<double>*>(nullptr));
+                reasons.write(index, [] { return missingReading("value"); });
+                return true;
+            }
+            const auto outcome = convert(*quantity, from, value, converted);
+            if (std::holds_alternative<std::span<double>>(outcome)) {
+                results.write(index, &converted);
+                reasons.write(index, [] { return std::string(); });
+                return true;
+            }
+            const auto reason = [&] {
                 const auto* fault = std::get_if<InputFault>(&outcome);
-                failure = Failure{
-                    index, fault == nullptr ? kComputationFault : reasonOf(*fault, value, "value")};
+                return fault == nullptr ? std::string(kComputationFault)
+                                        : reasonOf(*fault, value, "value");
+            };
+            if (raiseErrors) {
+                failure = Failure{index, reason()};
                 return false;
             }
-            results.write(index, done ? &converted : nullptr);
+            results.write(index, static_cast<const std::vector<double>*>(nullptr));
+            reasons.write(index, reason);
             return true;
         });
     }
     if (failure) {
         raise("convert " + std::string(quantity->id), elements.shape, *failure);
     }
-    return py::make_tuple(results.keys, results.list());
+    py::dict outcome;
+    outcome["keys"] = results.keys;
+    outcome["arrays"] = results.list();
+    if (judge) {
+        reasons.put(outcome);
+    }
+    return outcome;
 }
 
 // The place of each direction's compass point among compassPoints(), as nimbaro-calc
@@ -482,6 +595,91 @@ py::array textArray(const Array& values, int decimals, const std::optional<std::
     return texts;
 }
 
+// A unit for a person and for the package: its id, proper name, symbol and every other spelling
+// it is known by.
+py::dict unitInfo(const Unit& unit) {
+    py::dict info;
+    info["id"] = unit.id;
+    info["name"] = unit.name;
+    info["symbol"] = unit.symbol;
+    info["label"] = unit.label;
+    info["synonyms"] = std::vector<std::string_view>(unit.synonyms.begin(), unit.synonyms.end());
+    return info;
+}
+
+py::list unitInfos(const Quantity& quantity) {
+    py::list units;
+    for (const Unit& unit : quantity.units) {
+        units.append(unitInfo(unit));
+    }
+    return units;
+}
+
+// The categories a method's risk rule gives, the least severe first, and whose they are.
+std::pair<std::vector<std::string_view>, std::string_view> riskCategories(RiskRule rule) {
+    const auto names = [](Risk first, Risk last) {
+        std::vector<std::string_view> names;
+        for (auto i = static_cast<int>(first); i <= static_cast<int>(last); ++i) {
+            names.push_back(riskName(static_cast<Risk>(i)));
+        }
+        return names;
+    };
+    switch (rule) {
+        case RiskRule::None:
+            break;
+        case RiskRule::HeatIndex:
+        case RiskRule::NwsHeatIndex:
+            return {names(Risk::Caution, Risk::ExtremeDanger),
+                    "the heat index categories of the US National Weather Service"};
+        case RiskRule::WindChill:
+            return {names(Risk::LowRisk, Risk::ExtremeRisk),
+                    "the wind chill categories of Environment and Climate Change Canada"};
+    }
+    return {};
+}
+
+py::dict methodInfoOf(const MethodInfo& method) {
+    py::dict info;
+    info["id"] = method.id;
+    info["name"] = method.name;
+    info["keywords"] = keywordSet(method);
+    info["formula"] = formulaName(method.references);
+    info["formula_text"] = formulaText(method.method);
+    info["old_formula"] = method.method == Method::OldWindChill;
+    py::list references;
+    for (const ReferenceInfo& reference : referenceFormulas()) {
+        if (method.references.uses(reference.reference)) {
+            references.append(reference.id);
+        }
+    }
+    info["references"] = references;
+    py::list checks;
+    for (const Check& check : method.checks) {
+        if (check.rule != Rule::Number) {
+            checks.append(py::make_tuple(keywordOf(check.input), ruleText(check.rule)));
+        }
+    }
+    info["checks"] = checks;
+    py::list notes;
+    for (const NoteRule& rule : method.notes) {
+        notes.append(noteText(rule.note));
+    }
+    info["notes"] = notes;
+    const auto [risks, riskSource] = riskCategories(method.risk);
+    info["risks"] = risks;
+    info["risk_source"] = riskSource;
+    if (method.comparedWith) {
+        py::dict compared;
+        compared["name"] = method.comparedWith->name;
+        compared["tolerance"] = method.comparedWith->tolerance;
+        compared["unit"] = method.outputs[method.comparedWith->output].unit().id;
+        info["compared_with"] = compared;
+    } else {
+        info["compared_with"] = py::none();
+    }
+    return info;
+}
+
 py::list calculationList() {
     py::list list;
     for (const CalculationInfo& calculation : calculations()) {
@@ -491,7 +689,7 @@ py::list calculationList() {
             if (std::any_of(
                     calculation.methods.begin(), calculation.methods.end(),
                     [&](const MethodInfo& method) { return reads(method.method, input); })) {
-                keywords.append(kKeywords[i]);
+                keywords.append(kInputKeywords[i].keyword);
             }
         }
         const auto readsAny = [&](std::initializer_list<Input> wanted) {
@@ -506,6 +704,7 @@ py::list calculationList() {
         py::dict info;
         info["id"] = calculation.id;
         info["function"] = functionName(calculation);
+        info["alias"] = pythonName(calculation.id);
         info["name"] = calculation.name;
         info["keywords"] = keywords;
         info["temperatures"] = readsAny({AirTemperature, DewPoint, WetBulb});
@@ -515,16 +714,17 @@ py::list calculationList() {
         py::list methods;
         for (const auto group : {calculation.methods, calculation.references}) {
             for (const MethodInfo& method : group) {
-                py::dict choice;
-                choice["keywords"] = keywordSet(method);
-                choice["formula"] = formulaName(method.references);
-                choice["old_formula"] = method.method == Method::OldWindChill;
-                methods.append(choice);
+                methods.append(methodInfoOf(method));
             }
         }
         info["methods"] = methods;
         info["formulas"] = formulaNames(calculation);
         info["outputs"] = outputIds(calculation);
+        py::list outputUnits;
+        for (const UnitRef& output : calculation.outputs) {
+            outputUnits.append(unitInfo(output.unit()));
+        }
+        info["output_units"] = outputUnits;
         info["decimals"] = calculation.decimals;
         list.append(info);
     }
@@ -536,9 +736,57 @@ py::list quantityList() {
     for (const Quantity* quantity : quantities()) {
         py::dict info;
         info["id"] = quantity->id;
+        info["function"] = "convert_" + pythonName(quantity->id);
         info["name"] = quantity->name;
         info["units"] = unitIds(*quantity);
+        info["unit_details"] = unitInfos(*quantity);
         info["decimals"] = quantity->decimals;
+        list.append(info);
+    }
+    return list;
+}
+
+// Every input keyword of the calculations: what it is a reading of, the keyword naming its unit
+// (None where it is read in one unit) and every unit of its quantity.
+py::list inputList() {
+    py::list list;
+    for (const InputKeyword& input : kInputKeywords) {
+        if (input.quantity == nullptr) {
+            continue;
+        }
+        py::dict info;
+        info["keyword"] = input.keyword;
+        info["description"] = input.description;
+        info["quantity"] = input.quantity().id;
+        info["unit_keyword"] =
+            input.unitKeyword == nullptr ? py::object(py::none()) : py::str(input.unitKeyword);
+        info["units"] = unitInfos(input.quantity());
+        list.append(info);
+    }
+    return list;
+}
+
+// The id of the unit of a quantity (a conversion's, or the relative humidity) named by any of
+// its spellings; `where` says where it was named, for the error.
+std::string unitId(const std::string& quantityId, const std::string& typed,
+                   const std::string& where) {
+    const Quantity* quantity = findQuantity(quantityId);
+    if (quantity == nullptr && quantityId == relativeHumidityQuantity().id) {
+        quantity = &relativeHumidityQuantity();
+    }
+    if (quantity == nullptr) {
+        throw std::invalid_argument("'" + quantityId + "' is no quantity");
+    }
+    return std::string(quantity->units[unitIndex(*quantity, typed, where)].id);
+}
+
+py::list referenceList() {
+    py::list list;
+    for (const ReferenceInfo& reference : referenceFormulas()) {
+        py::dict info;
+        info["id"] = reference.id;
+        info["name"] = reference.name;
+        info["source"] = reference.source;
         list.append(info);
     }
     return list;
@@ -563,9 +811,9 @@ PYBIND11_MODULE(_engine, module) {
     module.doc() = "The engine of nimbaro: loops over arrays of doubles, in C++ without the GIL";
     module.def("calculate", &calculateArrays, py::arg("calculation"), py::arg("inputs"),
                py::arg("unit"), py::arg("pressure_unit"), py::arg("speed_unit"), py::arg("formula"),
-               py::arg("old_formula"), py::arg("to"), py::arg("raise_errors"), py::arg("notes"));
+               py::arg("old_formula"), py::arg("to"), py::arg("raise_errors"), py::arg("judge"));
     module.def("convert", &convertArrays, py::arg("quantity"), py::arg("values"), py::arg("unit"),
-               py::arg("to"), py::arg("raise_errors"));
+               py::arg("to"), py::arg("raise_errors"), py::arg("judge"));
     module.def("text", &textArray, py::arg("values"), py::arg("decimals"), py::arg("locale"),
                py::arg("grouping"));
     module.def("compass_point_places", &compassPointArray, py::arg("directions"),
@@ -573,5 +821,10 @@ PYBIND11_MODULE(_engine, module) {
     module.def("compass_points", &compassPointList);
     module.def("calculations", &calculationList);
     module.def("quantities", &quantityList);
+    module.def("inputs", &inputList);
+    module.def("unit_id", &unitId, py::arg("quantity"), py::arg("typed"), py::arg("where"));
+    module.def("reference_formulas", &referenceList);
     module.def("risk_names", [] { return textsOf(&riskName, Risk::ExtremeRisk); });
+    module.attr("no_compass_point") = std::string(kNoCompassPoint);
+    module.attr("standard_air_pressure") = kStandardAirPressure;
 }

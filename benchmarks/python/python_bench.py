@@ -47,7 +47,7 @@ def pandas_script(air, humidity):
 
 
 def nimbaro_celsius(air, humidity):
-    return nimbaro.dew_point(air_temperature=air, humidity=humidity, unit="C", to="C")
+    return nimbaro.dew_point(air_temperature=air, humidity=humidity, unit="C", to="C").celsius
 
 
 def nimbaro_every_unit(air, humidity):

@@ -1,9 +1,9 @@
 """dask_dew_point.py ARCHIVE OUTPUT [--scheduler ADDRESS] [--air T] [--humidity RH]
 
 The dew point of every row of a CSV archive of air temperatures (°C) and relative humidities
-(%), computed by nimbaro on Dask: each partition of the archive, a pandas DataFrame, gets the
-dew point in Celsius, Fahrenheit and Kelvin and the notes, with the digits of Nimbaro's
-windows and of nimbaro-calc. ARCHIVE may be a glob ("archive/*.csv"). OUTPUT is a Parquet
+(%), computed by nimbaro on Dask: given the archive's columns, Dask Series, nimbaro.dew_point
+gives the dew point in Celsius, Fahrenheit and Kelvin and the notes as lazy Series, which Dask
+computes partition by partition, with the digits of Nimbaro's windows and of nimbaro-calc. ARCHIVE may be a glob ("archive/*.csv"). OUTPUT is a Parquet
 folder when pyarrow can be imported, else one CSV file.
 
 Without --scheduler a cluster of worker processes starts on this machine, reachable only from
@@ -19,22 +19,16 @@ import dask.dataframe as dd
 import nimbaro
 
 
-def with_dew_point(frame, air, humidity):
-    """A partition with its dew point columns and note; a missing or failing reading gives
-    NaN and no note, as nimbaro-calc gives empty cells."""
-    dew_point, note, _ = nimbaro.dew_point(air_temperature=frame[air], humidity=frame[humidity],
-                                           unit="C", notes=True)
-    return frame.assign(dew_point_c=dew_point["celsius"], dew_point_f=dew_point["fahrenheit"],
-                        dew_point_k=dew_point["kelvin"], dew_point_note=note)
-
-
 def dew_point_archive(archive, output, air="T", humidity="RH", blocksize="64MB"):
     """Reads the archive, computes every partition on the Dask scheduler in use and writes the
     result; returns the format written, "parquet" or "csv"."""
     # The round-trip parser reads each number as nimbaro-calc does, to the last bit.
     frame = dd.read_csv(archive, blocksize=blocksize, float_precision="round_trip",
                         dtype={air: "float64", humidity: "float64"})
-    result = frame.map_partitions(with_dew_point, air, humidity)
+    # A missing or failing reading gives NaN and no note, as nimbaro-calc gives empty cells.
+    dew_point = nimbaro.dew_point(air_temperature=frame[air], humidity=frame[humidity], unit="C")
+    result = frame.assign(dew_point_c=dew_point.celsius, dew_point_f=dew_point.fahrenheit,
+                          dew_point_k=dew_point.kelvin, dew_point_note=dew_point.note)
     if importlib.util.find_spec("pyarrow") is not None:
         result.to_parquet(output)
         return "parquet"

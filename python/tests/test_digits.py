@@ -59,15 +59,17 @@ def test_calculation_texts_are_nimbaro_calc_texts(calc, tmp_path, info, method):
     expected = result_cells(calc(*arguments), len(keywords))
 
     options = {"old_formula": method["old_formula"]} if info["old_formula"] else {}
-    values, notes, risks = getattr(nimbaro, info["function"])(
-        **columns, **units, **options, formula=method["formula"], notes=True)
-    texts = nimbaro.text(values, decimals=info["decimals"])
-    outputs = info["outputs"]
+    result = getattr(nimbaro, info["function"])(**columns, **units, **options,
+                                                formula=method["formula"])
+    texts = nimbaro.text(result)
+    outputs = [output.replace("-", "_") for output in info["outputs"]]
     for row, cells in enumerate(expected):
-        got = [texts[output][row] for output in outputs] + [notes[row]]
+        got = [texts[output][row] for output in outputs] + [result.note[row]]
         risk = cells[len(outputs) + 1:]
-        assert cells[:len(outputs) + 1] + risk == got + ([risks[row]] if risk else []), (
+        assert cells[:len(outputs) + 1] + risk == got + ([result.risk[row]] if risk else []), (
             f"row {row}: {[columns[keyword][row] for keyword in keywords]} {units}")
+        # An element has a reason exactly where it has no value.
+        assert (cells[0] == "") == (result.reason[row] != ""), f"row {row}"
 
 
 @pytest.mark.parametrize("quantity", [quantity["id"] for quantity in _engine.quantities()])
@@ -80,10 +82,10 @@ def test_conversion_texts_are_nimbaro_calc_texts(calc, tmp_path, quantity):
     log.write_text("value\n" + "".join(repr(value) + "\n" for value in values))
     expected = result_cells(
         calc("convert", quantity, "--csv", str(log), "--value", "value", "--unit", unit), 1)
-    texts = nimbaro.text(nimbaro.convert(quantity, values, unit),
-                         decimals=nimbaro.decimals(quantity))
+    texts = nimbaro.text(nimbaro.convert(quantity, values, unit))
     for row, cells in enumerate(expected):
-        assert cells == [texts[id][row] for id in units], f"row {row}: {values[row]} {unit}"
+        assert cells == [texts[id.replace("-", "_")][row] for id in units], (
+            f"row {row}: {values[row]} {unit}")
 
 
 # A number locale of each kind: groups of 3 with "." and ",", Indian groups, and a group
@@ -122,7 +124,8 @@ def test_wind_directions_are_nimbaro_calc_directions(calc, tmp_path):
             calc("wind-direction", "--csv", str(log), "--value", "direction"), 1)
         result = nimbaro.wind_direction(directions)
         mid_points = ["360 or 0" if point == "N" else text for point, text in
-                      zip(result["point"], nimbaro.text(result["mid-point"], decimals=1))]
+                      zip(result.point, nimbaro.text(result.mid_point, decimals=1))]
         assert expected == [list(row) for row in zip(
-            nimbaro.text(result["from"], decimals=0), nimbaro.text(result["to"], decimals=0),
-            mid_points, result["point"], result["direction"])]
+            nimbaro.text(result.from_degrees, decimals=0),
+            nimbaro.text(result.to_degrees, decimals=0), mid_points, result.point,
+            result.direction)]

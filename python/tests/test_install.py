@@ -33,6 +33,6 @@ def test_installed_where_the_prefixes_python_finds_it(tmp_path, prefix, site):
         environment["PYTHONPATH"] = str(installed)
     imported = subprocess.run(
         [sys.executable, "-c", "import nimbaro; print(nimbaro.__file__, "
-         "nimbaro.text(nimbaro.dew_point(air_temperature=25, humidity=60, to='F')))"],
+         "nimbaro.text(nimbaro.dew_point(air_temperature=25, humidity=60).fahrenheit))"],
         env=environment, cwd=tmp_path, check=True, capture_output=True, text=True)
     assert imported.stdout == f"{installed}/nimbaro/__init__.py 62.02982\n"
