@@ -97,8 +97,8 @@ std::string refusalEnd(const std::string& suggested) {
                              : "; " + suggested + " (--help lists them all)";
 }
 
-// An option CLI11 would take a word for ("--temp", "--temp=20", "-x") that `command` does not
-// have: the word up to any "=", or nothing.
+// A word CLI11 would take for an option ("--temp", "--temp=20", "-x") that `command` does not
+// have: the word (a long option up to any "="), or nothing.
 std::optional<std::string> unknownOption(const CLI::App& command, std::string_view word) {
     const bool isLong = word.starts_with("--") && word.size() > 2;
     const bool isShort = word.size() > 1 && word[0] == '-' &&
@@ -107,11 +107,11 @@ std::optional<std::string> unknownOption(const CLI::App& command, std::string_vi
         return std::nullopt;
     }
     // A short option's value may follow it in the same word: -ofile.csv.
-    const std::string name(isLong ? word.substr(0, word.find('=')) : word.substr(0, 2));
-    if (command.get_option_no_throw(name) != nullptr) {
+    const std::string_view name = isLong ? word.substr(0, word.find('=')) : word.substr(0, 2);
+    if (command.get_option_no_throw(std::string(name)) != nullptr) {
         return std::nullopt;
     }
-    return name;
+    return std::string(isLong ? name : word);
 }
 
 // Refuses the first option that the command a command line names does not have, with the
