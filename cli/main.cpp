@@ -44,6 +44,117 @@ struct Choices {
     std::string delimiter = ",";
 };
 
+// Other spellings people commonly type for an input's option or a command, taken as its own;
+// --help lists them after its name.
+struct OptionAliases {
+    Input input;
+    std::string_view names;  // comma-separated, as CLI11 takes them
+};
+constexpr OptionAliases kOptionAliases[] = {
+    {Input::AirTemperature, "--temperature"},
+    {Input::Humidity, "--rh,--relative-humidity"},
+    {Input::WindSpeed, "--wind"},
+};
+struct CommandAlias {
+    std::string_view command;
+    std::string_view alias;
+};
+constexpr CommandAlias kCommandAliases[] = {{"dew-point", "dewpoint"}};
+
+// The option of an input, with its aliases: "--humidity,--rh,--relative-humidity".
+std::string optionNames(Input input) {
+    std::string names(inputOption(input).option);
+    for (const OptionAliases& aliases : kOptionAliases) {
+        if (aliases.input == input) {
+            names += ',';
+            names += aliases.names;
+        }
+    }
+    return names;
+}
+
+// "did you mean dew-point?": the names that come nearest a word that names nothing, each
+// candidate given by its name and every spelling it answers to; nothing when none comes
+// within about half the word's letters. Only the nearest are named, so that "--temp" brings
+// --air-temperature and not --help too.
+std::string suggestion(std::string_view typed, const std::vector<std::string>& names,
+                       const std::vector<std::vector<std::string_view>>& spellings) {
+    std::vector<std::size_t> near;
+    for (std::size_t edits = 0; near.empty() && edits <= typed.size() / 2; ++edits) {
+        near = nearestNames(typed, spellings, 3, edits);
+    }
+    std::string text;
+    for (std::size_t i = 0; i < near.size(); ++i) {
+        text += i == 0 ? "did you mean " : i + 1 == near.size() ? " or " : ", ";
+        text += names[near[i]];
+    }
+    return text.empty() ? text : text + "?";
+}
+
+// "; did you mean dew-point? (--help lists them all)", or "; --help lists them".
+std::string refusalEnd(const std::string& suggested) {
+    return suggested.empty() ? "; --help lists them"
+                             : "; " + suggested + " (--help lists them all)";
+}
+
+// A word CLI11 would take for an option ("--temp", "--temp=20", "-x") that `command` does not
+// have: the word (a long option up to any "="), or nothing.
+std::optional<std::string> unknownOption(const CLI::App& command, std::string_view word) {
+    const bool isLong = word.starts_with("--") && word.size() > 2;
+    const bool isShort = word.size() > 1 && word[0] == '-' &&
+                         ((word[1] >= 'a' && word[1] <= 'z') || (word[1] >= 'A' && word[1] <= 'Z'));
+    if (!isLong && !isShort) {
+        return std::nullopt;
+    }
+    // A short option's value may follow it in the same word: -ofile.csv.
+    const std::string_view name = isLong ? word.substr(0, word.find('=')) : word.substr(0, 2);
+    if (command.get_option_no_throw(std::string(name)) != nullptr) {
+        return std::nullopt;
+    }
+    return std::string(isLong ? name : word);
+}
+
+// Refuses the first option that the command a command line names does not have, with the
+// names of its options that come near it.
+void refuseUnknownOption(const CLI::App& app, int argc, char** argv) {
+    const CLI::App* command = &app;
+    std::string path;
+    int i = 1;
+    for (; i < argc && argv[i][0] != '-'; ++i) {
+        const auto named = [&](const CLI::App* sub) { return sub->check_name(argv[i]); };
+        const std::vector<const CLI::App*> subcommands = command->get_subcommands(named);
+        if (subcommands.empty()) {
+            break;
+        }
+        command = subcommands.front();
+        path += (path.empty() ? "" : " ") + command->get_name();
+    }
+    for (; i < argc && std::string_view(argv[i]) != "--"; ++i) {
+        const std::optional<std::string> unknown = unknownOption(*command, argv[i]);
+        if (!unknown) {
+            continue;
+        }
+        std::vector<std::string> names;
+        std::vector<std::vector<std::string_view>> spellings;
+        for (const CLI::Option* option : command->get_options()) {
+            if (!option->nonpositional()) {
+                continue;
+            }
+            const std::vector<std::string>& longNames = option->get_lnames();
+            names.push_back(longNames.empty() ? "-" + option->get_snames().front()
+                                              : "--" + longNames.front());
+            spellings.emplace_back(longNames.begin(), longNames.end());
+            for (const std::string& shortName : option->get_snames()) {
+                spellings.back().push_back(shortName);
+            }
+        }
+        const std::string_view typed =
+            std::string_view(*unknown).substr(unknown->find_first_not_of('-'));
+        throw usageError((path.empty() ? "" : path + ": ") + "no option is named " +
+                         inQuotes(*unknown) + refusalEnd(suggestion(typed, names, spellings)));
+    }
+}
+
 // What a unit may surprise with, said in the help of its quantity.
 struct UnitFootnote {
     std::string_view quantity;
@@ -228,7 +339,16 @@ class CommandLine {
     int run(int argc, char** argv) {
         const auto named = [&](const CLI::App* command) { return command->check_name(argv[1]); };
         if (argc > 1 && argv[1][0] != '-' && app_.get_subcommands(named).empty()) {
-            throw usageError("no command is named " + inQuotes(argv[1]) + "; --help lists them");
+            std::vector<std::string> names;
+            std::vector<std::vector<std::string_view>> spellings;
+            for (const CLI::App* command : app_.get_subcommands({})) {
+                names.push_back(command->get_name());
+                spellings.emplace_back(1, command->get_name());
+                spellings.back().insert(spellings.back().end(), command->get_aliases().begin(),
+                                        command->get_aliases().end());
+            }
+            throw usageError("no command is named " + inQuotes(argv[1]) +
+                             refusalEnd(suggestion(argv[1], names, spellings)));
         }
         if (argc > 2 && std::string_view(argv[1]) == "convert" && argv[2][0] != '-' &&
             findQuantity(argv[2]) == nullptr) {
@@ -247,8 +367,11 @@ class CommandLine {
                     throw usageError(inQuotes(argv[i]) + " is not a number: readings are finite");
                 }
             }
-            // An unknown option's value may have been taken for an argument and broken a
-            // rule of it: the unknown option is the fault to name.
+            if (error.get_exit_code() != 0) {
+                refuseUnknownOption(app_, argc, argv);
+            }
+            // An extra argument's value may have been taken for an argument and broken a rule
+            // of it: the extra argument is the fault to name.
             const std::vector<std::string> unknown = app_.remaining(true);
             const bool named = unknown.empty() || error.get_exit_code() == 0 ||
                                dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr;
@@ -300,13 +423,18 @@ class CommandLine {
     void addCalculation(const CalculationInfo& calculation) {
         CLI::App* command = app_.add_subcommand(std::string(calculation.id),
                                                 "Compute the " + lowerCase(calculation.name));
+        for (const CommandAlias& alias : kCommandAliases) {
+            if (alias.command == calculation.id) {
+                command->alias(std::string(alias.alias));
+            }
+        }
         addVersion(*command);
         for (std::size_t i = 0; i < kInputCount; ++i) {
             const auto input = static_cast<Input>(i);
             if (readsAny(calculation, {input})) {
                 const InputOption& option = inputOption(input);
                 command->add_option(
-                    std::string(option.option), choices_.inputs[i],
+                    optionNames(input), choices_.inputs[i],
                     "The " + std::string(option.name) + " (with --csv: its column)");
             }
         }

@@ -180,9 +180,16 @@ std::vector<std::string> Task::columnTitles(std::string_view valueTitle) const {
     std::vector<std::string> titles;
     const std::vector<const Unit*> units = outputUnits();
     for (std::size_t i = 0; i < units.size(); ++i) {
-        titles.push_back(what + " " +
-                         (units[i] == nullptr ? std::string(kDirectionOutputs[i].title)
-                                              : "(" + std::string(units[i]->symbol) + ")"));
+        // Appended piece by piece: GCC 12 at -O3 takes "(" + std::string(...) for an
+        // overlapping copy (-Wrestrict).
+        std::string& title = titles.emplace_back(what + " ");
+        if (units[i] == nullptr) {
+            title += kDirectionOutputs[i].title;
+        } else {
+            title += '(';
+            title += units[i]->symbol;
+            title += ')';
+        }
     }
     if (calculation != nullptr && noteColumns) {
         titles.push_back(what + " Note");

@@ -1,12 +1,11 @@
 #include "quantities.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 
 #include "number_text.h"
+#include "text_match.h"
 
 namespace nimbaro {
 
@@ -20,81 +19,11 @@ std::span<const Quantity* const> quantities() {
 
 namespace {
 
-// A spelling as it is compared: ASCII letters in lower case, no blanks, and the ordinal sign
-// and the ring above read as the degree sign, so that "deg F", "ºC" and "In Hg" are found.
-std::string spellingKey(std::string_view spelling) {
-    std::string key;
-    key.reserve(spelling.size());
-    for (std::size_t i = 0; i < spelling.size(); ++i) {
-        const char c = spelling[i];
-        const std::string_view rest = spelling.substr(i);
-        if (c == ' ' || c == '\t') {
-            continue;
-        }
-        if (rest.starts_with("\u00BA") || rest.starts_with("\u02DA")) {
-            key += "\u00B0";
-            ++i;
-        } else {
-            key += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        }
-    }
-    return key;
-}
-
 // Every spelling of a unit, its id first.
 std::vector<std::string_view> spellingsOf(const Unit& unit) {
     std::vector<std::string_view> spellings = {unit.id, unit.name, unit.symbol, unit.label};
     spellings.insert(spellings.end(), unit.synonyms.begin(), unit.synonyms.end());
     return spellings;
-}
-
-// How many letters to add, remove or change to make one text the other.
-std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j < row.size(); ++j) {
-        row[j] = j;
-    }
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
-// How far a spelling lies from what was typed; one that begins with it is nearer than any
-// other it is not.
-std::size_t distance(const std::string& typed, std::string_view spelling) {
-    const std::string key = spellingKey(spelling);
-    return std::min(2 * editDistance(typed, key),
-                    2 * editDistance(typed, std::string_view(key).substr(0, typed.size())) + 1);
-}
-
-// The `count` nearest of `candidates`, each with the spellings it answers to.
-template <typename Candidate>
-std::vector<Candidate> nearest(std::string_view typed,
-                               std::vector<std::pair<Candidate, std::vector<std::string_view>>> all,
-                               std::size_t count) {
-    const std::string key = spellingKey(typed);
-    std::vector<std::pair<std::size_t, Candidate>> scored;
-    for (const auto& [candidate, spellings] : all) {
-        std::size_t best = std::numeric_limits<std::size_t>::max();
-        for (const std::string_view spelling : spellings) {
-            best = std::min(best, distance(key, spelling));
-        }
-        scored.emplace_back(best, candidate);
-    }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<Candidate> found;
-    for (std::size_t i = 0; i < scored.size() && i < count; ++i) {
-        found.push_back(scored[i].second);
-    }
-    return found;
 }
 
 }  // namespace
@@ -147,19 +76,23 @@ std::optional<std::string_view> refusedSpelling(const Quantity& quantity, std::s
 
 std::vector<std::size_t> nearestUnits(const Quantity& quantity, std::string_view typed,
                                       std::size_t count) {
-    std::vector<std::pair<std::size_t, std::vector<std::string_view>>> units;
-    for (std::size_t i = 0; i < quantity.units.size(); ++i) {
-        units.emplace_back(i, spellingsOf(quantity.units[i]));
+    std::vector<std::vector<std::string_view>> units;
+    for (const Unit& unit : quantity.units) {
+        units.push_back(spellingsOf(unit));
     }
-    return nearest(typed, std::move(units), count);
+    return nearestNames(typed, units, count);
 }
 
 std::vector<const Quantity*> nearestQuantities(std::string_view typed, std::size_t count) {
-    std::vector<std::pair<const Quantity*, std::vector<std::string_view>>> all;
+    std::vector<std::vector<std::string_view>> names;
     for (const Quantity* quantity : quantities()) {
-        all.emplace_back(quantity, std::vector<std::string_view>{quantity->id, quantity->name});
+        names.push_back({quantity->id, quantity->name});
     }
-    return nearest(typed, std::move(all), count);
+    std::vector<const Quantity*> found;
+    for (const std::size_t index : nearestNames(typed, names, count)) {
+        found.push_back(quantities()[index]);
+    }
+    return found;
 }
 
 double converted(const Quantity& quantity, std::size_t from, std::size_t to, double value) {

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,5 +32,19 @@ inline std::vector<std::string_view> commaSeparated(std::string_view list) {
         list.remove_prefix(comma + 1);
     }
 }
+
+// A spelling as names are compared: ASCII letters in lower case, no blanks, and the ordinal
+// sign and the ring above read as the degree sign, so that "deg F", "ºC" and "In Hg" are found.
+std::string spellingKey(std::string_view spelling);
+
+// For an answer to a name that matches nothing: the candidates whose spellings come nearest to
+// `typed`, the nearest first, at most `count`, each as its index in `candidates` (which holds
+// every candidate's spellings). Near means few letters to add, remove or change; a spelling
+// that begins with what was typed counts as nearer still. With `withinEdits`, only candidates
+// that many such letters from `typed`, or from the beginning of a spelling, or nearer.
+std::vector<std::size_t> nearestNames(std::string_view typed,
+                                      std::span<const std::vector<std::string_view>> candidates,
+                                      std::size_t count,
+                                      std::optional<std::size_t> withinEdits = std::nullopt);
 
 }  // namespace nimbaro

@@ -308,6 +308,67 @@ INSTANTIATE_TEST_SUITE_P(
              2,
              "--formula psychrometric does not apply to humidity --air-temperature --dew-point"}));
 
+const std::string kDewPoint2050Lines =
+    "9.25352\tdegrees Celsius\n48.65634\tdegrees Fahrenheit\n282.40352\tkelvins\n";
+
+// Common spellings are taken as the names they stand for; a name that is not there is
+// answered with the nearest ones, and only with those that come near.
+INSTANTIATE_TEST_SUITE_P(
+    WrongGuesses, Examples,
+    testing::Values(
+        Case{{"dewpoint", "--temperature", "20", "--rh", "50"}, kDewPoint2050Lines},
+        Case{{"dew-point", "--air-temperature", "20", "--relative-humidity", "50%"},
+             kDewPoint2050Lines},
+        Case{{"wind-chill", "--temperature", "10", "--wind", "15", "--unit", "F", "--speed-unit",
+              "mph", "--to", "F"},
+             "-6.58953\tdegrees Fahrenheit\n",
+             0,
+             "note: Moderate risk"},
+        Case{{"dewpt"},
+             "",
+             2,
+             "nimbaro-calc: no command is named \"dewpt\"; did you mean dew-point? (--help lists "
+             "them all)\n"},
+        Case{{"barometer"},
+             "",
+             2,
+             "nimbaro-calc: no command is named \"barometer\"; --help lists them\n"},
+        Case{{"heat-index", "--temp", "30", "--humidity", "50"},
+             "",
+             2,
+             "nimbaro-calc: heat-index: no option is named \"--temp\"; did you mean "
+             "--air-temperature? (--help lists them all)\n"},
+        Case{{"wind-chill", "--air-temperature", "5", "--wind-sped=3"},
+             "",
+             2,
+             "wind-chill: no option is named \"--wind-sped\"; did you mean --wind-speed?"},
+        Case{{"dew-point", "--air-temperature", "20", "--s"},
+             "",
+             2,
+             "did you mean --symbols or --strict?"},
+        Case{{"convert", "length", "1", "km", "--frobnicate"},
+             "",
+             2,
+             "nimbaro-calc: convert length: no option is named \"--frobnicate\"; --help lists "
+             "them\n"}));
+
+TEST_F(NimbaroCalc, EveryCommandHasHelpThatListsItsAliases) {
+    const Finished top = run({"--help"});
+    EXPECT_EQ(top.status, 0);
+    EXPECT_NE(top.out.find("dew-point, dewpoint"), std::string::npos) << top.out;
+    for (const char* command : {"convert", "wind-direction", "humidity", "dewpoint", "wet-bulb",
+                                "heat-index", "cloud-height", "wind-chill", "lightning"}) {
+        const Finished help = run({command, "--help"});
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.err, "") << command;
+        EXPECT_NE(help.out.find("Usage:"), std::string::npos) << command;
+    }
+    const std::string dewPoint = run({"dew-point", "--help"}).out;
+    EXPECT_NE(dewPoint.find("--air-temperature,--temperature"), std::string::npos);
+    EXPECT_NE(dewPoint.find("--humidity,--rh,--relative-humidity"), std::string::npos);
+    EXPECT_NE(run({"wind-chill", "--help"}).out.find("--wind-speed,--wind"), std::string::npos);
+}
+
 const std::string kDewPointTitles = ",Dew Point (°C),Dew Point (°F),Dew Point (K),Dew Point Note";
 const std::string kDewPoint2050 = ",9.25352,48.65634,282.40352,";
 const std::string kNoDewPoint = ",,,,";
