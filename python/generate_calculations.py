@@ -91,43 +91,44 @@ def unit_choices(units):
     return "; ".join(f"{unit['name']} ({quoted(spellings(unit))})" for unit in units)
 
 
-def accuracy(source_dir):
-    """The accuracy table of the How To document, by (calculation, inputs, formula, old
-    formula): its text for a person. Empty where the table cannot be read."""
-    script = load_module("accuracy_table", source_dir / "scripts" / "accuracy-table",
-                         importlib.machinery.SourceFileLoader(
-                             "accuracy_table", str(source_dir / "scripts" / "accuracy-table")))
+def accuracy_script(source_dir):
+    """scripts/accuracy-table, which makes the table and names its rows."""
+    path = source_dir / "scripts" / "accuracy-table"
+    return load_module("accuracy_table", path,
+                       importlib.machinery.SourceFileLoader("accuracy_table", str(path)))
+
+
+def accuracy(source_dir, script):
+    """The accuracy table of the How To document, by (calculation, row title, formula): its
+    text for a person, with the difference under each of the calculation's headings that has
+    the row. Empty where the table cannot be read."""
     lines = (source_dir / "help" / "How To.txt").read_text(encoding="utf-8").splitlines()
-    if script.HEADER[0] not in lines:
+    if script.HEADER not in lines:
         return {}
-    start = lines.index(script.HEADER[0]) + 1
+    start = lines.index(script.HEADER) + 1
     # The section the table stands in: the last title underlined with dashes before it.
     section = next(lines[i] for i in range(start - 1, 0, -1)
                    if lines[i + 1].startswith("---") and set(lines[i + 1]) == {"-"})
-    rows = []
+    commands = {calculation.heading: (command, calculation.heading.split(", ", 1)[1])
+                for command, headings in script.CALCULATIONS.items() for calculation in headings}
+    title_end, formula_end = 2 + 23, 2 + 23 + 18
+    table = {}
+    command = heading = None
     for line in lines[start:]:
         if not line.strip():
             break
-        if line.startswith("  ") and line.strip().startswith("no result for"):
-            rows[-1]["missing"] = line.strip()
-        elif line.startswith("  "):
-            difference, _, where = line[39:].strip().partition("  ")
-            rows.append({"title": line[2:25].strip(), "formula": line[25:39].strip(),
-                         "difference": difference, "where": where.strip(), "missing": ""})
-    table = {}
-    described = [(heading, row) for heading, _, group in script.GROUPS for row in group]
-    if [row.title for _, row in described] != [row["title"] for row in rows]:
-        return table
-    for (heading, row), measured in zip(described, rows):
-        keywords = frozenset(script.OPTIONS[key][2:].replace("-", "_") for key in row.inputs)
-        key = (row.command, keywords, row.formula, "--old-formula" in row.extra)
-        unit = heading.split(", ", 1)[1]
-        text = (f"Largest difference from the reference over the range observers use (How "
-                f"To.txt, section \"{section}\"): {measured['difference']} {unit}")
-        text += f", at {measured['where']}" if measured["where"] else ""
-        text += f"; {measured['missing']}." if measured["missing"] else "."
-        table[key] = text
-    return table
+        if not line.startswith(" "):
+            command, heading = commands.get(line, (None, None))
+        elif command and line[2:title_end].strip():
+            difference, _, where = line[formula_end:].strip().partition("  ")
+            key = (command, line[2:title_end].strip(), line[title_end:formula_end].strip())
+            text = f"{difference} {heading}" + (f", at {where.strip()}" if where else "")
+            table.setdefault(key, []).append(text)
+        elif command and key in table and line.strip().startswith("no result for"):
+            table[key][-1] += f" ({line.strip()})"
+    return {key: (f"Largest difference from the reference over the range observers use (How "
+                  f"To.txt, section \"{section}\"): {'; '.join(texts)}.")
+            for key, texts in table.items()}
 
 
 class Writer:
@@ -135,7 +136,8 @@ class Writer:
         self.engine = engine
         self.inputs = {info["keyword"]: info for info in engine.inputs()}
         self.references = {info["id"]: info for info in engine.reference_formulas()}
-        self.accuracy = accuracy(source_dir)
+        self.table_script = accuracy_script(source_dir)
+        self.accuracy = accuracy(source_dir, self.table_script)
         self.lines = []
 
     def write(self, text=""):
@@ -306,11 +308,17 @@ class Writer:
                           if unit["id"] == compared["unit"])
             text += (f" Where the {in_sentence(compared['name'])} lies more than "
                      f"{compared['tolerance']:g} {symbol} from it, the note gives its value.")
-        key = (info["id"], frozenset(method["keywords"].split(", ")), method["formula"],
-               method["old_formula"])
+        key = (info["id"], self.row_title(info, method), method["formula"])
         if key in self.accuracy:
             text += " " + self.accuracy[key]
         return text
+
+    def row_title(self, info, method):
+        """The title of a method's rows in the accuracy table: "from wet bulb"."""
+        keys = [self.table_script.OPTIONS["--" + keyword.replace("_", "-")]
+                for keyword in method["keywords"].split(", ")]
+        extra = ["--old-formula"] if method["old_formula"] else []
+        return self.table_script.Method(info["id"], keys, method["formula"], extra).title()
 
     def sample(self, info, method):
         keywords = method["keywords"].split(", ")

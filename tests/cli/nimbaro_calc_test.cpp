@@ -541,7 +541,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"wind-direction", "--csv", "-", "--value", "d", "--to", "x"},
              "",
              2,
-             "The following argument was not expected: --to",
+             "wind-direction: no option is named \"--to\"",
              "",
              "d\nN\n"},
         Case{{"dew-point", "--air-temperature", "1e309", "--humidity", "50"},
