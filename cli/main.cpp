@@ -83,17 +83,6 @@ std::string unitList(const Quantity& quantity) {
     return list;
 }
 
-// "celsius (°C), fahrenheit (°F)": the units whose spellings come nearest to `typed`.
-std::string nearestUnitList(const Quantity& quantity, std::string_view typed) {
-    std::string list;
-    for (const std::size_t index : nearestUnits(quantity, typed)) {
-        const Unit& unit = quantity.units[index];
-        list += (list.empty() ? "" : ", ") + std::string(unit.id) + " (" +
-                std::string(unit.symbol) + ")";
-    }
-    return list;
-}
-
 void addCommonOptions(CLI::App& command, Choices& choices, bool json) {
     if (json) {
         command.add_flag("--json", choices.json,
@@ -296,7 +285,7 @@ class CommandLine {
 
     void addCalculation(const CalculationInfo& calculation) {
         CLI::App* command = app_.add_subcommand(std::string(calculation.id),
-                                                "Compute the " + lowerCase(calculation.name));
+                                                "Compute the " + asciiLowerCase(calculation.name));
         addVersion(*command);
         for (std::size_t i = 0; i < kInputCount; ++i) {
             const auto input = static_cast<Input>(i);
@@ -369,13 +358,6 @@ class CommandLine {
 
     static void addVersion(CLI::App& command) {
         command.set_version_flag("--version", "nimbaro-calc " NIMBARO_VERSION);
-    }
-
-    static std::string lowerCase(std::string_view name) {
-        std::string lower(name);
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
-        return lower;
     }
 
     // The method whose inputs are exactly the ones given.
@@ -469,16 +451,16 @@ class CommandLine {
     }
 
     std::size_t unitOf(const Quantity& quantity, std::string_view typed, std::string_view option) {
-        const std::optional<std::size_t> unit = findUnit(quantity, typed);
-        if (unit) {
-            return *unit;
+        const UnitLookup lookup = lookUpUnit(quantity, typed);
+        if (lookup.unit) {
+            return *lookup.unit;
         }
         const std::string refused = std::string(option) + ": " + inQuotes(typed) + " is no " +
-                                    lowerCase(quantity.name) + " unit; ";
-        if (const std::optional<std::string_view> instead = refusedSpelling(quantity, typed)) {
-            throw usageError(refused + "use " + inQuotes(*instead));
+                                    asciiLowerCase(quantity.name) + " unit; ";
+        if (lookup.instead) {
+            throw usageError(refused + "use " + inQuotes(*lookup.instead));
         }
-        throw usageError(refused + "the nearest are " + nearestUnitList(quantity, typed) +
+        throw usageError(refused + "the nearest are " + lookup.nearest +
                          " (--help lists them all)");
     }
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "number_text.h"
+#include "text_match.h"
 
 namespace nimbaro {
 
@@ -35,7 +36,7 @@ std::string spellingKey(std::string_view spelling) {
             key += "\u00B0";
             ++i;
         } else {
-            key += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            key += asciiLower(c);
         }
     }
     return key;
@@ -160,6 +161,24 @@ std::vector<const Quantity*> nearestQuantities(std::string_view typed, std::size
         all.emplace_back(quantity, std::vector<std::string_view>{quantity->id, quantity->name});
     }
     return nearest(typed, std::move(all), count);
+}
+
+UnitLookup lookUpUnit(const Quantity& quantity, std::string_view typed) {
+    UnitLookup lookup;
+    lookup.unit = findUnit(quantity, typed);
+    if (lookup.unit) {
+        return lookup;
+    }
+    lookup.instead = refusedSpelling(quantity, typed);
+    if (lookup.instead) {
+        return lookup;
+    }
+    for (const std::size_t index : nearestUnits(quantity, typed)) {
+        const Unit& unit = quantity.units[index];
+        lookup.nearest += (lookup.nearest.empty() ? "" : ", ") + std::string(unit.id) + " (" +
+                          std::string(unit.symbol) + ")";
+    }
+    return lookup;
 }
 
 double converted(const Quantity& quantity, std::size_t from, std::size_t to, double value) {

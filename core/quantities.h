@@ -85,6 +85,16 @@ std::vector<std::size_t> nearestUnits(const Quantity& quantity, std::string_view
                                       std::size_t count = 3);
 std::vector<const Quantity*> nearestQuantities(std::string_view typed, std::size_t count = 3);
 
+// What a unit named by a person comes to among a quantity's units, for a program to word its
+// own answer: the unit; or, where the quantity refuses the spelling, the one to use instead; or
+// else the units that come nearest, by id and symbol: "celsius (°C), fahrenheit (°F)".
+struct UnitLookup {
+    std::optional<std::size_t> unit;
+    std::optional<std::string_view> instead;
+    std::string nearest;
+};
+UnitLookup lookUpUnit(const Quantity& quantity, std::string_view typed);
+
 // The value in unit `to` of a value in unit `from`, by the quantity's cell between them.
 double converted(const Quantity& quantity, std::size_t from, std::size_t to, double value);
 
