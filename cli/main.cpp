@@ -315,7 +315,7 @@ class CommandLine {
                 ->capture_default_str();
             footer += "\nWind speed units:" + unitList(windSpeedQuantity());
         }
-        if (calculation.calculation == Calculation::WindChill) {
+        if (usesFormula(calculation, Reference::OldWindChill)) {
             command->add_flag("--old-formula", choices_.oldFormula,
                               "The old wind chill formula instead of the new one");
         }
@@ -386,8 +386,9 @@ class CommandLine {
         for (std::size_t i = 0; i < kInputCount; ++i) {
             given[i] = !choices_.inputs[i].empty();
         }
-        const MethodChoice choice =
-            nimbaro::chooseMethod(calculation, given, *formulas, choices_.oldFormula);
+        const MethodChoice choice = nimbaro::chooseMethod(
+            calculation, given,
+            choices_.oldFormula ? formulas->with(Reference::OldWindChill) : *formulas);
         if (choice.method != nullptr) {
             task_.method = choice.method->method;
             task_.airPressureAssumed = choice.airPressureAssumed;

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "cell_expression.h"
@@ -60,12 +61,21 @@ std::span<const Quantity* const> quantities();
 // The relative humidity, in its one unit, percent: what a humidity is typed and shown in.
 const Quantity& relativeHumidityQuantity();
 
-// One unit of one quantity, named where no quantity is at hand yet: a calculation's outputs.
+// One unit of one quantity, named where no quantity is at hand yet (a calculation's outputs,
+// the unit an input is typed in) by the enumeration of its quantity's units: LengthUnit::Feet.
+// An enumeration names each unit by its place among its quantity's units, and quantityOf()
+// gives the quantity of its units.
 struct UnitRef {
-    const Quantity& (*quantity)();
-    std::size_t index;
+    template <typename UnitName>
+    requires std::is_enum_v<UnitName> && requires(UnitName unit) { quantityOf(unit); }
+    constexpr UnitRef(UnitName unit)
+        : quantity(quantityOf(unit)), index(static_cast<std::size_t>(unit)) {}
 
     const Unit& unit() const { return quantity().units[index]; }
+    friend constexpr bool operator==(const UnitRef&, const UnitRef&) = default;
+
+    const Quantity& (*quantity)();
+    std::size_t index;
 };
 
 // The quantity of that id, if any.

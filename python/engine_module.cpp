@@ -213,7 +213,8 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
         throw std::invalid_argument("formula: '" + formula + "' is no formula of " + name + " (" +
                                     formulaNames(*calculation) + ")");
     }
-    const MethodChoice choice = chooseMethod(*calculation, given, *formulas, oldFormula);
+    const MethodChoice choice = chooseMethod(
+        *calculation, given, oldFormula ? formulas->with(Reference::OldWindChill) : *formulas);
     if (choice.method == nullptr && choice.sameInputs != nullptr) {
         throw std::invalid_argument("formula " + formula + " does not apply to " + name + " with " +
                                     keywordSet(*choice.sameInputs) + " (" +
@@ -511,14 +512,14 @@ py::list calculationList() {
         info["temperatures"] = readsAny({AirTemperature, DewPoint, WetBulb});
         info["pressure"] = readsAny({AirPressure});
         info["wind_speed"] = readsAny({WindSpeed});
-        info["old_formula"] = calculation.calculation == Calculation::WindChill;
+        info["old_formula"] = usesFormula(calculation, Reference::OldWindChill);
         py::list methods;
         for (const auto group : {calculation.methods, calculation.references}) {
             for (const MethodInfo& method : group) {
                 py::dict choice;
                 choice["keywords"] = keywordSet(method);
                 choice["formula"] = formulaName(method.references);
-                choice["old_formula"] = method.method == Method::OldWindChill;
+                choice["old_formula"] = method.references.uses(Reference::OldWindChill);
                 methods.append(choice);
             }
         }

@@ -104,13 +104,13 @@ std::string referenceText(const Calculated& calculated, const NumberLocale& loca
     const MethodInfo& method = methodInfo(calculated.method);
     const ReferenceCheck& check = *method.comparedWith;
     return std::string(check.name) + ": " + formatFixed(*calculated.reference, 1, locale) + " " +
-           std::string(calculationInfo(method.calculation).outputs[check.output].unit().symbol);
+           std::string(check.output.unit().symbol);
 }
 
 std::string referenceSummary(Method compared) {
     const MethodInfo& method = methodInfo(compared);
     const ReferenceCheck& check = *method.comparedWith;
-    const Unit& unit = calculationInfo(method.calculation).outputs[check.output].unit();
+    const Unit& unit = check.output.unit();
     // A humidity's tolerance is in points of the percentage, not a percentage of it.
     const std::string tolerance =
         numberToText(check.tolerance, plainNumberLocale()) +
