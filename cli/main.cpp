@@ -287,13 +287,11 @@ class CommandLine {
         CLI::App* command = app_.add_subcommand(std::string(calculation.id),
                                                 "Compute the " + asciiLowerCase(calculation.name));
         addVersion(*command);
-        for (std::size_t i = 0; i < kInputCount; ++i) {
-            const auto input = static_cast<Input>(i);
-            if (readsAny(calculation, {input})) {
-                const InputOption& option = inputOption(input);
-                command->add_option(
-                    std::string(option.option), choices_.inputs[i],
-                    "The " + std::string(option.name) + " (with --csv: its column)");
+        for (const InputInfo& input : inputs()) {
+            if (readsAny(calculation, {input.input})) {
+                command->add_option(inputOption(input.input).option,
+                                    choices_.inputs[static_cast<std::size_t>(input.input)],
+                                    "The " + std::string(input.name) + " (with --csv: its column)");
             }
         }
         std::string footer =

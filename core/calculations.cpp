@@ -69,6 +69,17 @@ void judge(const MethodInfo& info, Outcome<Calculated>& outcome) {
 
 }  // namespace
 
+UnitRef typedUnit(Input input, const UnitChoice& units) {
+    const UnitRef own = *inputInfo(input).unit;
+    for (const UnitRef chosen :
+         {UnitRef(units.temperature), UnitRef(units.pressure), UnitRef(units.windSpeed)}) {
+        if (chosen.quantity == own.quantity) {
+            return chosen;
+        }
+    }
+    return own;
+}
+
 Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const UnitChoice& units,
                               Judging judging) {
     const MethodInfo& info = methodInfo(method);

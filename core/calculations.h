@@ -13,6 +13,7 @@
 
 #include "faults.h"
 #include "formulas/units.h"
+#include "inputs.h"
 #include "number_locale.h"
 #include "output_values.h"
 
@@ -152,6 +153,10 @@ struct UnitChoice {
 
     friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
+
+// The unit an input of a calculation is typed in: the one chosen for its quantity, or else its
+// own (percent for a humidity, seconds for a time).
+UnitRef typedUnit(Input input, const UnitChoice& units);
 
 // One number for each input, as typed; a method reads only its own inputs.
 class InputNumbers {

@@ -7,9 +7,12 @@
 
 namespace nimbaro {
 
-// An ASCII letter in lower case; every other byte, those of UTF-8 among them, as it is.
+// An ASCII letter in lower or upper case; every other byte, those of UTF-8 among them, as it is.
 constexpr char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+constexpr char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // A name with its ASCII letters in lower case: "Wind Speed" is "wind speed".

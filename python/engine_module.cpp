@@ -31,17 +31,13 @@ namespace {
 
 using Array = py::array_t<double>;
 
-// The keyword of each input, as nimbaro-calc's options name them.
-constexpr std::array<const char*, kInputCount> kKeywords = {
-    "value",    "air_temperature", "humidity",   "dew_point",
-    "wet_bulb", "air_pressure",    "wind_speed", "seconds"};
+// The keyword of an input, as nimbaro-calc's option names it: air_temperature.
+std::string keywordOf(Input input) {
+    return identifierOf(inputInfo(input).id);
+}
 
 std::string functionName(const CalculationInfo& calculation) {
-    std::string name(calculation.id);
-    for (char& c : name) {
-        c = c == '-' ? '_' : c;
-    }
-    return name;
+    return identifierOf(calculation.id);
 }
 
 // "air_temperature, humidity"
@@ -49,7 +45,7 @@ std::string keywordSet(const MethodInfo& method) {
     std::string set;
     for (const Input input : method.inputs) {
         set += set.empty() ? "" : ", ";
-        set += kKeywords[static_cast<std::size_t>(input)];
+        set += keywordOf(input);
     }
     return set;
 }
@@ -78,12 +74,13 @@ Elements elementsOf(const std::vector<Array>& arrays) {
 
 // Why an input breaks a rule: "humidity=0 is not within 0 < humidity <= 100". A number that
 // breaks the rule of a number is infinite; a NaN is a missing reading, which breaks none.
-std::string reasonOf(const InputFault& fault, double value, const char* keyword) {
+std::string reasonOf(const InputFault& fault, double value) {
+    const std::string keyword = keywordOf(fault.input);
     if (fault.rule == Rule::Number) {
-        return std::string(keyword) + "=" + (value > 0 ? "inf" : "-inf") +
+        return keyword + "=" + (value > 0 ? "inf" : "-inf") +
                " is not a number: readings are finite";
     }
-    return std::string(keyword) + "=" + numberToText(value, plainNumberLocale()) + " " +
+    return keyword + "=" + numberToText(value, plainNumberLocale()) + " " +
            std::string(ruleText(fault.rule));
 }
 
@@ -196,16 +193,19 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
     const std::string name = functionName(*calculation);
 
     GivenInputs given{};
-    std::array<std::optional<Array>, kInputCount> inputs;
+    std::array<std::optional<Array>, kInputCount> givenArrays;
     for (const auto& [keyword, array] : keywordInputs) {
         const auto key = keyword.cast<std::string>();
-        const auto found = std::find(kKeywords.begin(), kKeywords.end(), key);
-        if (found == kKeywords.end()) {
+        const std::span<const InputInfo> known = inputs();
+        const auto found = std::find_if(known.begin(), known.end(), [&](const InputInfo& input) {
+            return keywordOf(input.input) == key;
+        });
+        if (found == known.end()) {
             throw py::type_error(name + "() got an unexpected keyword argument '" + key + "'");
         }
-        const auto i = static_cast<std::size_t>(found - kKeywords.begin());
+        const auto i = static_cast<std::size_t>(found->input);
         given[i] = true;
-        inputs[i] = array.cast<Array>();
+        givenArrays[i] = array.cast<Array>();
     }
 
     const std::optional<References> formulas = findFormulas(formula);
@@ -244,7 +244,7 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
     const std::vector<std::string> ids = outputIds(*calculation);
     std::vector<Array> read;
     for (const Input input : readInputs) {
-        read.push_back(*inputs[static_cast<std::size_t>(input)]);
+        read.push_back(*givenArrays[static_cast<std::size_t>(input)]);
     }
     const Elements elements = elementsOf(read);
     ResultArrays results(
@@ -288,11 +288,9 @@ py::tuple calculateArrays(const std::string& calculationId, const py::dict& keyw
             auto* calculated = std::get_if<Calculated>(&outcomes[j]);
             if (calculated == nullptr && raiseErrors) {
                 const auto* fault = std::get_if<InputFault>(&outcomes[j]);
-                failure = Failure{
-                    places[j], fault == nullptr
-                                   ? kComputationFault
-                                   : reasonOf(*fault, block[j][fault->input],
-                                              kKeywords[static_cast<std::size_t>(fault->input)])};
+                failure =
+                    Failure{places[j], fault == nullptr ? kComputationFault
+                                                        : reasonOf(*fault, block[j][fault->input])};
                 return false;
             }
             write(places[j], calculated);
@@ -364,8 +362,8 @@ py::tuple convertArrays(const std::string& quantityId, const Array& values, cons
             const bool done = std::holds_alternative<std::span<double>>(outcome);
             if (!done && raiseErrors && !std::isnan(value)) {
                 const auto* fault = std::get_if<InputFault>(&outcome);
-                failure = Failure{
-                    index, fault == nullptr ? kComputationFault : reasonOf(*fault, value, "value")};
+                failure =
+                    Failure{index, fault == nullptr ? kComputationFault : reasonOf(*fault, value)};
                 return false;
             }
             results.write(index, done ? &converted : nullptr);
@@ -487,12 +485,11 @@ py::list calculationList() {
     py::list list;
     for (const CalculationInfo& calculation : calculations()) {
         py::list keywords;
-        for (std::size_t i = 0; i < kInputCount; ++i) {
-            const auto input = static_cast<Input>(i);
+        for (const InputInfo& input : inputs()) {
             if (std::any_of(
                     calculation.methods.begin(), calculation.methods.end(),
-                    [&](const MethodInfo& method) { return reads(method.method, input); })) {
-                keywords.append(kKeywords[i]);
+                    [&](const MethodInfo& method) { return reads(method.method, input.input); })) {
+                keywords.append(keywordOf(input.input));
             }
         }
         const auto readsAny = [&](std::initializer_list<Input> wanted) {
