@@ -181,14 +181,6 @@ std::string formulaList(const CalculationInfo& calculation) {
     return list;
 }
 
-bool readsAny(const CalculationInfo& calculation, std::initializer_list<Input> inputs) {
-    return std::any_of(
-        calculation.methods.begin(), calculation.methods.end(), [&](const MethodInfo& method) {
-            return std::any_of(inputs.begin(), inputs.end(),
-                               [&](Input input) { return reads(method.method, input); });
-        });
-}
-
 // The subcommands and what each one computes once parsed.
 class CommandLine {
   public:
@@ -296,19 +288,18 @@ class CommandLine {
         }
         std::string footer =
             "Input sets (the options given choose the method):" + methodList(calculation);
-        using enum Input;
-        if (readsAny(calculation, {AirTemperature, DewPoint, WetBulb})) {
+        if (readsAny(calculation, inputsTypedIn(temperatureQuantity()))) {
             command->add_option("--unit", choices_.temperatureUnit, "The temperatures' unit")
                 ->capture_default_str();
             footer += "\nTemperature units:" + unitList(temperatureQuantity());
         }
-        if (readsAny(calculation, {AirPressure})) {
+        if (readsAny(calculation, inputsTypedIn(airPressureQuantity()))) {
             command->add_option("--pressure-unit", choices_.pressureUnit, "The pressure's unit")
                 ->capture_default_str();
             footer += "\nWithout --air-pressure, 1013.25 hPa stands in for it, with a note.";
             footer += "\nPressure units:" + unitList(airPressureQuantity());
         }
-        if (readsAny(calculation, {WindSpeed})) {
+        if (readsAny(calculation, inputsTypedIn(windSpeedQuantity()))) {
             command->add_option("--speed-unit", choices_.speedUnit, "The wind speed's unit")
                 ->capture_default_str();
             footer += "\nWind speed units:" + unitList(windSpeedQuantity());

@@ -90,7 +90,7 @@ struct ReferenceInfo {
 // Every formula above, in the order of Reference.
 std::span<const ReferenceInfo> referenceFormulas();
 
-// The reference formulas a method uses; none for the windows' formulas.
+// The formulas a method uses in place of the windows' first; none for a window's first formula.
 class References {
   public:
     constexpr References() = default;
@@ -314,6 +314,8 @@ const CalculationInfo& calculationInfo(Calculation calculation);
 std::span<const MethodInfo> methods();
 const MethodInfo& methodInfo(Method method);
 bool reads(Method method, Input input);
+// Whether a method the calculation's window offers reads any of the inputs.
+bool readsAny(const CalculationInfo& calculation, const std::vector<Input>& inputs);
 // Every note the methods can give, each once, in the order of RangeNote.
 std::vector<RangeNote> possibleNotes(std::span<const MethodInfo> methods);
 

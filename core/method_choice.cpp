@@ -72,10 +72,10 @@ MethodChoice methodReading(const CalculationInfo& calculation, const GivenInputs
     MethodChoice choice;
     for (const auto group : {calculation.methods, calculation.references}) {
         for (const MethodInfo& method : group) {
-            bool matches = true;
-            for (std::size_t i = 0; i < kInputCount; ++i) {
-                matches = matches && reads(method.method, static_cast<Input>(i)) == given[i];
-            }
+            const bool matches = std::ranges::all_of(inputs(), [&](const InputInfo& input) {
+                return method.inputs.contains(input.input) ==
+                       given[static_cast<std::size_t>(input.input)];
+            });
             if (!matches) {
                 continue;
             }

@@ -486,29 +486,18 @@ py::list calculationList() {
     for (const CalculationInfo& calculation : calculations()) {
         py::list keywords;
         for (const InputInfo& input : inputs()) {
-            if (std::any_of(
-                    calculation.methods.begin(), calculation.methods.end(),
-                    [&](const MethodInfo& method) { return reads(method.method, input.input); })) {
+            if (readsAny(calculation, {input.input})) {
                 keywords.append(keywordOf(input.input));
             }
         }
-        const auto readsAny = [&](std::initializer_list<Input> wanted) {
-            return std::any_of(calculation.methods.begin(), calculation.methods.end(),
-                               [&](const MethodInfo& method) {
-                                   return std::any_of(
-                                       wanted.begin(), wanted.end(),
-                                       [&](Input input) { return reads(method.method, input); });
-                               });
-        };
-        using enum Input;
         py::dict info;
         info["id"] = calculation.id;
         info["function"] = functionName(calculation);
         info["name"] = calculation.name;
         info["keywords"] = keywords;
-        info["temperatures"] = readsAny({AirTemperature, DewPoint, WetBulb});
-        info["pressure"] = readsAny({AirPressure});
-        info["wind_speed"] = readsAny({WindSpeed});
+        info["temperatures"] = readsAny(calculation, inputsTypedIn(temperatureQuantity()));
+        info["pressure"] = readsAny(calculation, inputsTypedIn(airPressureQuantity()));
+        info["wind_speed"] = readsAny(calculation, inputsTypedIn(windSpeedQuantity()));
         info["old_formula"] = usesFormula(calculation, Reference::OldWindChill);
         py::list methods;
         for (const auto group : {calculation.methods, calculation.references}) {

@@ -839,6 +839,14 @@ bool reads(Method method, Input input) {
     return methodInfo(method).inputs.contains(input);
 }
 
+bool readsAny(const CalculationInfo& calculation, const std::vector<Input>& inputs) {
+    return std::any_of(
+        calculation.methods.begin(), calculation.methods.end(), [&](const MethodInfo& method) {
+            return std::any_of(inputs.begin(), inputs.end(),
+                               [&](Input input) { return method.inputs.contains(input); });
+        });
+}
+
 std::vector<RangeNote> possibleNotes(std::span<const MethodInfo> methods) {
     std::vector<RangeNote> notes;
     for (const MethodInfo& method : methods) {
