@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,8 @@ struct Forms {
 // C library: the two give the same forms, grouping included.
 class NumberForms : public testing::TestWithParam<Forms> {
   protected:
+    // The C library looks for the generated locales there.
+    static void SetUpTestSuite() { ::setenv("LOCPATH", LOCALE_DIR, 1); }
     void TearDown() override {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
