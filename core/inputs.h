@@ -1,8 +1,8 @@
 #pragma once
 
 // What each input a person types is, one row per input: nimbaro-calc makes its options from
-// the rows (--air-temperature), the Python module its keywords (air_temperature) and the
-// windows the units their unit groups stand for.
+// the rows (--air-temperature), the Python module its keywords (air_temperature), and the
+// windows learn from them which inputs each group of unit options sets the unit of.
 
 #include <optional>
 #include <span>

@@ -792,10 +792,13 @@ constexpr bool methodsBelongToTheirCalculation() {
 static_assert(methodsBelongToTheirCalculation());
 
 // A window's method is compared with a reference method of its own calculation that reads the
-// same inputs, on an output both give; a risk rule judges an output its method gives.
+// same inputs, on an output both give; a risk rule judges an output its method gives, a wind
+// chill's in Celsius, as its categories are.
 constexpr bool judgedOnTheirOutputs() {
     for (const MethodInfo& method : kMethods) {
-        if (method.risk && outputPlace(method, method.risk->output) == method.outputs.size()) {
+        if (method.risk && (outputPlace(method, method.risk->output) == method.outputs.size() ||
+                            (method.risk->scale == RiskScale::WindChill &&
+                             method.risk->output != UnitRef(TemperatureUnit::Celsius)))) {
             return false;
         }
         if (!method.comparedWith) {
