@@ -11,7 +11,7 @@ CalculationForm::UnitGroup temperatureUnits(std::string_view frameName, UnitTool
         .frameName = frameName,
         .caption = "Temperature Data",
         .tooltip = {},
-        .inputs = {Input::AirTemperature, Input::DewPoint, Input::WetBulb},
+        .inputs = inputsTypedIn(temperatureQuantity()),
         .options =
             {
                 {TemperatureUnit::Celsius, "optCelsius", "Celsiu&s",
@@ -29,7 +29,7 @@ CalculationForm::UnitGroup airPressureUnits(std::string_view hectopascalsName) {
         .frameName = "fmeAirPressure",
         .caption = "Air Pressure Data",
         .tooltip = "Select Data Type Here",
-        .inputs = {Input::AirPressure},
+        .inputs = inputsTypedIn(airPressureQuantity()),
         .options =
             {
                 {PressureUnit::Hectopascals, hectopascalsName, "Hectopascals/ &Millibars"},
@@ -45,7 +45,7 @@ CalculationForm::UnitGroup windSpeedUnits(std::string_view frameName) {
         .frameName = frameName,
         .caption = "Wind Speed Data",
         .tooltip = {},
-        .inputs = {Input::WindSpeed},
+        .inputs = inputsTypedIn(windSpeedQuantity()),
         .options =
             {
                 {WindSpeedUnit::KilometresPerHour, "optKmPerHour", "&Km / Hour",

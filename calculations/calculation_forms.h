@@ -35,8 +35,9 @@ struct CalculationForm {
         std::string_view frameName;
         std::string_view caption;
         std::string_view tooltip;
-        // The inputs typed in these units. Where other methods read one of them and the chosen
-        // one reads none, the options are disabled and keep their selection.
+        // The inputs typed in these units, as the engine's input rows give them. Where other
+        // methods read one of them and the chosen one reads none, the options are disabled and
+        // keep their selection.
         std::vector<Input> inputs;
         std::vector<UnitOption> options;  // the first is the default
         // Whether the default is selected each time a method enables the options, rather than

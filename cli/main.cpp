@@ -193,17 +193,6 @@ std::string unitList(const Quantity& quantity) {
     return list;
 }
 
-// "celsius (°C), fahrenheit (°F)": the units whose spellings come nearest to `typed`.
-std::string nearestUnitList(const Quantity& quantity, std::string_view typed) {
-    std::string list;
-    for (const std::size_t index : nearestUnits(quantity, typed)) {
-        const Unit& unit = quantity.units[index];
-        list += (list.empty() ? "" : ", ") + std::string(unit.id) + " (" +
-                std::string(unit.symbol) + ")";
-    }
-    return list;
-}
-
 void addCommonOptions(CLI::App& command, Choices& choices, bool json) {
     if (json) {
         command.add_flag("--json", choices.json,
@@ -304,14 +293,6 @@ std::string formulaList(const CalculationInfo& calculation) {
         }
     }
     return list;
-}
-
-bool readsAny(const CalculationInfo& calculation, std::initializer_list<Input> inputs) {
-    return std::any_of(
-        calculation.methods.begin(), calculation.methods.end(), [&](const MethodInfo& method) {
-            return std::any_of(inputs.begin(), inputs.end(),
-                               [&](Input input) { return reads(method.method, input); });
-        });
 }
 
 // The subcommands and what each one computes once parsed.
@@ -422,42 +403,39 @@ class CommandLine {
 
     void addCalculation(const CalculationInfo& calculation) {
         CLI::App* command = app_.add_subcommand(std::string(calculation.id),
-                                                "Compute the " + lowerCase(calculation.name));
+                                                "Compute the " + asciiLowerCase(calculation.name));
         for (const CommandAlias& alias : kCommandAliases) {
             if (alias.command == calculation.id) {
                 command->alias(std::string(alias.alias));
             }
         }
         addVersion(*command);
-        for (std::size_t i = 0; i < kInputCount; ++i) {
-            const auto input = static_cast<Input>(i);
-            if (readsAny(calculation, {input})) {
-                const InputOption& option = inputOption(input);
-                command->add_option(
-                    optionNames(input), choices_.inputs[i],
-                    "The " + std::string(option.name) + " (with --csv: its column)");
+        for (const InputInfo& input : inputs()) {
+            if (readsAny(calculation, {input.input})) {
+                command->add_option(optionNames(input.input),
+                                    choices_.inputs[static_cast<std::size_t>(input.input)],
+                                    "The " + std::string(input.name) + " (with --csv: its column)");
             }
         }
         std::string footer =
             "Input sets (the options given choose the method):" + methodList(calculation);
-        using enum Input;
-        if (readsAny(calculation, {AirTemperature, DewPoint, WetBulb})) {
+        if (readsAny(calculation, inputsTypedIn(temperatureQuantity()))) {
             command->add_option("--unit", choices_.temperatureUnit, "The temperatures' unit")
                 ->capture_default_str();
             footer += "\nTemperature units:" + unitList(temperatureQuantity());
         }
-        if (readsAny(calculation, {AirPressure})) {
+        if (readsAny(calculation, inputsTypedIn(airPressureQuantity()))) {
             command->add_option("--pressure-unit", choices_.pressureUnit, "The pressure's unit")
                 ->capture_default_str();
             footer += "\nWithout --air-pressure, 1013.25 hPa stands in for it, with a note.";
             footer += "\nPressure units:" + unitList(airPressureQuantity());
         }
-        if (readsAny(calculation, {WindSpeed})) {
+        if (readsAny(calculation, inputsTypedIn(windSpeedQuantity()))) {
             command->add_option("--speed-unit", choices_.speedUnit, "The wind speed's unit")
                 ->capture_default_str();
             footer += "\nWind speed units:" + unitList(windSpeedQuantity());
         }
-        if (calculation.calculation == Calculation::WindChill) {
+        if (usesFormula(calculation, Reference::OldWindChill)) {
             command->add_flag("--old-formula", choices_.oldFormula,
                               "The old wind chill formula instead of the new one");
         }
@@ -502,13 +480,6 @@ class CommandLine {
         command.set_version_flag("--version", "nimbaro-calc " NIMBARO_VERSION);
     }
 
-    static std::string lowerCase(std::string_view name) {
-        std::string lower(name);
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
-        return lower;
-    }
-
     // The method whose inputs are exactly the ones given.
     void chooseMethod() {
         if (task_.windDirection) {
@@ -535,8 +506,9 @@ class CommandLine {
         for (std::size_t i = 0; i < kInputCount; ++i) {
             given[i] = !choices_.inputs[i].empty();
         }
-        const MethodChoice choice =
-            nimbaro::chooseMethod(calculation, given, *formulas, choices_.oldFormula);
+        const MethodChoice choice = nimbaro::chooseMethod(
+            calculation, given,
+            choices_.oldFormula ? formulas->with(Reference::OldWindChill) : *formulas);
         if (choice.method != nullptr) {
             task_.method = choice.method->method;
             task_.airPressureAssumed = choice.airPressureAssumed;
@@ -600,16 +572,16 @@ class CommandLine {
     }
 
     std::size_t unitOf(const Quantity& quantity, std::string_view typed, std::string_view option) {
-        const std::optional<std::size_t> unit = findUnit(quantity, typed);
-        if (unit) {
-            return *unit;
+        const UnitLookup lookup = lookUpUnit(quantity, typed);
+        if (lookup.unit) {
+            return *lookup.unit;
         }
         const std::string refused = std::string(option) + ": " + inQuotes(typed) + " is no " +
-                                    lowerCase(quantity.name) + " unit; ";
-        if (const std::optional<std::string_view> instead = refusedSpelling(quantity, typed)) {
-            throw usageError(refused + "use " + inQuotes(*instead));
+                                    asciiLowerCase(quantity.name) + " unit; ";
+        if (lookup.instead) {
+            throw usageError(refused + "use " + inQuotes(*lookup.instead));
         }
-        throw usageError(refused + "the nearest are " + nearestUnitList(quantity, typed) +
+        throw usageError(refused + "the nearest are " + lookup.nearest +
                          " (--help lists them all)");
     }
 

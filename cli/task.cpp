@@ -1,7 +1,6 @@
 #include "task.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 
 #include "diagnostics.h"
@@ -11,17 +10,6 @@
 
 namespace nimbaro::cli {
 namespace {
-
-constexpr std::array kInputOptions = {
-    InputOption{Input::Value, "--value", "value"},
-    InputOption{Input::AirTemperature, "--air-temperature", "air temperature"},
-    InputOption{Input::Humidity, "--humidity", "humidity"},
-    InputOption{Input::DewPoint, "--dew-point", "dew point"},
-    InputOption{Input::WetBulb, "--wet-bulb", "wet bulb"},
-    InputOption{Input::AirPressure, "--air-pressure", "air pressure"},
-    InputOption{Input::WindSpeed, "--wind-speed", "wind speed"},
-    InputOption{Input::Time, "--seconds", "time"},
-};
 
 constexpr Input kValue[] = {Input::Value};
 
@@ -68,7 +56,14 @@ std::string_view withoutPercentSign(std::string_view text) {
 }
 
 const InputOption& inputOption(Input input) {
-    return kInputOptions[static_cast<std::size_t>(input)];
+    static const std::vector<InputOption> options = [] {
+        std::vector<InputOption> made;
+        for (const InputInfo& info : inputs()) {
+            made.push_back({info.input, "--" + std::string(info.id), info.name});
+        }
+        return made;
+    }();
+    return options[static_cast<std::size_t>(input)];
 }
 
 std::string_view Task::ruleText(Rule rule) const {
@@ -117,23 +112,10 @@ std::span<const Input> Task::inputs() const {
 }
 
 const Unit* Task::inputUnit(Input input) const {
-    switch (input) {
-        case Input::Value:
-            return quantity != nullptr ? &quantity->units[fromUnit] : nullptr;
-        case Input::AirTemperature:
-        case Input::DewPoint:
-        case Input::WetBulb:
-            return &unitOf(units.temperature);
-        case Input::Humidity:
-            return &relativeHumidityQuantity().units.front();
-        case Input::AirPressure:
-            return &unitOf(units.pressure);
-        case Input::WindSpeed:
-            return &unitOf(units.windSpeed);
-        case Input::Time:
-            break;
+    if (input == Input::Value) {
+        return quantity != nullptr ? &quantity->units[fromUnit] : nullptr;
     }
-    return &timeQuantity().units.front();
+    return &typedUnit(input, units).unit();
 }
 
 std::vector<const Unit*> Task::outputUnits() const {
@@ -171,8 +153,7 @@ std::vector<std::string> Task::outputNames() const {
 }
 
 bool Task::hasRisk() const {
-    return calculation != nullptr &&
-           (calculation->calculation == Calculation::HeatIndex || method == Method::NewWindChill);
+    return calculation != nullptr && methodInfo(method).risk.has_value();
 }
 
 std::vector<std::string> Task::columnTitles(std::string_view valueTitle) const {

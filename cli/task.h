@@ -18,11 +18,11 @@ namespace nimbaro::cli {
 // it (or a constant); empty for an input not given.
 using InputTexts = std::array<std::string, kInputCount>;
 
-// How an input is given on the command line and named in messages.
+// How an input is given on the command line and named in messages, after the engine's row.
 struct InputOption {
     Input input;
-    std::string_view option;  // "--air-temperature"
-    std::string_view name;    // "air temperature"
+    std::string option;     // "--air-temperature"
+    std::string_view name;  // "air temperature"
 };
 
 const InputOption& inputOption(Input input);

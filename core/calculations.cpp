@@ -40,9 +40,10 @@ Outcome<Calculated> calculateUnguarded(const MethodInfo& info, const InputNumber
 // reference runs under a guard of its own: where it faults, the result stands without a note.
 std::optional<double> distantReference(const ReferenceCheck& check, const Calculated& calculated) {
     testAndClearFaults();
-    const double reference = methodInfo(check.reference).formula(calculated.typed)[check.output];
+    const std::size_t output = outputPlace(methodInfo(calculated.method), check.output);
+    const double reference = methodInfo(check.reference).formula(calculated.typed)[output];
     if (testAndClearFaults() || !isShowable(reference) ||
-        !(std::fabs(reference - calculated.values[check.output]) > check.tolerance)) {
+        !(std::fabs(reference - calculated.values[output]) > check.tolerance)) {
         return std::nullopt;
     }
     return reference;
@@ -55,9 +56,8 @@ void judge(const MethodInfo& info, Outcome<Calculated>& outcome) {
         return;
     }
     const Typed& typed = calculated->typed;
-    if (!calculated->note && !(info.risk == RiskRule::WindChill &&
-                               calculated->values[0] > typed.celsius(Input::AirTemperature))) {
-        calculated->risk = riskOf(info.risk, calculated->values);
+    if (!calculated->note) {
+        calculated->risk = riskOf(info, typed, calculated->values);
     }
     if (info.comparedWith) {
         calculated->reference = distantReference(*info.comparedWith, *calculated);
@@ -68,6 +68,17 @@ void judge(const MethodInfo& info, Outcome<Calculated>& outcome) {
 }
 
 }  // namespace
+
+UnitRef typedUnit(Input input, const UnitChoice& units) {
+    const UnitRef own = *inputInfo(input).unit;
+    for (const UnitRef chosen :
+         {UnitRef(units.temperature), UnitRef(units.pressure), UnitRef(units.windSpeed)}) {
+        if (chosen.quantity == own.quantity) {
+            return chosen;
+        }
+    }
+    return own;
+}
 
 Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const UnitChoice& units,
                               Judging judging) {

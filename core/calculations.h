@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <initializer_list>
@@ -12,6 +13,7 @@
 
 #include "faults.h"
 #include "formulas/units.h"
+#include "inputs.h"
 #include "number_locale.h"
 #include "output_values.h"
 
@@ -66,11 +68,13 @@ enum class Method {
     CloudHeightFromWetBulbThermodynamic,
 };
 
-// A formula meteorologists trust, which a method may use in place of the windows' own.
+// A formula a method may use in place of the windows' first: one meteorologists trust, or the
+// old wind chill, which its window offers beside the new.
 enum class Reference {
     Nws,            // the heat index of the US National Weather Service
     Psychrometric,  // the WMO psychrometer equation, the reading of an aspirated psychrometer
     Thermodynamic,  // the thermodynamic wet bulb of ASHRAE's psychrometric equation
+    OldWindChill,   // the window's old wind chill formula
 };
 
 struct ReferenceInfo {
@@ -78,12 +82,15 @@ struct ReferenceInfo {
     std::string_view id;      // "psychrometric": how nimbaro-calc's --formula names it
     std::string_view name;    // what it is, for a person
     std::string_view source;  // where it comes from
+    // One of the windows' own formulas, which a window offers as an option: a program chooses
+    // it by an option of its own (--old-formula), and names a method by it "window".
+    bool windowsOwn = false;
 };
 
-// Every reference formula, in the order of Reference.
+// Every formula above, in the order of Reference.
 std::span<const ReferenceInfo> referenceFormulas();
 
-// The reference formulas a method uses; none for the windows' formulas.
+// The formulas a method uses in place of the windows' first; none for a window's first formula.
 class References {
   public:
     constexpr References() = default;
@@ -114,6 +121,29 @@ struct Check {
     Rule rule;
 };
 
+// The inputs a method reads: each input its checks name, once, in the order first named.
+class InputList {
+  public:
+    constexpr explicit InputList(std::span<const Check> checks) {
+        for (const Check& check : checks) {
+            if (!contains(check.input)) {
+                inputs_[size_++] = check.input;
+            }
+        }
+    }
+    constexpr const Input* begin() const { return inputs_.data(); }
+    constexpr const Input* end() const { return inputs_.data() + size_; }
+    constexpr std::size_t size() const { return size_; }
+    constexpr bool contains(Input input) const { return std::find(begin(), end(), input) != end(); }
+    friend constexpr bool operator==(const InputList& a, const InputList& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
+
+  private:
+    std::array<Input, kInputCount> inputs_{};
+    std::size_t size_ = 0;
+};
+
 // The units the typed temperatures, pressure and wind speed are in; a method reads only the
 // ones its inputs need.
 struct UnitChoice {
@@ -123,6 +153,10 @@ struct UnitChoice {
 
     friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
+
+// The unit an input of a calculation is typed in: the one chosen for its quantity, or else its
+// own (percent for a humidity, seconds for a time).
+UnitRef typedUnit(Input input, const UnitChoice& units);
 
 // One number for each input, as typed; a method reads only its own inputs.
 class InputNumbers {
@@ -207,12 +241,18 @@ enum class Risk {
 // One line for a person: "Danger: heat cramps or heat exhaustion likely, heat stroke possible".
 std::string_view riskText(Risk risk);
 
-// Which categories a method's result falls into, and on which output.
-enum class RiskRule {
-    None,
-    HeatIndex,     // the Fahrenheit result as shown, with 5 decimals
-    NwsHeatIndex,  // the Fahrenheit result in whole degrees, as the NWS publishes its index
-    WindChill,     // the Celsius result as shown, with 5 decimals
+// The categories a result is judged by: the US National Weather Service's of a heat index,
+// Environment and Climate Change Canada's of a wind chill in degrees Celsius, which judge only
+// a wind chill at or below the air temperature.
+enum class RiskScale { HeatIndex, WindChill };
+
+// Which categories a method's result falls into: the scale, the output it judges, and the
+// decimals that output is judged with (as shown, or whole degrees as the NWS publishes its
+// index).
+struct RiskRule {
+    RiskScale scale;
+    UnitRef output;
+    int decimals;
 };
 
 // The category of a result as it is shown (rounded to `decimals` places); a value on a
@@ -228,36 +268,44 @@ using Formula = OutputValues (*)(const Typed& typed);
 // apart they may lie before a result gives the reference's value beside its own.
 struct ReferenceCheck {
     Method reference;
-    std::size_t output;     // compared in this output's unit
+    UnitRef output;         // compared in this unit
     double tolerance;       // in that unit
     std::string_view name;  // "NWS heat index": what a note calls the reference's value
 };
 
-// Everything about one method: what it reads and checks, how it works out its outputs, the
+// Everything about one method: what it checks and so reads, how it works out its outputs, the
 // notes it can give and how its result is judged.
 struct MethodInfo {
     Method method;
     Calculation calculation;
-    std::string_view id;    // "dew-point-from-wet-bulb-psychrometric"
-    std::string_view name;  // "Dew point from air temperature, wet bulb and air pressure, ..."
-    std::span<const Input> inputs;  // what it reads
+    std::string_view id;         // "dew-point-from-wet-bulb-psychrometric"
+    std::string_view name;       // "Dew point from air temperature, wet bulb and air pressure, ..."
+    References references = {};  // the formulas it uses in place of the windows' first
     std::span<const Check> checks;  // in the order it makes them; the first broken one fails
-    References references;
     Formula formula;
-    std::span<const UnitRef> outputs;  // the unit of each output: degrees Celsius
-    std::span<const NoteRule> notes;   // the first that applies is given
-    RiskRule risk = RiskRule::None;
+    std::span<const UnitRef> outputs;      // the unit of each output: degrees Celsius
+    std::span<const NoteRule> notes = {};  // the first that applies is given
+    std::optional<RiskRule> risk = std::nullopt;
     std::optional<ReferenceCheck> comparedWith = std::nullopt;  // for a window's method
+    InputList inputs = InputList(checks);                       // what it reads
 };
 
+// The place among a method's outputs of the one in `unit`; the method table gives every method
+// the outputs its rules name.
+constexpr std::size_t outputPlace(const MethodInfo& method, UnitRef unit) {
+    return static_cast<std::size_t>(std::find(method.outputs.begin(), method.outputs.end(), unit) -
+                                    method.outputs.begin());
+}
+
+// A calculation: its own row, and its methods and outputs as the method table gives them.
 struct CalculationInfo {
     Calculation calculation;
-    std::string_view id;                     // "dew-point"
-    std::string_view name;                   // "Dew Point"
-    std::span<const MethodInfo> methods;     // the windows', in the order of their options
-    std::span<const MethodInfo> references;  // by reference formulas
-    std::span<const UnitRef> outputs;        // the unit of each output, as its methods give them
+    std::string_view id;    // "dew-point"
+    std::string_view name;  // "Dew Point"
     int decimals = 5;
+    std::span<const MethodInfo> methods = {};     // the windows', in the order of their options
+    std::span<const MethodInfo> references = {};  // by reference formulas
+    std::span<const UnitRef> outputs = {};        // the unit of each output, as its methods give
 };
 
 std::span<const CalculationInfo> calculations();
@@ -269,6 +317,8 @@ bool reads(Method method, Input input);
 // A method's arithmetic in a line for a person, in the units it works in: "RH = E(Td) / E(T) *
 // 100, where E(t) = 6.11 * 10^(7.5 t / (t + 237.7)); T and Td in C".
 std::string_view formulaText(Method method);
+// Whether a method the calculation's window offers reads any of the inputs.
+bool readsAny(const CalculationInfo& calculation, const std::vector<Input>& inputs);
 // Every note the methods can give, each once, in the order of RangeNote.
 std::vector<RangeNote> possibleNotes(std::span<const MethodInfo> methods);
 

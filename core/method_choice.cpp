@@ -15,7 +15,7 @@ constexpr std::string_view kWindowFormula = "window";
 std::string formulaName(References references) {
     std::string name;
     for (const ReferenceInfo& formula : referenceFormulas()) {
-        if (references.uses(formula.reference)) {
+        if (references.uses(formula.reference) && !formula.windowsOwn) {
             name += name.empty() ? "" : ",";
             name += formula.id;
         }
@@ -30,15 +30,23 @@ std::optional<References> findFormulas(std::string_view list) {
     References found;
     for (const std::string_view name : commaSeparated(list)) {
         const auto formulas = referenceFormulas();
-        const auto formula =
-            std::find_if(formulas.begin(), formulas.end(),
-                         [&](const ReferenceInfo& info) { return info.id == name; });
+        const auto formula = std::find_if(
+            formulas.begin(), formulas.end(),
+            [&](const ReferenceInfo& info) { return info.id == name && !info.windowsOwn; });
         if (formula == formulas.end()) {
             return std::nullopt;
         }
         found = found.with(formula->reference);
     }
     return found;
+}
+
+bool usesFormula(const CalculationInfo& calculation, Reference formula) {
+    const auto uses = [formula](const MethodInfo& method) {
+        return method.references.uses(formula);
+    };
+    return std::any_of(calculation.methods.begin(), calculation.methods.end(), uses) ||
+           std::any_of(calculation.references.begin(), calculation.references.end(), uses);
 }
 
 std::string formulaNames(const CalculationInfo& calculation) {
@@ -60,17 +68,15 @@ std::string formulaNames(const CalculationInfo& calculation) {
 namespace {
 
 MethodChoice methodReading(const CalculationInfo& calculation, const GivenInputs& given,
-                           References formulas, bool oldWindChill) {
+                           References formulas) {
     MethodChoice choice;
     for (const auto group : {calculation.methods, calculation.references}) {
         for (const MethodInfo& method : group) {
-            bool matches = true;
-            for (std::size_t i = 0; i < kInputCount; ++i) {
-                matches = matches && reads(method.method, static_cast<Input>(i)) == given[i];
-            }
-            const bool old = method.method == Method::OldWindChill;
-            if (!matches ||
-                (calculation.calculation == Calculation::WindChill && old != oldWindChill)) {
+            const bool matches = std::ranges::all_of(inputs(), [&](const InputInfo& input) {
+                return method.inputs.contains(input.input) ==
+                       given[static_cast<std::size_t>(input.input)];
+            });
+            if (!matches) {
                 continue;
             }
             if (method.references == formulas) {
@@ -86,15 +92,15 @@ MethodChoice methodReading(const CalculationInfo& calculation, const GivenInputs
 }  // namespace
 
 MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs& given,
-                          References formulas, bool oldWindChill) {
-    const MethodChoice exact = methodReading(calculation, given, formulas, oldWindChill);
+                          References formulas) {
+    const MethodChoice exact = methodReading(calculation, given, formulas);
     const auto pressure = static_cast<std::size_t>(Input::AirPressure);
     if (exact.method != nullptr || exact.sameInputs != nullptr || given[pressure]) {
         return exact;
     }
     GivenInputs withPressure = given;
     withPressure[pressure] = true;
-    MethodChoice assumed = methodReading(calculation, withPressure, formulas, oldWindChill);
+    MethodChoice assumed = methodReading(calculation, withPressure, formulas);
     assumed.airPressureAssumed = assumed.method != nullptr;
     return assumed;
 }

@@ -17,8 +17,11 @@ namespace nimbaro {
 std::string formulaName(References references);
 
 // The formulas a list names ("nws,psychrometric", "window"); nothing for a list with a name
-// that is no formula's, or with "window" beside another name.
+// that is no reference formula's, or with "window" beside another name.
 std::optional<References> findFormulas(std::string_view list);
+
+// Whether any method of a calculation uses the formula: the old wind chill, say.
+bool usesFormula(const CalculationInfo& calculation, Reference formula);
 
 // Every formula of a calculation as formulaName() names it: "window, nws, psychrometric".
 std::string formulaNames(const CalculationInfo& calculation);
@@ -36,11 +39,10 @@ struct MethodChoice {
 };
 
 // The method of a calculation that reads exactly the inputs given and uses exactly the formulas
-// named; the wind chill's two formulas read the same inputs, and `oldWindChill` picks between
-// them. Where no method reads the inputs given, one that reads an air pressure besides them
-// is chosen, the pressure assumed.
+// named, the windows' own among them (the old wind chill's). Where no method reads the inputs
+// given, one that reads an air pressure besides them is chosen, the pressure assumed.
 MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs& given,
-                          References formulas, bool oldWindChill);
+                          References formulas);
 
 // What a number breaking a rule is not: "is not within 0 < humidity <= 100".
 std::string_view ruleText(Rule rule);

@@ -95,6 +95,24 @@ std::vector<const Quantity*> nearestQuantities(std::string_view typed, std::size
     return found;
 }
 
+UnitLookup lookUpUnit(const Quantity& quantity, std::string_view typed) {
+    UnitLookup lookup;
+    lookup.unit = findUnit(quantity, typed);
+    if (lookup.unit) {
+        return lookup;
+    }
+    lookup.instead = refusedSpelling(quantity, typed);
+    if (lookup.instead) {
+        return lookup;
+    }
+    for (const std::size_t index : nearestUnits(quantity, typed)) {
+        const Unit& unit = quantity.units[index];
+        lookup.nearest += (lookup.nearest.empty() ? "" : ", ") + std::string(unit.id) + " (" +
+                          std::string(unit.symbol) + ")";
+    }
+    return lookup;
+}
+
 double converted(const Quantity& quantity, std::size_t from, std::size_t to, double value) {
     const CellExpression& cell = quantity.cells[from][to];
     return cell.copiesInputText() ? value : cell.evaluate(value);

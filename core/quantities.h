@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "cell_expression.h"
@@ -60,12 +61,21 @@ std::span<const Quantity* const> quantities();
 // The relative humidity, in its one unit, percent: what a humidity is typed and shown in.
 const Quantity& relativeHumidityQuantity();
 
-// One unit of one quantity, named where no quantity is at hand yet: a calculation's outputs.
+// One unit of one quantity, named where no quantity is at hand yet (a calculation's outputs,
+// the unit an input is typed in) by the enumeration of its quantity's units: LengthUnit::Feet.
+// An enumeration names each unit by its place among its quantity's units, and quantityOf()
+// gives the quantity of its units.
 struct UnitRef {
-    const Quantity& (*quantity)();
-    std::size_t index;
+    template <typename UnitName>
+    requires std::is_enum_v<UnitName> && requires(UnitName unit) { quantityOf(unit); }
+    constexpr UnitRef(UnitName unit)
+        : quantity(quantityOf(unit)), index(static_cast<std::size_t>(unit)) {}
 
     const Unit& unit() const { return quantity().units[index]; }
+    friend constexpr bool operator==(const UnitRef&, const UnitRef&) = default;
+
+    const Quantity& (*quantity)();
+    std::size_t index;
 };
 
 // The quantity of that id, if any.
@@ -84,6 +94,16 @@ std::optional<std::string_view> refusedSpelling(const Quantity& quantity, std::s
 std::vector<std::size_t> nearestUnits(const Quantity& quantity, std::string_view typed,
                                       std::size_t count = 3);
 std::vector<const Quantity*> nearestQuantities(std::string_view typed, std::size_t count = 3);
+
+// What a unit named by a person comes to among a quantity's units, for a program to word its
+// own answer: the unit; or, where the quantity refuses the spelling, the one to use instead; or
+// else the units that come nearest, by id and symbol: "celsius (°C), fahrenheit (°F)".
+struct UnitLookup {
+    std::optional<std::size_t> unit;
+    std::optional<std::string_view> instead;
+    std::string nearest;
+};
+UnitLookup lookUpUnit(const Quantity& quantity, std::string_view typed);
 
 // The value in unit `to` of a value in unit `from`, by the quantity's cell between them.
 double converted(const Quantity& quantity, std::size_t from, std::size_t to, double value);

@@ -19,7 +19,7 @@ std::string spellingKey(std::string_view spelling) {
             key += "\u00B0";
             ++i;
         } else {
-            key += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            key += asciiLower(c);
         }
     }
     return key;

@@ -17,10 +17,12 @@
 
 #include "calculations.h"
 #include "element_walk.h"
+#include "inputs.h"
 #include "method_choice.h"
 #include "number_text.h"
 #include "quantities.h"
 #include "system_locale.h"
+#include "text_match.h"
 #include "unit_names.h"
 #include "wind_direction.h"
 
@@ -31,39 +33,30 @@ namespace {
 
 using Array = py::array_t<double>;
 
-// Each input as a keyword: its name, as nimbaro-calc's options name it; what it is, for a person;
-// the quantity it is a reading of (none for a conversion's value, whose quantity the call names)
-// and the keyword that names its unit. An input without one is read in its quantity's first
-// unit (percent, seconds).
-struct InputKeyword {
-    const char* keyword;
-    const char* description;
-    const Quantity& (*quantity)();
-    const char* unitKeyword;
-};
+// The keyword of an input, as nimbaro-calc's option names it: air_temperature.
+std::string keywordOf(Input input) {
+    return identifierOf(inputInfo(input).id);
+}
 
-constexpr std::array<InputKeyword, kInputCount> kInputKeywords = {{
-    {"value", "value", nullptr, nullptr},
-    {"air_temperature", "air temperature", temperatureQuantity, "unit"},
-    {"humidity", "relative humidity", relativeHumidityQuantity, nullptr},
-    {"dew_point", "dew point", temperatureQuantity, "unit"},
-    {"wet_bulb", "wet-bulb temperature", temperatureQuantity, "unit"},
-    {"air_pressure", "air pressure", airPressureQuantity, "pressure_unit"},
-    {"wind_speed", "wind speed", windSpeedQuantity, "speed_unit"},
-    {"seconds", "time from the flash to the thunder", timeQuantity, nullptr},
-}};
-
-const char* keywordOf(Input input) {
-    return kInputKeywords[static_cast<std::size_t>(input)].keyword;
+// The keyword that names the unit an input of this quantity is typed in; none for a quantity
+// read in one unit (percent, seconds).
+const char* unitKeywordOf(const Quantity& quantity) {
+    if (&quantity == &temperatureQuantity()) {
+        return "unit";
+    }
+    if (&quantity == &airPressureQuantity()) {
+        return "pressure_unit";
+    }
+    return &quantity == &windSpeedQuantity() ? "speed_unit" : nullptr;
 }
 
 // A name as Python names things: "Cloud Base Height", "cloud-height" -> "cloud_base_height",
 // "cloud_height".
 std::string pythonName(std::string_view text) {
     std::string name;
-    for (const char c : text) {
+    for (const char c : asciiLowerCase(text)) {
         const bool alphanumeric = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        name += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : alphanumeric ? c : '_';
+        name += alphanumeric ? c : '_';
     }
     return name;
 }
@@ -107,12 +100,13 @@ Elements elementsOf(const std::vector<Array>& arrays) {
 
 // Why an input breaks a rule: "humidity=0 is not within 0 < humidity <= 100". A number that
 // breaks the rule of a number is infinite; a NaN is a missing reading, which breaks none.
-std::string reasonOf(const InputFault& fault, double value, const char* keyword) {
+std::string reasonOf(const InputFault& fault, double value) {
+    const std::string keyword = keywordOf(fault.input);
     if (fault.rule == Rule::Number) {
-        return std::string(keyword) + "=" + (value > 0 ? "inf" : "-inf") +
+        return keyword + "=" + (value > 0 ? "inf" : "-inf") +
                " is not a number: readings are finite";
     }
-    return std::string(keyword) + "=" + numberToText(value, plainNumberLocale()) + " " +
+    return keyword + "=" + numberToText(value, plainNumberLocale()) + " " +
            std::string(ruleText(fault.rule));
 }
 
@@ -241,15 +235,15 @@ class Reasons {
     LineCodes lines_;
 };
 
-std::string missingReading(const char* keyword) {
-    return std::string("missing reading: ") + keyword;
+std::string missingReading(std::string_view keyword) {
+    return "missing reading: " + std::string(keyword);
 }
 
 // Why an element has no result: the rule one of its inputs broke, or a computation fault.
 std::string reasonOf(const Outcome<Calculated>& outcome, const InputNumbers& numbers) {
     const auto* fault = std::get_if<InputFault>(&outcome);
     return fault == nullptr ? kComputationFault
-                            : reasonOf(*fault, numbers[fault->input], keywordOf(fault->input));
+                            : reasonOf(*fault, numbers[fault->input]);
 }
 
 // A calculation's loop. It gives back a dict: "keys" and "arrays", the unit id and values of
@@ -273,18 +267,19 @@ py::dict calculateArrays(const std::string& calculationId, const py::dict& keywo
     const std::string name = functionName(*calculation);
 
     GivenInputs given{};
-    std::array<std::optional<Array>, kInputCount> inputs;
+    std::array<std::optional<Array>, kInputCount> givenArrays;
     for (const auto& [keyword, array] : keywordInputs) {
         const auto key = keyword.cast<std::string>();
-        const auto found =
-            std::find_if(kInputKeywords.begin(), kInputKeywords.end(),
-                         [&](const InputKeyword& input) { return key == input.keyword; });
-        if (found == kInputKeywords.end()) {
+        const std::span<const InputInfo> known = inputs();
+        const auto found = std::find_if(known.begin(), known.end(), [&](const InputInfo& input) {
+            return keywordOf(input.input) == key;
+        });
+        if (found == known.end()) {
             throw py::type_error(name + "() got an unexpected keyword argument '" + key + "'");
         }
-        const auto i = static_cast<std::size_t>(found - kInputKeywords.begin());
+        const auto i = static_cast<std::size_t>(found->input);
         given[i] = true;
-        inputs[i] = array.cast<Array>();
+        givenArrays[i] = array.cast<Array>();
     }
 
     const std::optional<References> formulas = findFormulas(formula);
@@ -292,7 +287,8 @@ py::dict calculateArrays(const std::string& calculationId, const py::dict& keywo
         throw std::invalid_argument("formula: '" + formula + "' is no formula of " + name + " (" +
                                     formulaNames(*calculation) + ")");
     }
-    const MethodChoice choice = chooseMethod(*calculation, given, *formulas, oldFormula);
+    const MethodChoice choice = chooseMethod(
+        *calculation, given, oldFormula ? formulas->with(Reference::OldWindChill) : *formulas);
     if (choice.method == nullptr && choice.sameInputs != nullptr) {
         throw std::invalid_argument("formula " + formula + " does not apply to " + name + " with " +
                                     keywordSet(*choice.sameInputs) + " (" +
@@ -322,7 +318,7 @@ py::dict calculateArrays(const std::string& calculationId, const py::dict& keywo
     const std::vector<std::string> ids = outputIds(*calculation);
     std::vector<Array> read;
     for (const Input input : readInputs) {
-        read.push_back(*inputs[static_cast<std::size_t>(input)]);
+        read.push_back(*givenArrays[static_cast<std::size_t>(input)]);
     }
     const Elements elements = elementsOf(read);
     ResultArrays results(
@@ -467,7 +463,7 @@ py::dict convertArrays(const std::string& quantityId, const Array& values, const
             const auto reason = [&] {
                 const auto* fault = std::get_if<InputFault>(&outcome);
                 return fault == nullptr ? std::string(kComputationFault)
-                                        : reasonOf(*fault, value, "value");
+                                        : reasonOf(*fault, value);
             };
             if (raiseErrors) {
                 failure = Failure{index, reason()};
@@ -616,7 +612,8 @@ py::list unitInfos(const Quantity& quantity) {
 }
 
 // The categories a method's risk rule gives, the least severe first, and whose they are.
-std::pair<std::vector<std::string_view>, std::string_view> riskCategories(RiskRule rule) {
+std::pair<std::vector<std::string_view>, std::string_view> riskCategories(
+    const std::optional<RiskRule>& rule) {
     const auto names = [](Risk first, Risk last) {
         std::vector<std::string_view> names;
         for (auto i = static_cast<int>(first); i <= static_cast<int>(last); ++i) {
@@ -624,18 +621,18 @@ std::pair<std::vector<std::string_view>, std::string_view> riskCategories(RiskRu
         }
         return names;
     };
-    switch (rule) {
-        case RiskRule::None:
-            break;
-        case RiskRule::HeatIndex:
-        case RiskRule::NwsHeatIndex:
+    if (!rule) {
+        return {};
+    }
+    switch (rule->scale) {
+        case RiskScale::HeatIndex:
             return {names(Risk::Caution, Risk::ExtremeDanger),
                     "the heat index categories of the US National Weather Service"};
-        case RiskRule::WindChill:
-            return {names(Risk::LowRisk, Risk::ExtremeRisk),
-                    "the wind chill categories of Environment and Climate Change Canada"};
+        case RiskScale::WindChill:
+            break;
     }
-    return {};
+    return {names(Risk::LowRisk, Risk::ExtremeRisk),
+            "the wind chill categories of Environment and Climate Change Canada"};
 }
 
 py::dict methodInfoOf(const MethodInfo& method) {
@@ -645,7 +642,7 @@ py::dict methodInfoOf(const MethodInfo& method) {
     info["keywords"] = keywordSet(method);
     info["formula"] = formulaName(method.references);
     info["formula_text"] = formulaText(method.method);
-    info["old_formula"] = method.method == Method::OldWindChill;
+    info["old_formula"] = method.references.uses(Reference::OldWindChill);
     py::list references;
     for (const ReferenceInfo& reference : referenceFormulas()) {
         if (method.references.uses(reference.reference)) {
@@ -672,7 +669,7 @@ py::dict methodInfoOf(const MethodInfo& method) {
         py::dict compared;
         compared["name"] = method.comparedWith->name;
         compared["tolerance"] = method.comparedWith->tolerance;
-        compared["unit"] = method.outputs[method.comparedWith->output].unit().id;
+        compared["unit"] = method.comparedWith->output.unit().id;
         info["compared_with"] = compared;
     } else {
         info["compared_with"] = py::none();
@@ -684,33 +681,21 @@ py::list calculationList() {
     py::list list;
     for (const CalculationInfo& calculation : calculations()) {
         py::list keywords;
-        for (std::size_t i = 0; i < kInputCount; ++i) {
-            const auto input = static_cast<Input>(i);
-            if (std::any_of(
-                    calculation.methods.begin(), calculation.methods.end(),
-                    [&](const MethodInfo& method) { return reads(method.method, input); })) {
-                keywords.append(kInputKeywords[i].keyword);
+        for (const InputInfo& input : inputs()) {
+            if (readsAny(calculation, {input.input})) {
+                keywords.append(keywordOf(input.input));
             }
         }
-        const auto readsAny = [&](std::initializer_list<Input> wanted) {
-            return std::any_of(calculation.methods.begin(), calculation.methods.end(),
-                               [&](const MethodInfo& method) {
-                                   return std::any_of(
-                                       wanted.begin(), wanted.end(),
-                                       [&](Input input) { return reads(method.method, input); });
-                               });
-        };
-        using enum Input;
         py::dict info;
         info["id"] = calculation.id;
         info["function"] = functionName(calculation);
         info["alias"] = pythonName(calculation.id);
         info["name"] = calculation.name;
         info["keywords"] = keywords;
-        info["temperatures"] = readsAny({AirTemperature, DewPoint, WetBulb});
-        info["pressure"] = readsAny({AirPressure});
-        info["wind_speed"] = readsAny({WindSpeed});
-        info["old_formula"] = calculation.calculation == Calculation::WindChill;
+        info["temperatures"] = readsAny(calculation, inputsTypedIn(temperatureQuantity()));
+        info["pressure"] = readsAny(calculation, inputsTypedIn(airPressureQuantity()));
+        info["wind_speed"] = readsAny(calculation, inputsTypedIn(windSpeedQuantity()));
+        info["old_formula"] = usesFormula(calculation, Reference::OldWindChill);
         py::list methods;
         for (const auto group : {calculation.methods, calculation.references}) {
             for (const MethodInfo& method : group) {
@@ -750,17 +735,18 @@ py::list quantityList() {
 // (None where it is read in one unit) and every unit of its quantity.
 py::list inputList() {
     py::list list;
-    for (const InputKeyword& input : kInputKeywords) {
-        if (input.quantity == nullptr) {
+    for (const InputInfo& input : inputs()) {
+        if (!input.unit) {
             continue;
         }
+        const Quantity& quantity = input.unit->quantity();
+        const char* unitKeyword = unitKeywordOf(quantity);
         py::dict info;
-        info["keyword"] = input.keyword;
+        info["keyword"] = keywordOf(input.input);
         info["description"] = input.description;
-        info["quantity"] = input.quantity().id;
-        info["unit_keyword"] =
-            input.unitKeyword == nullptr ? py::object(py::none()) : py::str(input.unitKeyword);
-        info["units"] = unitInfos(input.quantity());
+        info["quantity"] = quantity.id;
+        info["unit_keyword"] = unitKeyword == nullptr ? py::object(py::none()) : py::str(unitKeyword);
+        info["units"] = unitInfos(quantity);
         list.append(info);
     }
     return list;

@@ -3,38 +3,26 @@
 #include <optional>
 #include <stdexcept>
 
+#include "text_match.h"
+
 namespace nimbaro::python {
 namespace {
-
-std::string lowerCase(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return lower;
-}
 
 // The unit of a quantity that `typed` names, or an error that says which come nearest, as
 // nimbaro-calc says it.
 std::size_t knownUnit(const Quantity& quantity, std::string_view typed, std::string_view keyword) {
-    if (const std::optional<std::size_t> unit = findUnit(quantity, typed)) {
-        return *unit;
+    const UnitLookup lookup = lookUpUnit(quantity, typed);
+    if (lookup.unit) {
+        return *lookup.unit;
     }
     const std::string refused = std::string(keyword) + ": '" + std::string(typed) + "' is no " +
-                                lowerCase(quantity.name) + " unit; ";
-    if (const std::optional<std::string_view> instead = refusedSpelling(quantity, typed)) {
-        throw std::invalid_argument(refused + "use '" + std::string(instead.value()) + "'");
+                                asciiLowerCase(quantity.name) + " unit; ";
+    if (lookup.instead) {
+        throw std::invalid_argument(refused + "use '" + std::string(*lookup.instead) + "'");
     }
-    std::string nearest;
-    for (const std::size_t index : nearestUnits(quantity, typed)) {
-        nearest += nearest.empty() ? "" : ", ";
-        nearest += quantity.units[index].id;
-        nearest += " (";
-        nearest += quantity.units[index].symbol;
-        nearest += ")";
-    }
-    throw std::invalid_argument(refused + "the nearest are " + nearest + " (nimbaro.units('" +
-                                std::string(quantity.id) + "') lists them all)");
+    throw std::invalid_argument(refused + "the nearest are " + lookup.nearest +
+                                " (nimbaro.units('" + std::string(quantity.id) +
+                                "') lists them all)");
 }
 
 template <typename CalculationUnit>

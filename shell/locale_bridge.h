@@ -9,7 +9,10 @@
 namespace nimbaro {
 
 // The number settings of the current locale (QLocale(), which follows the system's regional
-// settings unless a default locale was set).
+// settings unless a default locale was set), its grouping as it groups digits (12,34,567 in
+// India). Qt stays the windows' source, with its own data for every locale, so that the
+// windows follow a locale the C library of the machine lacks; where the C library has it,
+// nimbaro-calc --locale reads the same forms from it.
 NumberLocale currentNumberLocale();
 
 inline std::string toUtf8(const QString& text) {

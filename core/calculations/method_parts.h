@@ -26,7 +26,9 @@ std::variant<InputNumbers, InputFault> readChecked(const MethodInfo& method,
 std::optional<RangeNote> firstNote(const MethodInfo& method, const Typed& typed,
                                    const OutputValues& values);
 
-std::optional<Risk> riskOf(RiskRule rule, const OutputValues& values);
+// The category of the method's result by its risk rule, if it has one.
+std::optional<Risk> riskOf(const MethodInfo& method, const Typed& typed,
+                           const OutputValues& values);
 
 // Inputs that cannot occur, each as typed in its unit.
 bool airBelowAbsoluteZero(const Typed& typed, const OutputValues& values);

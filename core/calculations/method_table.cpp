@@ -177,35 +177,26 @@ OutputValues heatIndexOf(const Typed& typed) {
                                   TemperatureUnit::Fahrenheit);
 }
 
-// --- what the methods read and check -----------------------------------------------------------
+// --- what the methods check, and so read -------------------------------------------------------
 
 constexpr Check number(Input input) {
     return {input, Rule::Number};
 }
 
-constexpr Input kFromDewPoint[] = {AirTemperature, DewPoint};
-constexpr Input kFromHumidity[] = {AirTemperature, Humidity};
-constexpr Input kFromWetBulb[] = {AirTemperature, WetBulb, AirPressure};
-constexpr Input kFromHumidityAndPressure[] = {AirTemperature, Humidity, AirPressure};
-constexpr Input kFromDewPointAndPressure[] = {AirTemperature, DewPoint, AirPressure};
-constexpr Input kWindChill[] = {AirTemperature, WindSpeed};
-constexpr Input kLightning[] = {Time};
-constexpr Input kCorrectedLightning[] = {Time, AirTemperature};
-
-constexpr Check kDewPointChecks[] = {number(AirTemperature), number(DewPoint)};
-constexpr Check kHumidityChecks[] = {
+constexpr Check kFromDewPoint[] = {number(AirTemperature), number(DewPoint)};
+constexpr Check kFromHumidity[] = {
     number(AirTemperature), number(Humidity), {Humidity, Rule::HumidityRange}};
-constexpr Check kWetBulbChecks[] = {number(AirTemperature), number(WetBulb), number(AirPressure)};
+constexpr Check kFromWetBulb[] = {number(AirTemperature), number(WetBulb), number(AirPressure)};
 // Every number first, then the humidity's range.
-constexpr Check kHumidityAndPressureChecks[] = {
+constexpr Check kFromHumidityAndPressure[] = {
     number(AirTemperature), number(Humidity), number(AirPressure), {Humidity, Rule::HumidityRange}};
-constexpr Check kDewPointAndPressureChecks[] = {number(AirTemperature), number(DewPoint),
-                                                number(AirPressure)};
-constexpr Check kWindChillChecks[] = {
+constexpr Check kFromDewPointAndPressure[] = {number(AirTemperature), number(DewPoint),
+                                              number(AirPressure)};
+constexpr Check kWindChill[] = {
     number(AirTemperature), number(WindSpeed), {WindSpeed, Rule::GreaterThanZero}};
 // The time and its range come before the air temperature is looked at.
-constexpr Check kLightningChecks[] = {number(Time), {Time, Rule::GreaterThanZero}};
-constexpr Check kCorrectedLightningChecks[] = {
+constexpr Check kLightning[] = {number(Time), {Time, Rule::GreaterThanZero}};
+constexpr Check kCorrectedLightning[] = {
     number(Time), {Time, Rule::GreaterThanZero}, number(AirTemperature)};
 
 // --- the notes each method can give, an impossible input before a formula's range -------------
@@ -239,306 +230,429 @@ constexpr NoteRule kNewWindChillNotes[] = {kAirBelowAbsoluteZero, kNewWindChillO
 // correction gives.
 constexpr NoteRule kCorrectedLightningNotes[] = {kNegativeSpeedOfSound};
 
-// --- the methods as data -----------------------------------------------------------------------
+// --- the units of the outputs, the formulas and how results are judged --------------------------
 
-// The units of the outputs, by their places among their quantity's units.
-constexpr UnitRef kPercent[] = {{relativeHumidityQuantity, 0}};
-constexpr UnitRef kTemperatures[] = {
-    {temperatureQuantity, 0}, {temperatureQuantity, 1}, {temperatureQuantity, 2}};
-constexpr UnitRef kMetres{lengthQuantity, 1};
-constexpr UnitRef kFeet{lengthQuantity, 4};
-constexpr UnitRef kHeights[] = {kMetres, kFeet};
-constexpr UnitRef kDistances[] = {kMetres, {lengthQuantity, 2}, kFeet, {lengthQuantity, 6}};
+constexpr UnitRef kPercent[] = {HumidityUnit::Percent};
+constexpr UnitRef kTemperatures[] = {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit,
+                                     TemperatureUnit::Kelvin};
+constexpr UnitRef kHeights[] = {LengthUnit::Metres, LengthUnit::Feet};
+constexpr UnitRef kDistances[] = {LengthUnit::Metres, LengthUnit::Kilometres, LengthUnit::Feet,
+                                  LengthUnit::Miles};
 
 constexpr References kNws{Reference::Nws};
 constexpr References kPsychrometric{Reference::Psychrometric};
 constexpr References kNwsAndPsychrometric{Reference::Nws, Reference::Psychrometric};
 constexpr References kThermodynamic{Reference::Thermodynamic};
 constexpr References kNwsAndThermodynamic{Reference::Nws, Reference::Thermodynamic};
+constexpr References kOldFormula{Reference::OldWindChill};
+
+// A heat index is judged in Fahrenheit as shown, or in whole degrees as the NWS publishes its
+// index; a wind chill in Celsius as shown.
+constexpr RiskRule kHeatIndexRisk{RiskScale::HeatIndex, TemperatureUnit::Fahrenheit, 5};
+constexpr RiskRule kNwsHeatIndexRisk{RiskScale::HeatIndex, TemperatureUnit::Fahrenheit, 0};
+constexpr RiskRule kWindChillRisk{RiskScale::WindChill, TemperatureUnit::Celsius, 5};
 
 // What the windows' methods are compared with, and how far apart they may lie: a heat index 1 °F
 // from the NWS's for the same inputs; a wet bulb and a dew point 0.5 °C, a humidity 2 points
 // from the thermodynamic wet bulb's.
 constexpr ReferenceCheck comparedWithNws(Method reference) {
-    return {reference, 1, 1.0, "NWS heat index"};
+    return {reference, TemperatureUnit::Fahrenheit, 1.0, "NWS heat index"};
 }
 constexpr ReferenceCheck comparedWithThermodynamic(Method reference, std::string_view name) {
-    return {reference, 0, 0.5, name};
+    return {reference, TemperatureUnit::Celsius, 0.5, name};
 }
-constexpr ReferenceCheck kThermodynamicHumidity{Method::HumidityFromWetBulbThermodynamic, 0, 2.0,
-                                                "Thermodynamic humidity"};
+constexpr ReferenceCheck kThermodynamicHumidity{
+    Method::HumidityFromWetBulbThermodynamic, HumidityUnit::Percent, 2.0, "Thermodynamic humidity"};
 constexpr std::string_view kThermodynamicWetBulb = "Thermodynamic wet bulb";
+
+// --- the methods and the calculations -----------------------------------------------------------
 
 // In the order of Method.
 constexpr MethodInfo kMethods[] = {
-    {Method::HumidityFromDewPoint,
-     Calculation::RelativeHumidity,
-     "humidity-from-dew-point",
-     "Relative humidity from air temperature and dew point",
-     kFromDewPoint,
-     kDewPointChecks,
-     {},
-     ofHumidityFromDewPoint,
-     kPercent,
-     kDewPointInCelsiusNotes},
-    {Method::HumidityFromWetBulb,
-     Calculation::RelativeHumidity,
-     "humidity-from-wet-bulb",
-     "Relative humidity from air temperature, wet bulb and air pressure",
-     kFromWetBulb,
-     kWetBulbChecks,
-     {},
-     ofHumidityFromWetBulb,
-     kPercent,
-     kWetBulbInCelsiusNotes,
-     RiskRule::None,
-     kThermodynamicHumidity},
-    {Method::DewPointFromHumidity,
-     Calculation::DewPoint,
-     "dew-point-from-humidity",
-     "Dew point from air temperature and humidity",
-     kFromHumidity,
-     kHumidityChecks,
-     {},
-     ofDewPointFromHumidity,
-     kTemperatures,
-     kColdAirNotes},
-    {Method::DewPointFromWetBulb,
-     Calculation::DewPoint,
-     "dew-point-from-wet-bulb",
-     "Dew point from air temperature, wet bulb and air pressure",
-     kFromWetBulb,
-     kWetBulbChecks,
-     {},
-     ofDewPointFromWetBulb,
-     kTemperatures,
-     kWetBulbInCelsiusNotes,
-     RiskRule::None,
-     comparedWithThermodynamic(Method::DewPointFromWetBulbThermodynamic,
-                               "Thermodynamic dew point")},
-    {Method::WetBulbFromHumidity,
-     Calculation::WetBulb,
-     "wet-bulb-from-humidity",
-     "Wet bulb from air temperature, humidity and air pressure",
-     kFromHumidityAndPressure,
-     kHumidityAndPressureChecks,
-     {},
-     ofWetBulbFromHumidity,
-     kTemperatures,
-     kHumidityAndPressureNotes,
-     RiskRule::None,
-     comparedWithThermodynamic(Method::WetBulbFromHumidityThermodynamic, kThermodynamicWetBulb)},
-    {Method::WetBulbFromDewPoint,
-     Calculation::WetBulb,
-     "wet-bulb-from-dew-point",
-     "Wet bulb from air temperature, dew point and air pressure",
-     kFromDewPointAndPressure,
-     kDewPointAndPressureChecks,
-     {},
-     ofWetBulbFromDewPoint,
-     kTemperatures,
-     kDewPointAndPressureNotes,
-     RiskRule::None,
-     comparedWithThermodynamic(Method::WetBulbFromDewPointThermodynamic, kThermodynamicWetBulb)},
-    {Method::HeatIndexFromHumidity,
-     Calculation::HeatIndex,
-     "heat-index-from-humidity",
-     "Heat index from air temperature and humidity",
-     kFromHumidity,
-     kHumidityChecks,
-     {},
-     heatIndexOf<heatIndex, typedHumidity>,
-     kTemperatures,
-     kHeatIndexFromHumidityNotes,
-     RiskRule::HeatIndex,
-     comparedWithNws(Method::HeatIndexFromHumidityNws)},
-    {Method::HeatIndexFromDewPoint,
-     Calculation::HeatIndex,
-     "heat-index-from-dew-point",
-     "Heat index from air temperature and dew point",
-     kFromDewPoint,
-     kDewPointChecks,
-     {},
-     heatIndexOf<heatIndex, humidityOfDewPointReading>,
-     kTemperatures,
-     kHeatIndexFromDewPointNotes,
-     RiskRule::HeatIndex,
-     comparedWithNws(Method::HeatIndexFromDewPointNws)},
-    {Method::HeatIndexFromWetBulb,
-     Calculation::HeatIndex,
-     "heat-index-from-wet-bulb",
-     "Heat index from air temperature, wet bulb and air pressure",
-     kFromWetBulb,
-     kWetBulbChecks,
-     {},
-     heatIndexOf<heatIndex, humidityOfWetBulbReading>,
-     kTemperatures,
-     kHeatIndexFromWetBulbNotes,
-     RiskRule::HeatIndex,
-     comparedWithNws(Method::HeatIndexFromWetBulbNws)},
-    {Method::CloudHeightFromHumidity,
-     Calculation::CloudHeight,
-     "cloud-height-from-humidity",
-     "Cloud base height from air temperature and humidity",
-     kFromHumidity,
-     kHumidityChecks,
-     {},
-     ofCloudHeightFromHumidity,
-     kHeights,
-     kCloudHeightFromHumidityNotes},
-    {Method::CloudHeightFromDewPoint,
-     Calculation::CloudHeight,
-     "cloud-height-from-dew-point",
-     "Cloud base height from air temperature and dew point",
-     kFromDewPoint,
-     kDewPointChecks,
-     {},
-     ofCloudHeightFromDewPoint,
-     kHeights,
-     kCloudHeightFromDewPointNotes},
-    {Method::CloudHeightFromWetBulb,
-     Calculation::CloudHeight,
-     "cloud-height-from-wet-bulb",
-     "Cloud base height from air temperature, wet bulb and air pressure",
-     kFromWetBulb,
-     kWetBulbChecks,
-     {},
-     ofCloudHeightFromWetBulb,
-     kHeights,
-     kCloudHeightFromWetBulbNotes},
-    {Method::NewWindChill,
-     Calculation::WindChill,
-     "wind-chill-new",
-     "Wind chill from air temperature and wind speed, new formula",
-     kWindChill,
-     kWindChillChecks,
-     {},
-     ofNewWindChill,
-     kTemperatures,
-     kNewWindChillNotes,
-     RiskRule::WindChill},
-    {Method::OldWindChill,
-     Calculation::WindChill,
-     "wind-chill-old",
-     "Wind chill from air temperature and wind speed, old formula",
-     kWindChill,
-     kWindChillChecks,
-     {},
-     ofOldWindChill,
-     kTemperatures,
-     kColdAirNotes},
-    {Method::LightningDistance,
-     Calculation::LightningDistance,
-     "lightning-distance",
-     "Lightning distance from the time to the thunder",
-     kLightning,
-     kLightningChecks,
-     {},
-     ofLightningDistance,
-     kDistances,
-     {}},
-    {Method::CorrectedLightningDistance,
-     Calculation::LightningDistance,
-     "lightning-distance-corrected",
-     "Lightning distance from the time to the thunder, corrected for the air temperature",
-     kCorrectedLightning,
-     kCorrectedLightningChecks,
-     {},
-     ofCorrectedLightningDistance,
-     kDistances,
-     kCorrectedLightningNotes},
-    {Method::HumidityFromWetBulbPsychrometric, Calculation::RelativeHumidity,
-     "humidity-from-wet-bulb-psychrometric",
-     "Relative humidity from air temperature, wet bulb and air pressure, by the WMO psychrometer "
-     "equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofHumidityFromWetBulbBy<kWmoPsychrometer>,
-     kPercent, kWetBulbInCelsiusNotes},
-    {Method::HumidityFromWetBulbThermodynamic, Calculation::RelativeHumidity,
-     "humidity-from-wet-bulb-thermodynamic",
-     "Relative humidity from air temperature, thermodynamic wet bulb and air pressure",
-     kFromWetBulb, kWetBulbChecks, kThermodynamic, ofHumidityFromWetBulbBy<kAdiabaticSaturation>,
-     kPercent, kWetBulbInCelsiusNotes},
-    {Method::DewPointFromWetBulbPsychrometric, Calculation::DewPoint,
-     "dew-point-from-wet-bulb-psychrometric",
-     "Dew point from air temperature, wet bulb and air pressure, by the WMO psychrometer "
-     "equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofDewPointFromWetBulbBy<kWmoPsychrometer>,
-     kTemperatures, kWetBulbInCelsiusNotes},
-    {Method::DewPointFromWetBulbThermodynamic, Calculation::DewPoint,
-     "dew-point-from-wet-bulb-thermodynamic",
-     "Dew point from air temperature, thermodynamic wet bulb and air pressure", kFromWetBulb,
-     kWetBulbChecks, kThermodynamic, ofDewPointFromWetBulbBy<kAdiabaticSaturation>, kTemperatures,
-     kWetBulbInCelsiusNotes},
-    {Method::WetBulbFromHumidityPsychrometric, Calculation::WetBulb,
-     "wet-bulb-from-humidity-psychrometric",
-     "Wet bulb from air temperature, humidity and air pressure, by the WMO psychrometer equation",
-     kFromHumidityAndPressure, kHumidityAndPressureChecks, kPsychrometric,
-     ofWetBulbFromHumidityBy<kWmoPsychrometer>, kTemperatures, kHumidityAndPressureNotes},
-    {Method::WetBulbFromDewPointPsychrometric, Calculation::WetBulb,
-     "wet-bulb-from-dew-point-psychrometric",
-     "Wet bulb from air temperature, dew point and air pressure, by the WMO psychrometer equation",
-     kFromDewPointAndPressure, kDewPointAndPressureChecks, kPsychrometric,
-     ofWetBulbFromDewPointBy<kWmoPsychrometer>, kTemperatures, kDewPointAndPressureNotes},
-    {Method::WetBulbFromHumidityThermodynamic, Calculation::WetBulb,
-     "wet-bulb-from-humidity-thermodynamic",
-     "Thermodynamic wet bulb from air temperature, humidity and air pressure",
-     kFromHumidityAndPressure, kHumidityAndPressureChecks, kThermodynamic,
-     ofWetBulbFromHumidityBy<kAdiabaticSaturation>, kTemperatures, kHumidityAndPressureNotes},
-    {Method::WetBulbFromDewPointThermodynamic, Calculation::WetBulb,
-     "wet-bulb-from-dew-point-thermodynamic",
-     "Thermodynamic wet bulb from air temperature, dew point and air pressure",
-     kFromDewPointAndPressure, kDewPointAndPressureChecks, kThermodynamic,
-     ofWetBulbFromDewPointBy<kAdiabaticSaturation>, kTemperatures, kDewPointAndPressureNotes},
-    {Method::HeatIndexFromHumidityNws, Calculation::HeatIndex, "heat-index-from-humidity-nws",
-     "Heat index from air temperature and humidity, by the NWS's algorithm", kFromHumidity,
-     kHumidityChecks, kNws, heatIndexOf<nwsHeatIndex, typedHumidity>, kTemperatures, kColdAirNotes,
-     RiskRule::NwsHeatIndex},
-    {Method::HeatIndexFromDewPointNws, Calculation::HeatIndex, "heat-index-from-dew-point-nws",
-     "Heat index from air temperature and dew point, by the NWS's algorithm", kFromDewPoint,
-     kDewPointChecks, kNws, heatIndexOf<nwsHeatIndex, humidityOfDewPointReading>, kTemperatures,
-     kDewPointInCelsiusNotes, RiskRule::NwsHeatIndex},
-    {Method::HeatIndexFromWetBulbNws, Calculation::HeatIndex, "heat-index-from-wet-bulb-nws",
-     "Heat index from air temperature, wet bulb and air pressure, by the NWS's algorithm",
-     kFromWetBulb, kWetBulbChecks, kNws, heatIndexOf<nwsHeatIndex, humidityOfWetBulbReading>,
-     kTemperatures, kWetBulbInCelsiusNotes, RiskRule::NwsHeatIndex},
-    {Method::HeatIndexFromWetBulbPsychrometric, Calculation::HeatIndex,
-     "heat-index-from-wet-bulb-psychrometric",
-     "Heat index from air temperature, wet bulb and air pressure, its humidity by the WMO "
-     "psychrometer equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric,
-     heatIndexOf<heatIndex, humidityOfWetBulbBy<kWmoPsychrometer>>, kTemperatures,
-     kPsychrometricHeatIndexNotes, RiskRule::HeatIndex},
-    {Method::HeatIndexFromWetBulbNwsPsychrometric, Calculation::HeatIndex,
-     "heat-index-from-wet-bulb-nws-psychrometric",
-     "Heat index from air temperature, wet bulb and air pressure, by the NWS's algorithm, its "
-     "humidity by the WMO psychrometer equation",
-     kFromWetBulb, kWetBulbChecks, kNwsAndPsychrometric,
-     heatIndexOf<nwsHeatIndex, humidityOfWetBulbBy<kWmoPsychrometer>>, kTemperatures,
-     kWetBulbInCelsiusNotes, RiskRule::NwsHeatIndex},
-    {Method::HeatIndexFromWetBulbThermodynamic, Calculation::HeatIndex,
-     "heat-index-from-wet-bulb-thermodynamic",
-     "Heat index from air temperature, thermodynamic wet bulb and air pressure", kFromWetBulb,
-     kWetBulbChecks, kThermodynamic,
-     heatIndexOf<heatIndex, humidityOfWetBulbBy<kAdiabaticSaturation>>, kTemperatures,
-     kPsychrometricHeatIndexNotes, RiskRule::HeatIndex},
-    {Method::HeatIndexFromWetBulbNwsThermodynamic, Calculation::HeatIndex,
-     "heat-index-from-wet-bulb-nws-thermodynamic",
-     "Heat index from air temperature, thermodynamic wet bulb and air pressure, by the NWS's "
-     "algorithm",
-     kFromWetBulb, kWetBulbChecks, kNwsAndThermodynamic,
-     heatIndexOf<nwsHeatIndex, humidityOfWetBulbBy<kAdiabaticSaturation>>, kTemperatures,
-     kWetBulbInCelsiusNotes, RiskRule::NwsHeatIndex},
-    {Method::CloudHeightFromWetBulbPsychrometric, Calculation::CloudHeight,
-     "cloud-height-from-wet-bulb-psychrometric",
-     "Cloud base height from air temperature, wet bulb and air pressure, its dew point by the "
-     "WMO psychrometer equation",
-     kFromWetBulb, kWetBulbChecks, kPsychrometric, ofCloudHeightFromWetBulbBy<kWmoPsychrometer>,
-     kHeights, kCloudHeightFromWetBulbNotes},
-    {Method::CloudHeightFromWetBulbThermodynamic, Calculation::CloudHeight,
-     "cloud-height-from-wet-bulb-thermodynamic",
-     "Cloud base height from air temperature, thermodynamic wet bulb and air pressure",
-     kFromWetBulb, kWetBulbChecks, kThermodynamic, ofCloudHeightFromWetBulbBy<kAdiabaticSaturation>,
-     kHeights, kCloudHeightFromWetBulbNotes},
+    {
+        .method = Method::HumidityFromDewPoint,
+        .calculation = Calculation::RelativeHumidity,
+        .id = "humidity-from-dew-point",
+        .name = "Relative humidity from air temperature and dew point",
+        .checks = kFromDewPoint,
+        .formula = ofHumidityFromDewPoint,
+        .outputs = kPercent,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::HumidityFromWetBulb,
+        .calculation = Calculation::RelativeHumidity,
+        .id = "humidity-from-wet-bulb",
+        .name = "Relative humidity from air temperature, wet bulb and air pressure",
+        .checks = kFromWetBulb,
+        .formula = ofHumidityFromWetBulb,
+        .outputs = kPercent,
+        .notes = kWetBulbInCelsiusNotes,
+        .comparedWith = kThermodynamicHumidity,
+    },
+    {
+        .method = Method::DewPointFromHumidity,
+        .calculation = Calculation::DewPoint,
+        .id = "dew-point-from-humidity",
+        .name = "Dew point from air temperature and humidity",
+        .checks = kFromHumidity,
+        .formula = ofDewPointFromHumidity,
+        .outputs = kTemperatures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::DewPointFromWetBulb,
+        .calculation = Calculation::DewPoint,
+        .id = "dew-point-from-wet-bulb",
+        .name = "Dew point from air temperature, wet bulb and air pressure",
+        .checks = kFromWetBulb,
+        .formula = ofDewPointFromWetBulb,
+        .outputs = kTemperatures,
+        .notes = kWetBulbInCelsiusNotes,
+        .comparedWith = comparedWithThermodynamic(Method::DewPointFromWetBulbThermodynamic,
+                                                  "Thermodynamic dew point"),
+    },
+    {
+        .method = Method::WetBulbFromHumidity,
+        .calculation = Calculation::WetBulb,
+        .id = "wet-bulb-from-humidity",
+        .name = "Wet bulb from air temperature, humidity and air pressure",
+        .checks = kFromHumidityAndPressure,
+        .formula = ofWetBulbFromHumidity,
+        .outputs = kTemperatures,
+        .notes = kHumidityAndPressureNotes,
+        .comparedWith = comparedWithThermodynamic(Method::WetBulbFromHumidityThermodynamic,
+                                                  kThermodynamicWetBulb),
+    },
+    {
+        .method = Method::WetBulbFromDewPoint,
+        .calculation = Calculation::WetBulb,
+        .id = "wet-bulb-from-dew-point",
+        .name = "Wet bulb from air temperature, dew point and air pressure",
+        .checks = kFromDewPointAndPressure,
+        .formula = ofWetBulbFromDewPoint,
+        .outputs = kTemperatures,
+        .notes = kDewPointAndPressureNotes,
+        .comparedWith = comparedWithThermodynamic(Method::WetBulbFromDewPointThermodynamic,
+                                                  kThermodynamicWetBulb),
+    },
+    {
+        .method = Method::HeatIndexFromHumidity,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-humidity",
+        .name = "Heat index from air temperature and humidity",
+        .checks = kFromHumidity,
+        .formula = heatIndexOf<heatIndex, typedHumidity>,
+        .outputs = kTemperatures,
+        .notes = kHeatIndexFromHumidityNotes,
+        .risk = kHeatIndexRisk,
+        .comparedWith = comparedWithNws(Method::HeatIndexFromHumidityNws),
+    },
+    {
+        .method = Method::HeatIndexFromDewPoint,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-dew-point",
+        .name = "Heat index from air temperature and dew point",
+        .checks = kFromDewPoint,
+        .formula = heatIndexOf<heatIndex, humidityOfDewPointReading>,
+        .outputs = kTemperatures,
+        .notes = kHeatIndexFromDewPointNotes,
+        .risk = kHeatIndexRisk,
+        .comparedWith = comparedWithNws(Method::HeatIndexFromDewPointNws),
+    },
+    {
+        .method = Method::HeatIndexFromWetBulb,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-wet-bulb",
+        .name = "Heat index from air temperature, wet bulb and air pressure",
+        .checks = kFromWetBulb,
+        .formula = heatIndexOf<heatIndex, humidityOfWetBulbReading>,
+        .outputs = kTemperatures,
+        .notes = kHeatIndexFromWetBulbNotes,
+        .risk = kHeatIndexRisk,
+        .comparedWith = comparedWithNws(Method::HeatIndexFromWetBulbNws),
+    },
+    {
+        .method = Method::CloudHeightFromHumidity,
+        .calculation = Calculation::CloudHeight,
+        .id = "cloud-height-from-humidity",
+        .name = "Cloud base height from air temperature and humidity",
+        .checks = kFromHumidity,
+        .formula = ofCloudHeightFromHumidity,
+        .outputs = kHeights,
+        .notes = kCloudHeightFromHumidityNotes,
+    },
+    {
+        .method = Method::CloudHeightFromDewPoint,
+        .calculation = Calculation::CloudHeight,
+        .id = "cloud-height-from-dew-point",
+        .name = "Cloud base height from air temperature and dew point",
+        .checks = kFromDewPoint,
+        .formula = ofCloudHeightFromDewPoint,
+        .outputs = kHeights,
+        .notes = kCloudHeightFromDewPointNotes,
+    },
+    {
+        .method = Method::CloudHeightFromWetBulb,
+        .calculation = Calculation::CloudHeight,
+        .id = "cloud-height-from-wet-bulb",
+        .name = "Cloud base height from air temperature, wet bulb and air pressure",
+        .checks = kFromWetBulb,
+        .formula = ofCloudHeightFromWetBulb,
+        .outputs = kHeights,
+        .notes = kCloudHeightFromWetBulbNotes,
+    },
+    {
+        .method = Method::NewWindChill,
+        .calculation = Calculation::WindChill,
+        .id = "wind-chill-new",
+        .name = "Wind chill from air temperature and wind speed, new formula",
+        .checks = kWindChill,
+        .formula = ofNewWindChill,
+        .outputs = kTemperatures,
+        .notes = kNewWindChillNotes,
+        .risk = kWindChillRisk,
+    },
+    {
+        .method = Method::OldWindChill,
+        .calculation = Calculation::WindChill,
+        .id = "wind-chill-old",
+        .name = "Wind chill from air temperature and wind speed, old formula",
+        .references = kOldFormula,
+        .checks = kWindChill,
+        .formula = ofOldWindChill,
+        .outputs = kTemperatures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::LightningDistance,
+        .calculation = Calculation::LightningDistance,
+        .id = "lightning-distance",
+        .name = "Lightning distance from the time to the thunder",
+        .checks = kLightning,
+        .formula = ofLightningDistance,
+        .outputs = kDistances,
+    },
+    {
+        .method = Method::CorrectedLightningDistance,
+        .calculation = Calculation::LightningDistance,
+        .id = "lightning-distance-corrected",
+        .name =
+            "Lightning distance from the time to the thunder, corrected for the air temperature",
+        .checks = kCorrectedLightning,
+        .formula = ofCorrectedLightningDistance,
+        .outputs = kDistances,
+        .notes = kCorrectedLightningNotes,
+    },
+    {
+        .method = Method::HumidityFromWetBulbPsychrometric,
+        .calculation = Calculation::RelativeHumidity,
+        .id = "humidity-from-wet-bulb-psychrometric",
+        .name = "Relative humidity from air temperature, wet bulb and air pressure, by the WMO "
+                "psychrometer "
+                "equation",
+        .references = kPsychrometric,
+        .checks = kFromWetBulb,
+        .formula = ofHumidityFromWetBulbBy<kWmoPsychrometer>,
+        .outputs = kPercent,
+        .notes = kWetBulbInCelsiusNotes,
+    },
+    {
+        .method = Method::HumidityFromWetBulbThermodynamic,
+        .calculation = Calculation::RelativeHumidity,
+        .id = "humidity-from-wet-bulb-thermodynamic",
+        .name = "Relative humidity from air temperature, thermodynamic wet bulb and air pressure",
+        .references = kThermodynamic,
+        .checks = kFromWetBulb,
+        .formula = ofHumidityFromWetBulbBy<kAdiabaticSaturation>,
+        .outputs = kPercent,
+        .notes = kWetBulbInCelsiusNotes,
+    },
+    {
+        .method = Method::DewPointFromWetBulbPsychrometric,
+        .calculation = Calculation::DewPoint,
+        .id = "dew-point-from-wet-bulb-psychrometric",
+        .name =
+            "Dew point from air temperature, wet bulb and air pressure, by the WMO psychrometer "
+            "equation",
+        .references = kPsychrometric,
+        .checks = kFromWetBulb,
+        .formula = ofDewPointFromWetBulbBy<kWmoPsychrometer>,
+        .outputs = kTemperatures,
+        .notes = kWetBulbInCelsiusNotes,
+    },
+    {
+        .method = Method::DewPointFromWetBulbThermodynamic,
+        .calculation = Calculation::DewPoint,
+        .id = "dew-point-from-wet-bulb-thermodynamic",
+        .name = "Dew point from air temperature, thermodynamic wet bulb and air pressure",
+        .references = kThermodynamic,
+        .checks = kFromWetBulb,
+        .formula = ofDewPointFromWetBulbBy<kAdiabaticSaturation>,
+        .outputs = kTemperatures,
+        .notes = kWetBulbInCelsiusNotes,
+    },
+    {
+        .method = Method::WetBulbFromHumidityPsychrometric,
+        .calculation = Calculation::WetBulb,
+        .id = "wet-bulb-from-humidity-psychrometric",
+        .name = "Wet bulb from air temperature, humidity and air pressure, by the WMO psychrometer "
+                "equation",
+        .references = kPsychrometric,
+        .checks = kFromHumidityAndPressure,
+        .formula = ofWetBulbFromHumidityBy<kWmoPsychrometer>,
+        .outputs = kTemperatures,
+        .notes = kHumidityAndPressureNotes,
+    },
+    {
+        .method = Method::WetBulbFromDewPointPsychrometric,
+        .calculation = Calculation::WetBulb,
+        .id = "wet-bulb-from-dew-point-psychrometric",
+        .name = "Wet bulb from air temperature, dew point and air pressure, by the WMO "
+                "psychrometer equation",
+        .references = kPsychrometric,
+        .checks = kFromDewPointAndPressure,
+        .formula = ofWetBulbFromDewPointBy<kWmoPsychrometer>,
+        .outputs = kTemperatures,
+        .notes = kDewPointAndPressureNotes,
+    },
+    {
+        .method = Method::WetBulbFromHumidityThermodynamic,
+        .calculation = Calculation::WetBulb,
+        .id = "wet-bulb-from-humidity-thermodynamic",
+        .name = "Thermodynamic wet bulb from air temperature, humidity and air pressure",
+        .references = kThermodynamic,
+        .checks = kFromHumidityAndPressure,
+        .formula = ofWetBulbFromHumidityBy<kAdiabaticSaturation>,
+        .outputs = kTemperatures,
+        .notes = kHumidityAndPressureNotes,
+    },
+    {
+        .method = Method::WetBulbFromDewPointThermodynamic,
+        .calculation = Calculation::WetBulb,
+        .id = "wet-bulb-from-dew-point-thermodynamic",
+        .name = "Thermodynamic wet bulb from air temperature, dew point and air pressure",
+        .references = kThermodynamic,
+        .checks = kFromDewPointAndPressure,
+        .formula = ofWetBulbFromDewPointBy<kAdiabaticSaturation>,
+        .outputs = kTemperatures,
+        .notes = kDewPointAndPressureNotes,
+    },
+    {
+        .method = Method::HeatIndexFromHumidityNws,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-humidity-nws",
+        .name = "Heat index from air temperature and humidity, by the NWS's algorithm",
+        .references = kNws,
+        .checks = kFromHumidity,
+        .formula = heatIndexOf<nwsHeatIndex, typedHumidity>,
+        .outputs = kTemperatures,
+        .notes = kColdAirNotes,
+        .risk = kNwsHeatIndexRisk,
+    },
+    {
+        .method = Method::HeatIndexFromDewPointNws,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-dew-point-nws",
+        .name = "Heat index from air temperature and dew point, by the NWS's algorithm",
+        .references = kNws,
+        .checks = kFromDewPoint,
+        .formula = heatIndexOf<nwsHeatIndex, humidityOfDewPointReading>,
+        .outputs = kTemperatures,
+        .notes = kDewPointInCelsiusNotes,
+        .risk = kNwsHeatIndexRisk,
+    },
+    {
+        .method = Method::HeatIndexFromWetBulbNws,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-wet-bulb-nws",
+        .name =
+            "Heat index from air temperature, wet bulb and air pressure, by the NWS's algorithm",
+        .references = kNws,
+        .checks = kFromWetBulb,
+        .formula = heatIndexOf<nwsHeatIndex, humidityOfWetBulbReading>,
+        .outputs = kTemperatures,
+        .notes = kWetBulbInCelsiusNotes,
+        .risk = kNwsHeatIndexRisk,
+    },
+    {
+        .method = Method::HeatIndexFromWetBulbPsychrometric,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-wet-bulb-psychrometric",
+        .name =
+            "Heat index from air temperature, wet bulb and air pressure, its humidity by the WMO "
+            "psychrometer equation",
+        .references = kPsychrometric,
+        .checks = kFromWetBulb,
+        .formula = heatIndexOf<heatIndex, humidityOfWetBulbBy<kWmoPsychrometer>>,
+        .outputs = kTemperatures,
+        .notes = kPsychrometricHeatIndexNotes,
+        .risk = kHeatIndexRisk,
+    },
+    {
+        .method = Method::HeatIndexFromWetBulbNwsPsychrometric,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-wet-bulb-nws-psychrometric",
+        .name = "Heat index from air temperature, wet bulb and air pressure, by the NWS's "
+                "algorithm, its "
+                "humidity by the WMO psychrometer equation",
+        .references = kNwsAndPsychrometric,
+        .checks = kFromWetBulb,
+        .formula = heatIndexOf<nwsHeatIndex, humidityOfWetBulbBy<kWmoPsychrometer>>,
+        .outputs = kTemperatures,
+        .notes = kWetBulbInCelsiusNotes,
+        .risk = kNwsHeatIndexRisk,
+    },
+    {
+        .method = Method::HeatIndexFromWetBulbThermodynamic,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-wet-bulb-thermodynamic",
+        .name = "Heat index from air temperature, thermodynamic wet bulb and air pressure",
+        .references = kThermodynamic,
+        .checks = kFromWetBulb,
+        .formula = heatIndexOf<heatIndex, humidityOfWetBulbBy<kAdiabaticSaturation>>,
+        .outputs = kTemperatures,
+        .notes = kPsychrometricHeatIndexNotes,
+        .risk = kHeatIndexRisk,
+    },
+    {
+        .method = Method::HeatIndexFromWetBulbNwsThermodynamic,
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index-from-wet-bulb-nws-thermodynamic",
+        .name = "Heat index from air temperature, thermodynamic wet bulb and air pressure, by the "
+                "NWS's "
+                "algorithm",
+        .references = kNwsAndThermodynamic,
+        .checks = kFromWetBulb,
+        .formula = heatIndexOf<nwsHeatIndex, humidityOfWetBulbBy<kAdiabaticSaturation>>,
+        .outputs = kTemperatures,
+        .notes = kWetBulbInCelsiusNotes,
+        .risk = kNwsHeatIndexRisk,
+    },
+    {
+        .method = Method::CloudHeightFromWetBulbPsychrometric,
+        .calculation = Calculation::CloudHeight,
+        .id = "cloud-height-from-wet-bulb-psychrometric",
+        .name = "Cloud base height from air temperature, wet bulb and air pressure, its dew point "
+                "by the "
+                "WMO psychrometer equation",
+        .references = kPsychrometric,
+        .checks = kFromWetBulb,
+        .formula = ofCloudHeightFromWetBulbBy<kWmoPsychrometer>,
+        .outputs = kHeights,
+        .notes = kCloudHeightFromWetBulbNotes,
+    },
+    {
+        .method = Method::CloudHeightFromWetBulbThermodynamic,
+        .calculation = Calculation::CloudHeight,
+        .id = "cloud-height-from-wet-bulb-thermodynamic",
+        .name = "Cloud base height from air temperature, thermodynamic wet bulb and air pressure",
+        .references = kThermodynamic,
+        .checks = kFromWetBulb,
+        .formula = ofCloudHeightFromWetBulbBy<kAdiabaticSaturation>,
+        .outputs = kHeights,
+        .notes = kCloudHeightFromWetBulbNotes,
+    },
 };
 
 constexpr bool inMethodOrder() {
@@ -551,40 +665,111 @@ constexpr bool inMethodOrder() {
 }
 static_assert(inMethodOrder());
 
-// The `count` methods from `first`, which stand together in the table.
-constexpr std::span<const MethodInfo> methodsFrom(Method first, std::size_t count) {
-    return {kMethods + static_cast<std::size_t>(first), count};
-}
-
-constexpr CalculationInfo kCalculations[] = {
-    {Calculation::RelativeHumidity, "humidity", "Relative Humidity",
-     methodsFrom(Method::HumidityFromDewPoint, 2),
-     methodsFrom(Method::HumidityFromWetBulbPsychrometric, 2), kPercent},
-    {Calculation::DewPoint, "dew-point", "Dew Point", methodsFrom(Method::DewPointFromHumidity, 2),
-     methodsFrom(Method::DewPointFromWetBulbPsychrometric, 2), kTemperatures},
-    {Calculation::WetBulb, "wet-bulb", "Wet Bulb", methodsFrom(Method::WetBulbFromHumidity, 2),
-     methodsFrom(Method::WetBulbFromHumidityPsychrometric, 4), kTemperatures},
-    {Calculation::HeatIndex, "heat-index", "Heat Index",
-     methodsFrom(Method::HeatIndexFromHumidity, 3),
-     methodsFrom(Method::HeatIndexFromHumidityNws, 7), kTemperatures},
-    {Calculation::CloudHeight, "cloud-height", "Cloud Base Height",
-     methodsFrom(Method::CloudHeightFromHumidity, 3),
-     methodsFrom(Method::CloudHeightFromWetBulbPsychrometric, 2), kHeights},
-    {Calculation::WindChill,
-     "wind-chill",
-     "Wind Chill",
-     methodsFrom(Method::NewWindChill, 2),
-     {},
-     kTemperatures},
-    {Calculation::LightningDistance,
-     "lightning",
-     "Lightning Distance",
-     methodsFrom(Method::LightningDistance, 2),
-     {},
-     kDistances},
+// In the order of Reference.
+constexpr ReferenceInfo kReferences[] = {
+    {
+        .reference = Reference::Nws,
+        .id = "nws",
+        .name = "the heat index of the US National Weather Service: Steadman's simple formula, "
+                "and from 80 F Rothfusz's regression with the NWS's two adjustments",
+        .source = "NWS Weather Prediction Center, \"The Heat Index Equation\"; L. P. Rothfusz, "
+                  "NWS Technical Attachment SR 90-23 (1990)",
+    },
+    {
+        .reference = Reference::Psychrometric,
+        .id = "psychrometric",
+        .name = "the WMO psychrometer equation e = Es(Tw) - A P (T - Tw), the reading of an "
+                "aspirated (Assmann) psychrometer, solved by iteration, with the saturation "
+                "vapour pressure Es over water of Hyland and Wexler",
+        .source = "WMO Guide to Instruments and Methods of Observation (WMO-No. 8): A = 6.53e-4 "
+                  "(1 + 0.000944 Tw) per degree for the Assmann psychrometer; R. W. Hyland and "
+                  "A. Wexler (1983), as in the ASHRAE Handbook of Fundamentals",
+    },
+    {
+        .reference = Reference::Thermodynamic,
+        .id = "thermodynamic",
+        .name = "the thermodynamic wet bulb of ASHRAE's psychrometric equation at the given "
+                "pressure, with the humidity ratio W = 0.621945 e / (P - e) and Hyland and "
+                "Wexler's saturation vapour pressure, over ice for a wet bulb below 0 C; humidity "
+                "and dew point over water; solved by iteration to 1e-12 of the wet bulb",
+        .source = "ASHRAE Handbook - Fundamentals (2017), chapter 1, equations 5, 6, 20, 33 and 35",
+    },
+    {
+        .reference = Reference::OldWindChill,
+        .id = "old",
+        .name = "the old wind chill formula, a square-root law worked in metres per second "
+                "around a skin temperature of 33 C",
+        .source = "the wind chill window, which offers it beside the new formula",
+        .windowsOwn = true,
+    },
 };
 
-// Each calculation in the order of Calculation, owning exactly the methods of its own.
+// A window's method uses none of the reference formulas, only the windows' own.
+constexpr bool windowsMethod(const MethodInfo& method) {
+    return std::none_of(std::begin(kReferences), std::end(kReferences),
+                        [&](const ReferenceInfo& formula) {
+                            return !formula.windowsOwn && method.references.uses(formula.reference);
+                        });
+}
+
+// The rows of a calculation's windows' methods, or of its reference methods: one run of the table.
+constexpr std::span<const MethodInfo> methodsOf(Calculation calculation, bool windows) {
+    const auto belongs = [&](const MethodInfo& method) {
+        return method.calculation == calculation && windowsMethod(method) == windows;
+    };
+    const MethodInfo* first = std::find_if(std::begin(kMethods), std::end(kMethods), belongs);
+    return {first, std::find_if_not(first, std::end(kMethods), belongs)};
+}
+
+// A calculation with its methods, and their outputs, from the method table.
+constexpr CalculationInfo withMethods(CalculationInfo calculation) {
+    calculation.methods = methodsOf(calculation.calculation, true);
+    calculation.references = methodsOf(calculation.calculation, false);
+    calculation.outputs = calculation.methods.front().outputs;
+    return calculation;
+}
+
+// In the order of Calculation.
+constexpr CalculationInfo kCalculations[] = {
+    withMethods({
+        .calculation = Calculation::RelativeHumidity,
+        .id = "humidity",
+        .name = "Relative Humidity",
+    }),
+    withMethods({
+        .calculation = Calculation::DewPoint,
+        .id = "dew-point",
+        .name = "Dew Point",
+    }),
+    withMethods({
+        .calculation = Calculation::WetBulb,
+        .id = "wet-bulb",
+        .name = "Wet Bulb",
+    }),
+    withMethods({
+        .calculation = Calculation::HeatIndex,
+        .id = "heat-index",
+        .name = "Heat Index",
+    }),
+    withMethods({
+        .calculation = Calculation::CloudHeight,
+        .id = "cloud-height",
+        .name = "Cloud Base Height",
+    }),
+    withMethods({
+        .calculation = Calculation::WindChill,
+        .id = "wind-chill",
+        .name = "Wind Chill",
+    }),
+    withMethods({
+        .calculation = Calculation::LightningDistance,
+        .id = "lightning",
+        .name = "Lightning Distance",
+    }),
+};
+
+// Each calculation in the order of Calculation, its methods giving its outputs, every method
+// in the run of its own calculation's, so that no method is left out.
 constexpr bool methodsBelongToTheirCalculation() {
     std::size_t owned = 0;
     for (std::size_t i = 0; i < std::size(kCalculations); ++i) {
@@ -594,8 +779,8 @@ constexpr bool methodsBelongToTheirCalculation() {
         }
         for (const auto group : {calculation.methods, calculation.references}) {
             for (const MethodInfo& method : group) {
-                if (method.calculation != calculation.calculation ||
-                    method.references.none() != (group.data() == calculation.methods.data())) {
+                if (!std::equal(method.outputs.begin(), method.outputs.end(),
+                                calculation.outputs.begin(), calculation.outputs.end())) {
                     return false;
                 }
                 ++owned;
@@ -606,47 +791,30 @@ constexpr bool methodsBelongToTheirCalculation() {
 }
 static_assert(methodsBelongToTheirCalculation());
 
-// A window's method is compared on one of its outputs with a reference method of its own
-// calculation that reads the same inputs.
-constexpr bool comparedLikeWithLike() {
+// A window's method is compared with a reference method of its own calculation that reads the
+// same inputs, on an output both give; a risk rule judges an output its method gives, a wind
+// chill's in Celsius, as its categories are.
+constexpr bool judgedOnTheirOutputs() {
     for (const MethodInfo& method : kMethods) {
+        if (method.risk && (outputPlace(method, method.risk->output) == method.outputs.size() ||
+                            (method.risk->scale == RiskScale::WindChill &&
+                             method.risk->output != UnitRef(TemperatureUnit::Celsius)))) {
+            return false;
+        }
         if (!method.comparedWith) {
             continue;
         }
         const MethodInfo& reference =
             kMethods[static_cast<std::size_t>(method.comparedWith->reference)];
-        if (!method.references.none() || reference.references.none() ||
-            reference.calculation != method.calculation ||
-            !std::equal(method.inputs.begin(), method.inputs.end(), reference.inputs.begin(),
-                        reference.inputs.end()) ||
-            method.comparedWith->output >= method.outputs.size()) {
+        if (!windowsMethod(method) || windowsMethod(reference) ||
+            reference.calculation != method.calculation || reference.inputs != method.inputs ||
+            outputPlace(method, method.comparedWith->output) == method.outputs.size()) {
             return false;
         }
     }
     return true;
 }
-static_assert(comparedLikeWithLike());
-
-constexpr ReferenceInfo kReferences[] = {
-    {Reference::Nws, "nws",
-     "the heat index of the US National Weather Service: Steadman's simple formula, and from "
-     "80 F Rothfusz's regression with the NWS's two adjustments",
-     "NWS Weather Prediction Center, \"The Heat Index Equation\"; L. P. Rothfusz, NWS Technical "
-     "Attachment SR 90-23 (1990)"},
-    {Reference::Psychrometric, "psychrometric",
-     "the WMO psychrometer equation e = Es(Tw) - A P (T - Tw), the reading of an aspirated "
-     "(Assmann) psychrometer, solved by iteration, with the saturation vapour pressure Es over "
-     "water of Hyland and Wexler",
-     "WMO Guide to Instruments and Methods of Observation (WMO-No. 8): A = 6.53e-4 (1 + "
-     "0.000944 Tw) per degree for the Assmann psychrometer; R. W. Hyland and A. Wexler (1983), "
-     "as in the ASHRAE Handbook of Fundamentals"},
-    {Reference::Thermodynamic, "thermodynamic",
-     "the thermodynamic wet bulb of ASHRAE's psychrometric equation at the given pressure, with "
-     "the humidity ratio W = 0.621945 e / (P - e) and Hyland and Wexler's saturation vapour "
-     "pressure, over ice for a wet bulb below 0 C; humidity and dew point over water; solved "
-     "by iteration to 1e-12 of the wet bulb",
-     "ASHRAE Handbook - Fundamentals (2017), chapter 1, equations 5, 6, 20, 33 and 35"},
-};
+static_assert(judgedOnTheirOutputs());
 
 }  // namespace
 
@@ -671,8 +839,15 @@ const MethodInfo& methodInfo(Method method) {
 }
 
 bool reads(Method method, Input input) {
-    const auto inputs = methodInfo(method).inputs;
-    return std::find(inputs.begin(), inputs.end(), input) != inputs.end();
+    return methodInfo(method).inputs.contains(input);
+}
+
+bool readsAny(const CalculationInfo& calculation, const std::vector<Input>& inputs) {
+    return std::any_of(
+        calculation.methods.begin(), calculation.methods.end(), [&](const MethodInfo& method) {
+            return std::any_of(inputs.begin(), inputs.end(),
+                               [&](Input input) { return method.inputs.contains(input); });
+        });
 }
 
 std::vector<RangeNote> possibleNotes(std::span<const MethodInfo> methods) {

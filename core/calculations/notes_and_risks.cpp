@@ -167,19 +167,24 @@ std::optional<Risk> windChillRisk(double celsius, int decimals) {
     return categoryOf(celsius, decimals, kWindChillCategories, Severity::Falling);
 }
 
-// The heat index is judged in Fahrenheit, the wind chill in Celsius.
-std::optional<Risk> riskOf(RiskRule rule, const OutputValues& values) {
-    switch (rule) {
-        case RiskRule::HeatIndex:
-            return heatIndexRisk(values[1]);
-        case RiskRule::NwsHeatIndex:
-            return heatIndexRisk(values[1], 0);
-        case RiskRule::WindChill:
-            return windChillRisk(values[0]);
-        case RiskRule::None:
+std::optional<Risk> riskOf(const MethodInfo& method, const Typed& typed,
+                           const OutputValues& values) {
+    if (!method.risk) {
+        return std::nullopt;
+    }
+    const RiskRule& rule = *method.risk;
+    const double judged = values[outputPlace(method, rule.output)];
+    switch (rule.scale) {
+        case RiskScale::HeatIndex:
+            return heatIndexRisk(judged, rule.decimals);
+        case RiskScale::WindChill:
             break;
     }
-    return std::nullopt;
+    // A wind that warms is no chill: the categories are of a chill in Celsius.
+    if (judged > typed.celsius(AirTemperature)) {
+        return std::nullopt;
+    }
+    return windChillRisk(judged, rule.decimals);
 }
 
 std::string_view riskText(Risk risk) {

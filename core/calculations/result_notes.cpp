@@ -5,6 +5,7 @@
 #include "formulas/units.h"
 #include "method_parts.h"
 #include "number_text.h"
+#include "text_match.h"
 
 namespace nimbaro {
 namespace {
@@ -38,16 +39,11 @@ NumberLocale ungrouped(const NumberLocale& locale) {
     return plain;
 }
 
-std::string_view temperatureName(Input input) {
-    switch (input) {
-        case DewPoint:
-            return "Dew point";
-        case WetBulb:
-            return "Wet bulb";
-        default:
-            break;
-    }
-    return "Air temperature";
+// "Dew point": an input's name at the start of a note.
+std::string noteName(Input input) {
+    std::string name(inputInfo(input).name);
+    name.front() = asciiUpper(name.front());
+    return name;
 }
 
 // "Air temperature 200 °F (93.3 °C)": the number as typed, and in the unit of the bounds when
@@ -95,7 +91,7 @@ std::string implausibleText(Input input, const Typed& typed, const NumberLocale&
         default:
             break;
     }
-    return typedWithBound(temperatureName(input), typed[input], typed.units.temperature,
+    return typedWithBound(noteName(input), typed[input], typed.units.temperature,
                           TemperatureUnit::Celsius, locale) +
            " is outside −90 to 60 °C" + std::string(kUnitRight);
 }
@@ -104,13 +100,13 @@ std::string referenceText(const Calculated& calculated, const NumberLocale& loca
     const MethodInfo& method = methodInfo(calculated.method);
     const ReferenceCheck& check = *method.comparedWith;
     return std::string(check.name) + ": " + formatFixed(*calculated.reference, 1, locale) + " " +
-           std::string(calculationInfo(method.calculation).outputs[check.output].unit().symbol);
+           std::string(check.output.unit().symbol);
 }
 
 std::string referenceSummary(Method compared) {
     const MethodInfo& method = methodInfo(compared);
     const ReferenceCheck& check = *method.comparedWith;
-    const Unit& unit = calculationInfo(method.calculation).outputs[check.output].unit();
+    const Unit& unit = check.output.unit();
     // A humidity's tolerance is in points of the percentage, not a percentage of it.
     const std::string tolerance =
         numberToText(check.tolerance, plainNumberLocale()) +
@@ -129,7 +125,7 @@ std::string implausibleSummary(Input input) {
         default:
             break;
     }
-    return std::string(temperatureName(input)) + " outside −90 to 60 °C";
+    return noteName(input) + " outside −90 to 60 °C";
 }
 
 std::string airPressureAssumedText(const NumberLocale& locale) {

@@ -10,22 +10,6 @@ constexpr std::size_t place(Enum unit) {
     return static_cast<std::size_t>(unit);
 }
 
-}  // namespace
-
-const Unit& unitOf(TemperatureUnit unit) {
-    return temperatureQuantity().units[place(unit)];
-}
-
-const Unit& unitOf(PressureUnit unit) {
-    return airPressureQuantity().units[place(unit)];
-}
-
-const Unit& unitOf(WindSpeedUnit unit) {
-    return windSpeedQuantity().units[place(unit)];
-}
-
-namespace {
-
 template <std::size_t N>
 double byCell(const CellTable<N>& cells, std::size_t from, std::size_t to, double value) {
     const CellExpression& cell = cells[from][to];

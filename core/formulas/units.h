@@ -7,9 +7,10 @@
 
 namespace nimbaro {
 
-// The units an observer types a calculation's temperatures, pressures and wind speeds in: the
-// units of the temperature, air pressure and wind speed quantities, each named by its place
-// among them, so that a unit found by any of its spellings is the calculation's unit too.
+// The units of the quantities a calculation reads or gives, each unit named by its place among
+// its quantity's units, so that a unit found by any of its spellings is the calculation's unit
+// too: the units an observer types temperatures, pressures and wind speeds in, and the units of
+// the outputs.
 enum class TemperatureUnit : std::size_t { Celsius, Fahrenheit, Kelvin };
 enum class PressureUnit : std::size_t {
     Pascals,
@@ -25,10 +26,44 @@ enum class WindSpeedUnit : std::size_t {
     FeetPerSecond,
     Knots,
 };
+enum class LengthUnit : std::size_t {
+    Millimetres,
+    Metres,
+    Kilometres,
+    Inches,
+    Feet,
+    Yards,
+    Miles,
+    NauticalMiles,
+};
+enum class TimeUnit : std::size_t { Seconds, Minutes, Hours, Days, Weeks };
+enum class HumidityUnit : std::size_t { Percent };
 
-const Unit& unitOf(TemperatureUnit unit);
-const Unit& unitOf(PressureUnit unit);
-const Unit& unitOf(WindSpeedUnit unit);
+// The quantity whose units each enumeration names.
+constexpr auto quantityOf(TemperatureUnit) {
+    return &temperatureQuantity;
+}
+constexpr auto quantityOf(PressureUnit) {
+    return &airPressureQuantity;
+}
+constexpr auto quantityOf(WindSpeedUnit) {
+    return &windSpeedQuantity;
+}
+constexpr auto quantityOf(LengthUnit) {
+    return &lengthQuantity;
+}
+constexpr auto quantityOf(TimeUnit) {
+    return &timeQuantity;
+}
+constexpr auto quantityOf(HumidityUnit) {
+    return &relativeHumidityQuantity;
+}
+
+template <typename UnitName>
+requires std::is_constructible_v<UnitRef, UnitName>
+const Unit& unitOf(UnitName unit) {
+    return UnitRef(unit).unit();
+}
 
 // A value in another unit of its quantity, by the cell between the two: in the order of
 // operations the conversion windows use.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calculations.h"
@@ -73,6 +75,21 @@ TEST(CalculationUnits, AreTheQuantitiesUnits) {
         newWindChill(0, TemperatureUnit::Celsius, 10, WindSpeedUnit::MetresPerSecond);
     EXPECT_NEAR(fromFeet[0], fromMetres[0], 1e-12);
     EXPECT_DOUBLE_EQ(toHectopascals(101325, PressureUnit::Pascals), 1013.25);
+}
+
+// An enumeration of units names every unit of its quantity, each by its place.
+TEST(UnitNames, NameEveryUnitOfTheirQuantity) {
+    const std::pair<UnitRef, std::string_view> lastUnits[] = {
+        {TemperatureUnit::Kelvin, "kelvin"}, {PressureUnit::InchesOfMercury, "inches-of-mercury"},
+        {WindSpeedUnit::Knots, "knots"},     {LengthUnit::NauticalMiles, "nautical-miles"},
+        {TimeUnit::Weeks, "weeks"},          {HumidityUnit::Percent, "percent"},
+    };
+    for (const auto& [unit, id] : lastUnits) {
+        EXPECT_EQ(unit.unit().id, id);
+        EXPECT_EQ(unit.index + 1, unit.quantity().units.size()) << id;
+    }
+    EXPECT_EQ(unitOf(LengthUnit::Feet).id, "feet");
+    EXPECT_EQ(unitOf(TimeUnit::Seconds).id, "seconds");
 }
 
 TEST(CalculationOutputs, HaveTheirUnitsSymbols) {
