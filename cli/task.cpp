@@ -235,11 +235,9 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         results.note = values->note;
         results.risk = values->risk;
         results.noteKinds = noteKinds(*values);
+        const NoteReader reader = task.notesInChosenUnits ? NoteReader::Person : NoteReader::Script;
         for (const NoteKind& kind : results.noteKinds) {
-            const auto* range = std::get_if<RangeNote>(&kind);
-            results.notes.push_back(range != nullptr && task.notesInChosenUnits
-                                        ? noteText(*range, values->typed.units, shown)
-                                        : noteText(*values, kind, shown));
+            results.notes.push_back(noteText(*values, kind, shown, reader));
         }
         return std::nullopt;
     }

@@ -70,7 +70,10 @@ void judge(const MethodInfo& info, Outcome<Calculated>& outcome) {
 }  // namespace
 
 UnitRef typedUnit(Input input, const UnitChoice& units) {
-    const UnitRef own = *inputInfo(input).unit;
+    return chosenUnit(*inputInfo(input).unit, units);
+}
+
+UnitRef chosenUnit(UnitRef own, const UnitChoice& units) {
     for (const UnitRef chosen :
          {UnitRef(units.temperature), UnitRef(units.pressure), UnitRef(units.windSpeed)}) {
         if (chosen.quantity == own.quantity) {

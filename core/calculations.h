@@ -154,6 +154,8 @@ struct UnitChoice {
     friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
 
+// The unit chosen for the quantity of `own`, or `own` where none is chosen for it.
+UnitRef chosenUnit(UnitRef own, const UnitChoice& units);
 // The unit an input of a calculation is typed in: the one chosen for its quantity, or else its
 // own (percent for a humidity, seconds for a time).
 UnitRef typedUnit(Input input, const UnitChoice& units);
@@ -426,12 +428,18 @@ class NoteKinds {
 
 NoteKinds noteKinds(const Calculated& calculated);
 
-// One note of a result for a person, its numbers in the decimal separator of `locale`:
+// Whom a note is worded for: scripts read the same words whatever the units chosen; a person
+// reads the bounds of a range note and a reference's value in the units they chose too.
+enum class NoteReader { Script, Person };
+
+// One note of a result, its numbers in the decimal separator of `locale`:
 // "NWS heat index: 126.6 °F"; "29.92 hPa is not a surface pressure; in inHg it would be
-// 1013.2 hPa"; "Air pressure not given: 1013.25 hPa used". A range note is worded as scripts
-// read it, noteText(RangeNote).
-std::string noteText(const Calculated& calculated, const NoteKind& kind,
-                     const NumberLocale& locale);
+// 1013.2 hPa"; "Air pressure not given: 1013.25 hPa used". For a person, a reference's value is
+// given in the unit chosen for its quantity too ("NWS heat index: 126.6 °F (52.6 °C)") and a
+// range note as noteText(RangeNote, UnitChoice, NumberLocale); for a script, a range note is
+// noteText(RangeNote).
+std::string noteText(const Calculated& calculated, const NoteKind& kind, const NumberLocale& locale,
+                     NoteReader reader = NoteReader::Script);
 
 // What a log's summary counts a note as, without the numbers of any one result: the range
 // note's text, "Humidity at or below 1 %: a fraction?", "NWS heat index more than 1 °F from
@@ -441,8 +449,8 @@ std::string noteSummary(const NoteKind& kind);
 // How the notes of one result stand on one line: "; " between them.
 inline constexpr std::string_view kNoteSeparator = "; ";
 
-// Every note of a result on one line, the range note first; the remarks alone leave the range
-// note out.
+// Every note of a result on one line, the range note first, as scripts read it; the remarks,
+// as a person reads them, leave the range note out.
 std::string noteLine(const Calculated& calculated, const NumberLocale& locale);
 std::string remarkLine(const Calculated& calculated, const NumberLocale& locale);
 

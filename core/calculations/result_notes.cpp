@@ -96,11 +96,21 @@ std::string implausibleText(Input input, const Typed& typed, const NumberLocale&
            " is outside −90 to 60 °C" + std::string(kUnitRight);
 }
 
-std::string referenceText(const Calculated& calculated, const NumberLocale& locale) {
+std::string referenceText(const Calculated& calculated, const NumberLocale& locale,
+                          NoteReader reader) {
     const MethodInfo& method = methodInfo(calculated.method);
     const ReferenceCheck& check = *method.comparedWith;
-    return std::string(check.name) + ": " + formatFixed(*calculated.reference, 1, locale) + " " +
-           std::string(check.output.unit().symbol);
+    const double reference = *calculated.reference;
+    std::string text = std::string(check.name) + ": " + formatFixed(reference, 1, locale) + " " +
+                       std::string(check.output.unit().symbol);
+    const UnitRef chosen = chosenUnit(check.output, calculated.typed.units);
+    if (reader == NoteReader::Person && chosen != check.output) {
+        const double inChosen =
+            converted(check.output.quantity(), check.output.index, chosen.index, reference);
+        text +=
+            " (" + formatFixed(inChosen, 1, locale) + " " + std::string(chosen.unit().symbol) + ")";
+    }
+    return text;
 }
 
 std::string referenceSummary(Method compared) {
@@ -133,12 +143,13 @@ std::string airPressureAssumedText(const NumberLocale& locale) {
 }
 
 template <typename Each>
-std::string joined(const Calculated& calculated, const NumberLocale& locale, Each keep) {
+std::string joined(const Calculated& calculated, const NumberLocale& locale, NoteReader reader,
+                   Each keep) {
     std::string line;
     for (const NoteKind& kind : noteKinds(calculated)) {
         if (keep(kind)) {
             line += line.empty() ? "" : kNoteSeparator;
-            line += noteText(calculated, kind, locale);
+            line += noteText(calculated, kind, locale, reader);
         }
     }
     return line;
@@ -188,14 +199,15 @@ NoteKinds noteKinds(const Calculated& calculated) {
     return kinds;
 }
 
-std::string noteText(const Calculated& calculated, const NoteKind& kind,
-                     const NumberLocale& locale) {
+std::string noteText(const Calculated& calculated, const NoteKind& kind, const NumberLocale& locale,
+                     NoteReader reader) {
     const NumberLocale plain = ungrouped(locale);
     if (const auto* range = std::get_if<RangeNote>(&kind)) {
-        return noteText(*range);
+        return reader == NoteReader::Person ? noteText(*range, calculated.typed.units, locale)
+                                            : noteText(*range);
     }
     if (std::holds_alternative<ReferenceNote>(kind)) {
-        return referenceText(calculated, plain);
+        return referenceText(calculated, plain, reader);
     }
     if (const auto* input = std::get_if<ImplausibleInput>(&kind)) {
         return implausibleText(input->input, calculated.typed, plain);
@@ -217,11 +229,11 @@ std::string noteSummary(const NoteKind& kind) {
 }
 
 std::string noteLine(const Calculated& calculated, const NumberLocale& locale) {
-    return joined(calculated, locale, [](const NoteKind&) { return true; });
+    return joined(calculated, locale, NoteReader::Script, [](const NoteKind&) { return true; });
 }
 
 std::string remarkLine(const Calculated& calculated, const NumberLocale& locale) {
-    return joined(calculated, locale,
+    return joined(calculated, locale, NoteReader::Person,
                   [](const NoteKind& kind) { return !std::holds_alternative<RangeNote>(kind); });
 }
 

@@ -104,6 +104,11 @@ TEST(ReferenceNotes, NameTheReferenceBeyondTheTolerance) {
              {Method::HeatIndexFromHumidity,
               InputNumbers().set(AirTemperature, 90).set(Humidity, 95), kFahrenheit,
               "NWS heat index: 126.6 °F"},
+             // In the unit chosen too, where that is another.
+             {Method::HeatIndexFromHumidity,
+              InputNumbers().set(AirTemperature, 32).set(Humidity, 95),
+              {},
+              "NWS heat index: 124.7 °F (51.5 °C)"},
              {Method::HeatIndexFromHumidity,
               InputNumbers().set(AirTemperature, 86).set(Humidity, 50), kFahrenheit, ""},
              {Method::HeatIndexFromHumidityNws,
