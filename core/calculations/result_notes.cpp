@@ -118,10 +118,15 @@ std::string referenceSummary(Method compared) {
     const ReferenceCheck& check = *method.comparedWith;
     const Unit& unit = check.output.unit();
     // A humidity's tolerance is in points of the percentage, not a percentage of it.
-    const std::string tolerance =
-        numberToText(check.tolerance, plainNumberLocale()) +
-        (unit.id == "percent" ? " percentage points" : " " + std::string(unit.symbol));
-    return std::string(check.name) + " more than " + tolerance + " from the result";
+    std::string text = std::string(check.name) + " more than " +
+                       numberToText(check.tolerance, plainNumberLocale());
+    if (unit.id == "percent") {
+        text += " percentage points";
+    } else {
+        text += ' ';
+        text += unit.symbol;
+    }
+    return text + " from the result";
 }
 
 std::string implausibleSummary(Input input) {
