@@ -71,7 +71,9 @@ void CalculationWindow::onCalculateClicked() {
             texts.push_back(resultText(value, calculationInfo(calculation_).decimals, locale));
         }
         showResults(texts);
-        showResultNote(calculated->note ? fromUtf8(noteText(*calculated->note)) : QString(),
+        showResultNote(calculated->note
+                           ? fromUtf8(noteText(*calculated->note, calculated->typed.units, locale))
+                           : QString(),
                        calculated->risk ? fromUtf8(riskText(*calculated->risk)) : QString(),
                        fromUtf8(remarkLine(*calculated, locale)));
     } else if (const auto* fault = std::get_if<InputFault>(&outcome)) {
@@ -120,6 +122,21 @@ UnitChoice CalculationWindow::selectedUnits() const {
         }
     }
     return units;
+}
+
+std::vector<UnitChoice> CalculationWindow::possibleUnits() const {
+    std::vector<UnitChoice> choices{UnitChoice{}};
+    for (const UnitButtons& group : unitGroups_) {
+        std::vector<UnitChoice> withGroup;
+        for (const UnitChoice& choice : choices) {
+            for (const UnitButton& button : group.options) {
+                UnitChoice& units = withGroup.emplace_back(choice);
+                std::visit([&units](auto unit) { choose(units, unit); }, button.unit);
+            }
+        }
+        choices = std::move(withGroup);
+    }
+    return choices;
 }
 
 }  // namespace nimbaro

@@ -82,6 +82,8 @@ class CalculationWindow : public CalculatorWindow {
 
     Method selectedMethod() const;
     UnitChoice selectedUnits() const;
+    // Every choice of units the window's option groups can make.
+    std::vector<UnitChoice> possibleUnits() const;
     const InputBox& inputBox(Input input) const;
     // The message for the rule the box broke, then the focus back to it with its text selected.
     void showInputFault(InputFault fault);

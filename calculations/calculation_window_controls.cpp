@@ -123,18 +123,22 @@ void CalculationWindow::addOutputs(const CalculationForm& form, const Calculatio
 
 void CalculationWindow::addQuietLines(const CalculationForm& form,
                                       const CalculationLayout& layout) {
+    const NumberLocale locale = numberLocale();
+    const std::vector<UnitChoice> unitChoices = possibleUnits();
     for (const CalculationForm::QuietLine& line : form.quietLines) {
-        std::vector<std::string_view> texts;
+        std::vector<std::string> texts;
         switch (line.says) {
             case CalculationForm::QuietLine::Says::RangeNote:
                 for (const RangeNote note : possibleNotes(calculationInfo(calculation_).methods)) {
-                    texts.push_back(noteText(note));
+                    for (const UnitChoice& units : unitChoices) {
+                        texts.push_back(noteText(note, units, locale));
+                    }
                 }
-                addResultNote(layout.quietLine(line.says), texts);
+                addResultNote(layout.quietLine(line.says), texts, true);
                 break;
             case CalculationForm::QuietLine::Says::Risk:
                 for (const Risk risk : line.risks) {
-                    texts.push_back(riskText(risk));
+                    texts.emplace_back(riskText(risk));
                 }
                 addRiskLine(layout.quietLine(line.says), texts);
                 break;

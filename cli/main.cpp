@@ -367,6 +367,7 @@ class CommandLine {
             assumeAirPressure(locale);
         }
         task_.symbols = choices_.symbols;
+        task_.notesInChosenUnits = choices_.userLocale;
         if (choices_.log.input.empty()) {
             if (!choices_.log.output.empty()) {
                 throw usageError("-o needs --csv: a single value is printed on standard output");

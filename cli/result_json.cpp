@@ -66,7 +66,8 @@ void appendJsonResults(std::string& out, const Task& task, const Results& result
     out += ']';
     if (results.note) {
         out += ",\"note\":";
-        appendJsonString(out, noteText(*results.note));
+        // The range note comes first among the notes, worded as they are.
+        appendJsonString(out, results.notes.front());
     }
     if (results.risk) {
         out += ",\"risk\":";

@@ -236,7 +236,10 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         results.risk = values->risk;
         results.noteKinds = noteKinds(*values);
         for (const NoteKind& kind : results.noteKinds) {
-            results.notes.push_back(noteText(*values, kind, shown));
+            const auto* range = std::get_if<RangeNote>(&kind);
+            results.notes.push_back(range != nullptr && task.notesInChosenUnits
+                                        ? noteText(*range, values->typed.units, shown)
+                                        : noteText(*values, kind, shown));
         }
         return std::nullopt;
     }

@@ -47,6 +47,9 @@ struct Task {
     bool airPressureAssumed = false;
     // Lines name the results by their units' symbols ("°C") rather than names.
     bool symbols = false;
+    // Range notes for a person (--locale): their bounds also in the units chosen, their
+    // numbers as the results show them; otherwise worded as scripts have always read them.
+    bool notesInChosenUnits = false;
 
     std::span<const Input> inputs() const;
     // The unit an input is typed in; none for a wind direction.

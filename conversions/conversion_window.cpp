@@ -90,7 +90,7 @@ void ConversionWindow::addZeroNote() {
     for (const int sign : {1, -1}) {
         longest.push_back(toUtf8(zeroNoteText(sign, quantity_.decimals, numberLocale(), symbols)));
     }
-    addResultNote(rect, {longest.begin(), longest.end()}, true);
+    addResultNote(rect, longest, true);
 }
 
 QString ConversionWindow::zeroNote(std::span<const double> values) const {

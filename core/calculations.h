@@ -213,8 +213,14 @@ enum class RangeNote {
     NoAirPressure,
 };
 
-// One line for a person: "Heat index formula is meant for 80 °F (26.7 °C) and above".
-std::string_view noteText(RangeNote note);
+// One line for a person, its numbers with the decimal separator of `locale`, each bound in
+// the unit its formula works in and, where `units` chose another, in that one too, to a tenth:
+// "Heat index formula is meant for 80 °F (299,8 K) and above". With the formula's unit chosen,
+// a note on one bound gives it in Celsius or km/h beside it: "... 80 °F (26.7 °C) and above".
+std::string noteText(RangeNote note, const UnitChoice& units, const NumberLocale& locale);
+// The same line as scripts read it, whatever the units and locale: the line for the formulas'
+// own units, °F and mph, in plainNumberLocale().
+std::string noteText(RangeNote note);
 
 // When a method gives a note: on the numbers read and the values worked out.
 struct NoteRule {
@@ -422,7 +428,8 @@ NoteKinds noteKinds(const Calculated& calculated);
 
 // One note of a result for a person, its numbers in the decimal separator of `locale`:
 // "NWS heat index: 126.6 °F"; "29.92 hPa is not a surface pressure; in inHg it would be
-// 1013.2 hPa"; "Air pressure not given: 1013.25 hPa used".
+// 1013.2 hPa"; "Air pressure not given: 1013.25 hPa used". A range note is worded as scripts
+// read it, noteText(RangeNote).
 std::string noteText(const Calculated& calculated, const NoteKind& kind,
                      const NumberLocale& locale);
 

@@ -1,5 +1,6 @@
 #include "calculator_window.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,37 @@ QRect placement(const QWidget* control, TwipRect rect, TwipSize fallback = {},
 
 void setName(QWidget* widget, std::string_view name) {
     widget->setObjectName(fromUtf8(name));
+}
+
+// The text on lines no wider than `width`, broken at its spaces but never between a number and
+// the word after it, so that "4,8 km/h" stays on one line; a piece wider than that gets a line
+// of its own.
+QString brokenToWidth(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList pieces;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!pieces.isEmpty() && !pieces.back().isEmpty() && pieces.back().back().isDigit()) {
+            pieces.back() += QLatin1Char(' ') + word;
+        } else {
+            pieces.push_back(word);
+        }
+    }
+    QStringList lines;
+    for (const QString& piece : pieces) {
+        const QString longer =
+            lines.isEmpty() ? QString() : lines.back() + QLatin1Char(' ') + piece;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= width) {
+            lines.back() = longer;
+        } else {
+            lines.push_back(piece);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A quiet line that wraps breaks its text itself, where the label would part a number from its
+// unit.
+void setQuietText(QLabel* line, const QString& text, int width) {
+    line->setText(line->wordWrap() ? brokenToWidth(text, line->fontMetrics(), width) : text);
 }
 
 bool groupHasSelection(const QRadioButton* option) {
@@ -170,14 +202,12 @@ QLabel* CalculatorWindow::addUnitLabel(OutputLabel* output, std::string_view nam
     return addFixedLabel(this, name, unitName, rect);
 }
 
-void CalculatorWindow::addResultNote(TwipRect rect,
-                                     const std::vector<std::string_view>& possibleNotes,
+void CalculatorWindow::addResultNote(TwipRect rect, const std::vector<std::string>& possibleNotes,
                                      bool wrap) {
     resultNote_ = addQuietLine("lblNote", rect, possibleNotes, wrap);
 }
 
-void CalculatorWindow::addRiskLine(TwipRect rect,
-                                   const std::vector<std::string_view>& possibleRisks) {
+void CalculatorWindow::addRiskLine(TwipRect rect, const std::vector<std::string>& possibleRisks) {
     riskLine_ = addQuietLine("lblRisk", rect, possibleRisks);
 }
 
@@ -200,15 +230,14 @@ void CalculatorWindow::addRemarkLine() {
 }
 
 QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
-                                       const std::vector<std::string_view>& possibleTexts,
-                                       bool wrap) {
+                                       const std::vector<std::string>& possibleTexts, bool wrap) {
     auto* line = new QLabel(this);
     line->setObjectName(QString::fromLatin1(name));
     line->setTextFormat(Qt::PlainText);
     line->setWordWrap(wrap);
     QRect room = toPixels(rect);
-    for (std::string_view text : possibleTexts) {
-        line->setText(fromUtf8(text));
+    for (const std::string& text : possibleTexts) {
+        setQuietText(line, fromUtf8(text), room.width());
         const QSize needed =
             wrap ? QSize(room.width(), line->heightForWidth(room.width())) : line->sizeHint();
         room.setSize(room.size().expandedTo(needed));
@@ -220,15 +249,14 @@ QLabel* CalculatorWindow::addQuietLine(const char* name, TwipRect rect,
 
 void CalculatorWindow::showResultNote(const QString& note, const QString& risk,
                                       const QString& remark) {
-    if (resultNote_ != nullptr) {
-        resultNote_->setText(note);
-    }
-    if (remarkLine_ != nullptr) {
-        remarkLine_->setText(remark);
-    }
-    if (riskLine_ != nullptr) {
-        riskLine_->setText(risk);
-    }
+    const auto show = [](QLabel* line, const QString& text) {
+        if (line != nullptr) {
+            setQuietText(line, text, line->contentsRect().width());
+        }
+    };
+    show(resultNote_, note);
+    show(remarkLine_, remark);
+    show(riskLine_, risk);
 }
 
 QPushButton* CalculatorWindow::addButton(std::string_view name, std::string_view caption,

@@ -57,13 +57,13 @@ class CalculatorWindow : public QWidget {
     QLabel* addUnitLabel(OutputLabel* output, std::string_view name, std::string_view unitName,
                          TwipRect rect);
     // A quiet line for a note on the result, sized for the longest of `possibleNotes`; with
-    // `wrap`, a note wraps to the width of `rect`. A note shown by showResultNote() goes with
-    // the outputs: Reset and Output clear it, and so does a click that empties the last output
-    // still showing.
-    void addResultNote(TwipRect rect, const std::vector<std::string_view>& possibleNotes,
+    // `wrap`, a note wraps to the width of `rect`, keeping each number on the line of the word
+    // after it. A note shown by showResultNote() goes with the outputs: Reset and Output clear
+    // it, and so does a click that empties the last output still showing.
+    void addResultNote(TwipRect rect, const std::vector<std::string>& possibleNotes,
                        bool wrap = false);
     // A second quiet line, for what the result means for people outside.
-    void addRiskLine(TwipRect rect, const std::vector<std::string_view>& possibleRisks);
+    void addRiskLine(TwipRect rect, const std::vector<std::string>& possibleRisks);
     // Under the quiet lines, a remark line of up to three wrapped lines across the window, for
     // what else the result notes; it goes with the outputs as the note does.
     void addRemarkLine();
@@ -96,7 +96,7 @@ class CalculatorWindow : public QWidget {
   private:
     void focusFirstControl();
     QLabel* addQuietLine(const char* name, TwipRect rect,
-                         const std::vector<std::string_view>& possibleTexts, bool wrap = false);
+                         const std::vector<std::string>& possibleTexts, bool wrap = false);
     void clearOutput(OutputLabel* label);
 
     WindowRegistry& registry_;

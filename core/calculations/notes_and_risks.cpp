@@ -14,16 +14,68 @@ namespace nimbaro {
 
 using enum Input;
 
-std::string_view noteText(RangeNote note) {
+namespace {
+
+// Numbers in a note: the locale's decimal separator, no group separators, and the minus sign
+// of the notes' own text.
+NumberLocale noteNumbers(const NumberLocale& locale) {
+    NumberLocale numbers = locale;
+    numbers.groupSeparator.clear();
+    numbers.minusSign = "−";
+    return numbers;
+}
+
+// "80 °F (26.7 °C)": a bound in the unit its formula works in and, where `beside` is another,
+// in that one too, to a tenth.
+template <typename UnitEnum>
+std::string boundText(double bound, UnitEnum own, UnitEnum beside, const NumberLocale& numbers) {
+    std::string text = numberToText(bound, numbers) + " " + std::string(unitOf(own).symbol);
+    if (beside != own) {
+        text += " (" + numberToText(shownValue(converted(bound, own, beside), 1), numbers) + " " +
+                std::string(unitOf(beside).symbol) + ")";
+    }
+    return text;
+}
+
+// The unit a note gives a bound in beside the formula's own: the unit chosen or, where that is
+// the formula's, `otherwise`.
+template <typename UnitEnum>
+UnitEnum besideOwn(UnitEnum chosen, UnitEnum own, UnitEnum otherwise) {
+    return chosen == own ? otherwise : chosen;
+}
+
+}  // namespace
+
+std::string noteText(RangeNote note, const UnitChoice& units, const NumberLocale& locale) {
+    constexpr TemperatureUnit kFahrenheit = TemperatureUnit::Fahrenheit;
+    constexpr WindSpeedUnit kMilesPerHour = WindSpeedUnit::MilesPerHour;
+    const NumberLocale numbers = noteNumbers(locale);
+    // With the formula's own unit chosen, a note on one bound gives it in Celsius or km/h too;
+    // the note on both bounds, the longest, gives the formula's alone.
+    const bool oneBound = note != RangeNote::WindChillOutsideBoth;
+    const TemperatureUnit temperature = besideOwn(
+        units.temperature, kFahrenheit, oneBound ? TemperatureUnit::Celsius : kFahrenheit);
+    const WindSpeedUnit windSpeed =
+        besideOwn(units.windSpeed, kMilesPerHour,
+                  oneBound ? WindSpeedUnit::KilometresPerHour : kMilesPerHour);
+    const auto highestTemperature = [&] {
+        return boundText(kNewWindChillHighestFahrenheit, kFahrenheit, temperature, numbers);
+    };
+    const auto lowestWind = [&] {
+        return boundText(kNewWindChillLowestMilesPerHour, kMilesPerHour, windSpeed, numbers);
+    };
     switch (note) {
         case RangeNote::HeatIndexBelow80F:
-            return "Heat index formula is meant for 80 °F (26.7 °C) and above";
+            return "Heat index formula is meant for " +
+                   boundText(kHeatIndexLowestFahrenheit, kFahrenheit, temperature, numbers) +
+                   " and above";
         case RangeNote::WindChillAbove50F:
-            return "New formula is meant for 50 °F (10 °C) and below";
+            return "New formula is meant for " + highestTemperature() + " and below";
         case RangeNote::WindChillBelow3Mph:
-            return "New formula is meant for winds of 3 mph (4.8 km/h) and above";
+            return "New formula is meant for winds of " + lowestWind() + " and above";
         case RangeNote::WindChillOutsideBoth:
-            return "New formula is meant for 50 °F and below, winds of 3 mph and above";
+            return "New formula is meant for " + highestTemperature() + " and below, winds of " +
+                   lowestWind() + " and above";
         case RangeNote::DewPointAboveAir:
             return "Dew point above air temperature: humidity over 100 %";
         case RangeNote::WetBulbAboveAir:
@@ -33,11 +85,19 @@ std::string_view noteText(RangeNote note) {
         case RangeNote::NegativeSpeedOfSound:
             return "Speed of sound below zero at this air temperature";
         case RangeNote::BelowAbsoluteZero:
-            return "Temperature below absolute zero (−273.15 °C)";
+            return "Temperature below absolute zero (" + numberToText(-273.15, numbers) + " °C)";
         case RangeNote::NoAirPressure:
             break;
     }
     return "No air pressure: pressure at or below zero";
+}
+
+// In the formulas' own units the notes read as they always have.
+std::string noteText(RangeNote note) {
+    return noteText(
+        note,
+        {.temperature = TemperatureUnit::Fahrenheit, .windSpeed = WindSpeedUnit::MilesPerHour},
+        plainNumberLocale());
 }
 
 std::optional<RangeNote> firstNote(const MethodInfo& method, const Typed& typed,

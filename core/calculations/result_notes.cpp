@@ -192,7 +192,7 @@ std::string noteText(const Calculated& calculated, const NoteKind& kind,
                      const NumberLocale& locale) {
     const NumberLocale plain = ungrouped(locale);
     if (const auto* range = std::get_if<RangeNote>(&kind)) {
-        return std::string(noteText(*range));
+        return noteText(*range);
     }
     if (std::holds_alternative<ReferenceNote>(kind)) {
         return referenceText(calculated, plain);
@@ -205,7 +205,7 @@ std::string noteText(const Calculated& calculated, const NoteKind& kind,
 
 std::string noteSummary(const NoteKind& kind) {
     if (const auto* range = std::get_if<RangeNote>(&kind)) {
-        return std::string(noteText(*range));
+        return noteText(*range);
     }
     if (const auto* reference = std::get_if<ReferenceNote>(&kind)) {
         return referenceSummary(reference->method);

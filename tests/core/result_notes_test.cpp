@@ -230,6 +230,55 @@ TEST(PlausibilityNotes, NameInputsOutsideSurfaceWeather) {
     }
 }
 
+// A range note gives its bounds in the unit chosen beside the formula's, with the locale's
+// decimal separator; with the formula's own unit chosen, a note on one bound adds Celsius or
+// km/h, and the note on both bounds nothing.
+TEST(RangeNoteTexts, GiveTheBoundsInTheUnitsChosen) {
+    using enum TemperatureUnit;
+    using enum WindSpeedUnit;
+    struct Case {
+        RangeNote note;
+        UnitChoice units;
+        NumberLocale locale;
+        const char* text;
+    };
+    for (const Case& wording : std::vector<Case>{
+             {RangeNote::HeatIndexBelow80F,
+              {.temperature = Kelvin},
+              test::german(),
+              "Heat index formula is meant for 80 °F (299,8 K) and above"},
+             {RangeNote::HeatIndexBelow80F,
+              {.temperature = Fahrenheit},
+              test::german(),
+              "Heat index formula is meant for 80 °F (26,7 °C) and above"},
+             {RangeNote::WindChillBelow3Mph,
+              {.windSpeed = Knots},
+              test::english(),
+              "New formula is meant for winds of 3 mph (2.6 kn) and above"},
+             {RangeNote::WindChillOutsideBoth,
+              {},
+              test::english(),
+              "New formula is meant for 50 °F (10 °C) and below, winds of 3 mph (4.8 km/h) and "
+              "above"},
+             {RangeNote::WindChillOutsideBoth,
+              {.temperature = Kelvin, .windSpeed = MetresPerSecond},
+              test::french(),
+              "New formula is meant for 50 °F (283,2 K) and below, winds of 3 mph (1,3 m/s) and "
+              "above"},
+             {RangeNote::WindChillOutsideBoth,
+              {.temperature = Fahrenheit, .windSpeed = MilesPerHour},
+              test::german(),
+              "New formula is meant for 50 °F and below, winds of 3 mph and above"},
+             {RangeNote::BelowAbsoluteZero,
+              {.temperature = Kelvin},
+              test::german(),
+              "Temperature below absolute zero (−273,15 °C)"},
+         }) {
+        EXPECT_EQ(noteText(wording.note, wording.units, wording.locale), wording.text)
+            << wording.text;
+    }
+}
+
 // What a log counts each kind of note as, without any one result's numbers.
 TEST(NoteSummaries, LeaveTheNumbersOut) {
     EXPECT_EQ(noteSummary(ReferenceNote{Method::HeatIndexFromHumidity}),

@@ -3,6 +3,7 @@ accessibility tree, with every wait a poll of what the program shows."""
 
 import os
 import subprocess
+import tempfile
 import time
 
 import pyatspi
@@ -29,7 +30,8 @@ def wait_until(condition, what, patience=PATIENCE_SECONDS):
 
 
 class Display:
-    """An Xvfb server on the first free display number."""
+    """An Xvfb server on the first free display number. It never resets: a reset, when the last
+    client leaves, would drop a window manager that connects at that moment."""
 
     WIDTH, HEIGHT = 1280, 1024
 
@@ -37,7 +39,7 @@ class Display:
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             f"{self.WIDTH}x{self.HEIGHT}x24", "-nolisten", "tcp"],
+             f"{self.WIDTH}x{self.HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
             pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as announced:
@@ -58,19 +60,28 @@ class WindowManager:
         self.display = display
 
     def __enter__(self):
+        self.log = tempfile.TemporaryFile()
         self.process = subprocess.Popen(
             ["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=self.display.name),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # xdotool can read the current desktop only from a window manager that keeps it.
-        wait_until(lambda: subprocess.run(
-            ["xdotool", "get_desktop"], env=dict(os.environ, DISPLAY=self.display.name),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0,
-            "openbox to manage the display")
+            stdout=self.log, stderr=subprocess.STDOUT)
+        wait_until(self._managing, "openbox to manage the display")
         return self
+
+    def _managing(self):
+        """Whether openbox keeps the current desktop, which xdotool can read only from a window
+        manager; an openbox that has ended fails the run with what it said."""
+        if self.process.poll() is not None:
+            self.log.seek(0)
+            said = self.log.read().decode(errors="replace").strip()
+            raise EndToEndFailure(f"openbox ended with status {self.process.returncode}: {said}")
+        return subprocess.run(
+            ["xdotool", "get_desktop"], env=dict(os.environ, DISPLAY=self.display.name),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
     def __exit__(self, *_):
         self.process.terminate()
         self.process.wait()
+        self.log.close()
 
 
 class Program:

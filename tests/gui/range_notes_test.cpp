@@ -1,3 +1,5 @@
+#include <QLocale>
+
 #include "calculation_fixture.h"
 #include "caption_fit.h"
 #include "message_catcher.h"
@@ -207,6 +209,25 @@ INSTANTIATE_TEST_SUITE_P(
                         {"optFahrenheit"},
                         {{"txtAirTemp", "-460"}, {"txtHumidity", "50"}, {"txtAirPressure", "-5"}},
                         kBelowAbsoluteZero}));
+
+// In German with metres per second chosen, the note gives the bounds in the units chosen too,
+// with German numbers; where it wraps, no number is parted from its unit.
+TEST_F(CalculationFixture, RangeNotesFollowTheLocaleAndTheUnitsChosen) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    launchCalculation("frmWindChillCalculations");
+    choose("optMPerSec");
+    const Click click = calculate({{"txtInTemp", "20"}, {"txtInWind", "1"}});
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(click.messages, std::vector<QString>{});
+    const QString note = text(window_, "lblNote");
+    EXPECT_EQ(QString(note).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+              "New formula is meant for 50 °F (10 °C) and below, winds of 3 mph (1,3 m/s) and "
+              "above");
+    for (const QString& line : note.split(QLatin1Char('\n'))) {
+        EXPECT_FALSE(line.back().isDigit()) << line;
+    }
+    EXPECT_EQ(clippedCaptions(window_), std::vector<QString>{});
+}
 
 // The remark line under the others: the reference's value where the window's formula lies
 // far from it, and an input that looks like a wrong unit; the risk line only where a category
