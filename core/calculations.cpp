@@ -71,8 +71,8 @@ void judge(const MethodInfo& info, Outcome<Calculated>& outcome) {
 
 UnitRef typedUnit(Input input, const UnitChoice& units) {
     const UnitRef own = *inputInfo(input).unit;
-    for (const UnitRef chosen :
-         {UnitRef(units.temperature), UnitRef(units.pressure), UnitRef(units.windSpeed)}) {
+    for (const UnitRef chosen : {UnitRef(units.temperature), UnitRef(units.pressure),
+                                 UnitRef(units.windSpeed), UnitRef(units.length)}) {
         if (chosen.quantity == own.quantity) {
             return chosen;
         }

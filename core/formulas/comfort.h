@@ -16,6 +16,9 @@ namespace nimbaro {
 // below absolute zero.
 double humidex(double airTemperature, double dewPoint);
 
+// The least air temperature Environment Canada reports a humidex for, °C.
+inline constexpr double kHumidexLowestCelsius = 20;
+
 // Environment Canada's degrees of comfort, each from a whole humidex up to the next one's.
 enum class HumidexComfort {
     LittleDiscomfort,  // 20 to 29
