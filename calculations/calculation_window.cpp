@@ -31,6 +31,10 @@ Message messageFor(InputFault fault, std::string_view boxName) {
                         .arg(name),
                     fault.input == Input::Time ? QStringLiteral("Valid Time Value Needed")
                                                : QStringLiteral("Positive Value Needed")};
+        case Rule::NotNegative:
+            return {QStringLiteral("Please insert a number of 0 or more into the white box (%1)")
+                        .arg(name),
+                    QStringLiteral("Positive Value Needed")};
         case Rule::Number:
             break;
     }

@@ -34,6 +34,7 @@ struct Choices {
     std::string temperatureUnit = "C";
     std::string pressureUnit = "hPa";
     std::string speedUnit = "km/h";
+    std::string elevationUnit = "m";
     bool oldFormula = false;
     bool noNotes = false;
     bool symbols = false;
@@ -268,9 +269,10 @@ std::string inputSet(const MethodInfo& method) {
 std::string methodList(const CalculationInfo& calculation) {
     std::string list;
     for (const MethodInfo& method : calculation.methods) {
-        const std::string set = inputSet(method);
-        if (list.find(set) == std::string::npos) {
-            list += "\n  " + set;
+        // Whole lines compared: one set may begin another (without and with a wind speed).
+        const std::string line = "\n  " + inputSet(method);
+        if ((list + "\n").find(line + "\n") == std::string::npos) {
+            list += line;
         }
     }
     return list;
@@ -428,13 +430,20 @@ class CommandLine {
         if (readsAny(calculation, inputsTypedIn(airPressureQuantity()))) {
             command->add_option("--pressure-unit", choices_.pressureUnit, "The pressure's unit")
                 ->capture_default_str();
-            footer += "\nWithout --air-pressure, 1013.25 hPa stands in for it, with a note.";
+            if (calculation.assumesAirPressure) {
+                footer += "\nWithout --air-pressure, 1013.25 hPa stands in for it, with a note.";
+            }
             footer += "\nPressure units:" + unitList(airPressureQuantity());
         }
         if (readsAny(calculation, inputsTypedIn(windSpeedQuantity()))) {
             command->add_option("--speed-unit", choices_.speedUnit, "The wind speed's unit")
                 ->capture_default_str();
             footer += "\nWind speed units:" + unitList(windSpeedQuantity());
+        }
+        if (readsAny(calculation, inputsTypedIn(lengthQuantity()))) {
+            command->add_option("--elevation-unit", choices_.elevationUnit, "The elevation's unit")
+                ->capture_default_str();
+            footer += "\nElevation units:" + unitList(lengthQuantity());
         }
         if (usesFormula(calculation, Reference::OldWindChill)) {
             command->add_flag("--old-formula", choices_.oldFormula,
@@ -444,13 +453,21 @@ class CommandLine {
                             "Print only these units of the results, comma-separated (F,K)");
         command->add_flag("--no-notes", choices_.noNotes,
                           "With --csv: no columns for the notes and the risk category");
-        if (calculation.references.empty()) {
+        if (!calculation.inWindows) {
+            command->add_option("--formula", choices_.formula,
+                                calculation.references.empty()
+                                    ? "window: its own formula, the only one here"
+                                    : "window: its own formula (the default); or a reference "
+                                      "formula, as listed below");
+        } else if (calculation.references.empty()) {
             command->add_option("--formula", choices_.formula,
                                 "window: the window's formula, the only one here");
         } else {
             command->add_option("--formula", choices_.formula,
                                 "window: the window's formula (the default); or a reference "
                                 "formula, as listed below");
+        }
+        if (!calculation.references.empty()) {
             footer += "\nReference formulas (--formula), by input set:" + formulaList(calculation);
         }
         addCommonOptions(*command, choices_, true);
@@ -519,7 +536,8 @@ class CommandLine {
             throw usageError("--formula " + formula + " does not apply to " + task_.command + " " +
                              inputSet(*choice.sameInputs) +
                              (calculation.references.empty()
-                                  ? "; it has the window's formula only"
+                                  ? (calculation.inWindows ? "; it has the window's formula only"
+                                                           : "; it has its own formula only")
                                   : "; --help lists the input sets of each formula"));
         }
         throw usageError(task_.command +
@@ -546,6 +564,8 @@ class CommandLine {
                                                choices_.pressureUnit, "--pressure-unit");
         task_.units.windSpeed = calculationUnit(findWindSpeedUnit, windSpeedQuantity(),
                                                 choices_.speedUnit, "--speed-unit");
+        task_.units.length = calculationUnit(findLengthUnit, lengthQuantity(),
+                                             choices_.elevationUnit, "--elevation-unit");
     }
 
     // The standard air pressure in hectopascals, as the value typed or, in a log, a constant.

@@ -175,7 +175,7 @@ std::vector<std::string> Task::columnTitles(std::string_view valueTitle) const {
     if (calculation != nullptr && noteColumns) {
         titles.push_back(what + " Note");
         if (hasRisk()) {
-            titles.push_back(what + " Risk");
+            titles.push_back(what + " " + std::string(calculation->categoryTitle));
         }
     }
     return titles;

@@ -74,8 +74,8 @@ UnitRef typedUnit(Input input, const UnitChoice& units) {
 }
 
 UnitRef chosenUnit(UnitRef own, const UnitChoice& units) {
-    for (const UnitRef chosen :
-         {UnitRef(units.temperature), UnitRef(units.pressure), UnitRef(units.windSpeed)}) {
+    for (const UnitRef chosen : {UnitRef(units.temperature), UnitRef(units.pressure),
+                                 UnitRef(units.windSpeed), UnitRef(units.length)}) {
         if (chosen.quantity == own.quantity) {
             return chosen;
         }

@@ -27,6 +27,24 @@ enum class Calculation {
     CloudHeight,
     WindChill,
     LightningDistance,
+    SeaLevelPressure,
+    AltimeterSetting,
+    PressureAltitude,
+    DensityAltitude,
+    VapourPressure,
+    SaturationVapourPressure,
+    MixingRatio,
+    SpecificHumidity,
+    AbsoluteHumidity,
+    FrostPoint,
+    Humidex,
+    ApparentTemperature,
+    FeelsLike,
+    VirtualTemperature,
+    PotentialTemperature,
+    EquivalentPotentialTemperature,
+    AirDensity,
+    Beaufort,
 };
 
 // Each calculation by each of its input methods and formulas.
@@ -66,6 +84,39 @@ enum class Method {
     HeatIndexFromWetBulbNwsThermodynamic,
     CloudHeightFromWetBulbPsychrometric,
     CloudHeightFromWetBulbThermodynamic,
+    // The station calculations, each calculation's together, its reference formulas last.
+    SeaLevelPressure,
+    AltimeterSetting,
+    PressureAltitude,
+    DensityAltitudeOfDryAir,
+    DensityAltitudeFromDewPoint,
+    DensityAltitudeFromHumidity,
+    VapourPressureFromHumidity,
+    VapourPressureFromDewPoint,
+    SaturationVapourPressure,
+    SaturationVapourPressureOverIce,
+    MixingRatioFromHumidity,
+    MixingRatioFromDewPoint,
+    SpecificHumidityFromHumidity,
+    SpecificHumidityFromDewPoint,
+    AbsoluteHumidityFromHumidity,
+    AbsoluteHumidityFromDewPoint,
+    FrostPointFromHumidity,
+    FrostPointFromDewPoint,
+    Humidex,
+    ApparentTemperatureFromHumidity,
+    ApparentTemperatureFromDewPoint,
+    IndoorApparentTemperatureFromHumidity,
+    IndoorApparentTemperatureFromDewPoint,
+    FeelsLike,
+    VirtualTemperatureFromHumidity,
+    VirtualTemperatureFromDewPoint,
+    PotentialTemperature,
+    EquivalentPotentialTemperature,
+    AirDensityOfDryAir,
+    AirDensityFromDewPoint,
+    AirDensityFromHumidity,
+    Beaufort,
 };
 
 // A formula a method may use in place of the windows' first: one meteorologists trust, or the
@@ -75,6 +126,7 @@ enum class Reference {
     Psychrometric,  // the WMO psychrometer equation, the reading of an aspirated psychrometer
     Thermodynamic,  // the thermodynamic wet bulb of ASHRAE's psychrometric equation
     OldWindChill,   // the window's old wind chill formula
+    OverIce,        // the WMO's saturation vapour pressure over ice below 0 °C
 };
 
 struct ReferenceInfo {
@@ -150,6 +202,7 @@ struct UnitChoice {
     TemperatureUnit temperature = TemperatureUnit::Celsius;
     PressureUnit pressure = PressureUnit::Hectopascals;
     WindSpeedUnit windSpeed = WindSpeedUnit::KilometresPerHour;
+    LengthUnit length = LengthUnit::Metres;  // of an elevation
 
     friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
@@ -185,6 +238,12 @@ struct Typed {
     double hectopascals(Input input) const {
         return toHectopascals(numbers[input], units.pressure);
     }
+    double metres(Input input) const {
+        return converted(numbers[input], units.length, LengthUnit::Metres);
+    }
+    double metresPerSecond(Input input) const {
+        return converted(numbers[input], units.windSpeed, WindSpeedUnit::MetresPerSecond);
+    }
 
     friend bool operator==(const Typed&, const Typed&) = default;
 };
@@ -213,6 +272,11 @@ enum class RangeNote {
     NegativeSpeedOfSound,
     BelowAbsoluteZero,
     NoAirPressure,
+    HumidexBelow20C,
+    FrostPointAbove0C,
+    FeelsLikeHeatIndex,
+    FeelsLikeWindChill,
+    FeelsLikeAirTemperature,
 };
 
 // One line for a person, its numbers with the decimal separator of `locale`, each bound in
@@ -244,15 +308,35 @@ enum class Risk {
     VeryHighRisk,
     SevereRisk,
     ExtremeRisk,
+    LittleDiscomfort,
+    SomeDiscomfort,
+    GreatDiscomfort,
+    DangerousHumidex,
+    Calm,
+    LightAir,
+    LightBreeze,
+    GentleBreeze,
+    ModerateBreeze,
+    FreshBreeze,
+    StrongBreeze,
+    NearGale,
+    Gale,
+    StrongGale,
+    Storm,
+    ViolentStorm,
+    HurricaneForce,
 };
+
+inline constexpr Risk kLastRisk = Risk::HurricaneForce;
 
 // One line for a person: "Danger: heat cramps or heat exhaustion likely, heat stroke possible".
 std::string_view riskText(Risk risk);
 
 // The categories a result is judged by: the US National Weather Service's of a heat index,
 // Environment and Climate Change Canada's of a wind chill in degrees Celsius, which judge only
-// a wind chill at or below the air temperature.
-enum class RiskScale { HeatIndex, WindChill };
+// a wind chill at or below the air temperature, and of a humidex, which it reports from an air
+// temperature of 20 °C up; the WMO's descriptions of the Beaufort forces.
+enum class RiskScale { HeatIndex, WindChill, Humidex, Beaufort };
 
 // Which categories a method's result falls into: the scale, the output it judges, and the
 // decimals that output is judged with (as shown, or whole degrees as the NWS publishes its
@@ -267,6 +351,11 @@ struct RiskRule {
 // boundary belongs to the more severe category. Nothing below 80 °F or above 0 °C.
 std::optional<Risk> heatIndexRisk(double fahrenheit, int decimals = 5);
 std::optional<Risk> windChillRisk(double celsius, int decimals = 5);
+// Environment and Climate Change Canada's degree of comfort of a humidex, by the whole humidex;
+// none below an air temperature of 20 °C, where it does not report one.
+std::optional<Risk> humidexRisk(double humidex, double airCelsius);
+// The WMO's description of a Beaufort force from 0 to 12.
+std::optional<Risk> beaufortRisk(double force);
 
 // A method's outputs from the numbers it read, in the order of its calculation's outputs.
 using Formula = OutputValues (*)(const Typed& typed);
@@ -311,6 +400,14 @@ struct CalculationInfo {
     std::string_view id;    // "dew-point"
     std::string_view name;  // "Dew Point"
     int decimals = 5;
+    // What a log's column of the risk categories is titled after the calculation's name.
+    std::string_view categoryTitle = "Risk";
+    // Whether the standard air pressure may stand in for one not given: not where the pressure
+    // is what the calculation works from.
+    bool assumesAirPressure = true;
+    // Whether a window computes it; a station calculation has only nimbaro-calc and Python, its
+    // "window" formula being its own.
+    bool inWindows = true;
     std::span<const MethodInfo> methods = {};     // the windows', in the order of their options
     std::span<const MethodInfo> references = {};  // by reference formulas
     std::span<const UnitRef> outputs = {};        // the unit of each output, as its methods give
@@ -331,10 +428,11 @@ bool readsAny(const CalculationInfo& calculation, const std::vector<Input>& inpu
 std::vector<RangeNote> possibleNotes(std::span<const MethodInfo> methods);
 
 // A calculation's unit named by any spelling of a unit of its quantity ("C", "degC", "ºC",
-// "celsius"; "hPa", "mb", "in Hg"; "kn", "kts", "ft/s"), as findUnit() finds it.
+// "celsius"; "hPa", "mb", "in Hg"; "kn", "kts", "ft/s"; "m", "ft"), as findUnit() finds it.
 std::optional<TemperatureUnit> findTemperatureUnit(std::string_view typed);
 std::optional<PressureUnit> findPressureUnit(std::string_view typed);
 std::optional<WindSpeedUnit> findWindSpeedUnit(std::string_view typed);
+std::optional<LengthUnit> findLengthUnit(std::string_view typed);
 
 // The texts typed for a calculation, read by the number rules of one locale, which must
 // outlive the readings.

@@ -14,16 +14,18 @@ enum class Input {
     WetBulb,
     AirPressure,
     WindSpeed,
-    Time
+    Time,
+    Elevation,
 };
 
-inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Time) + 1;
+inline constexpr std::size_t kInputCount = static_cast<std::size_t>(Input::Elevation) + 1;
 
 // The rule an input broke.
 enum class Rule {
     Number,           // the text is not a number in the locale's rules
     HumidityRange,    // a relative humidity must be greater than 0 and at most 100
     GreaterThanZero,  // a wind speed or a time
+    NotNegative,      // a wind speed that may be calm
 };
 
 struct InputFault {

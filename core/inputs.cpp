@@ -65,6 +65,13 @@ constexpr InputInfo kInputs[] = {
         .description = "time from the flash to the thunder",
         .unit = TimeUnit::Seconds,
     },
+    {
+        .input = Input::Elevation,
+        .id = "elevation",
+        .name = "elevation",
+        .description = "station elevation above mean sea level",
+        .unit = LengthUnit::Metres,
+    },
 };
 
 // A row for every input, in the order of Input.

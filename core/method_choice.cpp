@@ -95,7 +95,8 @@ MethodChoice chooseMethod(const CalculationInfo& calculation, const GivenInputs&
                           References formulas) {
     const MethodChoice exact = methodReading(calculation, given, formulas);
     const auto pressure = static_cast<std::size_t>(Input::AirPressure);
-    if (exact.method != nullptr || exact.sameInputs != nullptr || given[pressure]) {
+    if (exact.method != nullptr || exact.sameInputs != nullptr || given[pressure] ||
+        !calculation.assumesAirPressure) {
         return exact;
     }
     GivenInputs withPressure = given;
@@ -113,6 +114,8 @@ std::string_view ruleText(Rule rule) {
             return "is not within 0 < humidity <= 100";
         case Rule::GreaterThanZero:
             return "is not greater than 0";
+        case Rule::NotNegative:
+            return "is below 0";
     }
     return "is not a number";
 }

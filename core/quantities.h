@@ -61,6 +61,12 @@ std::span<const Quantity* const> quantities();
 // The relative humidity, in its one unit, percent: what a humidity is typed and shown in.
 const Quantity& relativeHumidityQuantity();
 
+// The units of the station calculations' outputs that no conversion window converts: a mass of
+// water vapour per mass of air (g/kg), a density (kg/m³, g/m³) and the Beaufort force.
+const Quantity& massRatioQuantity();
+const Quantity& densityQuantity();
+const Quantity& beaufortQuantity();
+
 // One unit of one quantity, named where no quantity is at hand yet (a calculation's outputs,
 // the unit an input is typed in) by the enumeration of its quantity's units: LengthUnit::Feet.
 // An enumeration names each unit by its place among its quantity's units, and quantityOf()

@@ -47,6 +47,9 @@ const char* unitKeywordOf(const Quantity& quantity) {
     if (&quantity == &airPressureQuantity()) {
         return "pressure_unit";
     }
+    if (&quantity == &lengthQuantity()) {
+        return "elevation_unit";
+    }
     return &quantity == &windSpeedQuantity() ? "speed_unit" : nullptr;
 }
 
@@ -242,8 +245,7 @@ std::string missingReading(std::string_view keyword) {
 // Why an element has no result: the rule one of its inputs broke, or a computation fault.
 std::string reasonOf(const Outcome<Calculated>& outcome, const InputNumbers& numbers) {
     const auto* fault = std::get_if<InputFault>(&outcome);
-    return fault == nullptr ? kComputationFault
-                            : reasonOf(*fault, numbers[fault->input]);
+    return fault == nullptr ? kComputationFault : reasonOf(*fault, numbers[fault->input]);
 }
 
 // A calculation's loop. It gives back a dict: "keys" and "arrays", the unit id and values of
@@ -254,7 +256,8 @@ std::string reasonOf(const Outcome<Calculated>& outcome, const InputNumbers& num
 // a result.
 py::dict calculateArrays(const std::string& calculationId, const py::dict& keywordInputs,
                          const std::string& unit, const std::string& pressureUnit,
-                         const std::string& speedUnit, const std::string& formula, bool oldFormula,
+                         const std::string& speedUnit, const std::string& elevationUnit,
+                         const std::string& formula, bool oldFormula,
                          const std::optional<std::vector<std::string>>& to, bool raiseErrors,
                          bool judge) {
     const CalculationInfo* calculation = nullptr;
@@ -297,13 +300,14 @@ py::dict calculateArrays(const std::string& calculationId, const py::dict& keywo
     if (choice.method == nullptr) {
         std::string sets;
         for (const MethodInfo& method : calculation->methods) {
+            // Whole lines compared: one set may begin another.
             const std::string set = "\n  " + keywordSet(method);
-            sets += sets.find(set) == std::string::npos ? set : "";
+            sets += (sets + "\n").find(set + "\n") == std::string::npos ? set : "";
         }
         throw py::type_error(name + "() takes one of these sets of inputs:" + sets);
     }
     const MethodInfo& method = *choice.method;
-    UnitChoice units = unitChoice(unit, pressureUnit, speedUnit);
+    UnitChoice units = unitChoice(unit, pressureUnit, speedUnit, elevationUnit);
     // An air pressure not given is the standard one, the same for every element.
     std::vector<Input> readInputs;
     for (const Input input : method.inputs) {
@@ -462,8 +466,7 @@ py::dict convertArrays(const std::string& quantityId, const Array& values, const
             }
             const auto reason = [&] {
                 const auto* fault = std::get_if<InputFault>(&outcome);
-                return fault == nullptr ? std::string(kComputationFault)
-                                        : reasonOf(*fault, value);
+                return fault == nullptr ? std::string(kComputationFault) : reasonOf(*fault, value);
             };
             if (raiseErrors) {
                 failure = Failure{index, reason()};
@@ -628,6 +631,12 @@ std::pair<std::vector<std::string_view>, std::string_view> riskCategories(
         case RiskScale::HeatIndex:
             return {names(Risk::Caution, Risk::ExtremeDanger),
                     "the heat index categories of the US National Weather Service"};
+        case RiskScale::Humidex:
+            return {names(Risk::LittleDiscomfort, Risk::DangerousHumidex),
+                    "the humidex degrees of comfort of Environment and Climate Change Canada"};
+        case RiskScale::Beaufort:
+            return {names(Risk::Calm, Risk::HurricaneForce),
+                    "the WMO's descriptions of the Beaufort forces"};
         case RiskScale::WindChill:
             break;
     }
@@ -695,6 +704,8 @@ py::list calculationList() {
         info["temperatures"] = readsAny(calculation, inputsTypedIn(temperatureQuantity()));
         info["pressure"] = readsAny(calculation, inputsTypedIn(airPressureQuantity()));
         info["wind_speed"] = readsAny(calculation, inputsTypedIn(windSpeedQuantity()));
+        info["elevation"] = readsAny(calculation, inputsTypedIn(lengthQuantity()));
+        info["in_windows"] = calculation.inWindows;
         info["old_formula"] = usesFormula(calculation, Reference::OldWindChill);
         py::list methods;
         for (const auto group : {calculation.methods, calculation.references}) {
@@ -745,7 +756,8 @@ py::list inputList() {
         info["keyword"] = keywordOf(input.input);
         info["description"] = input.description;
         info["quantity"] = quantity.id;
-        info["unit_keyword"] = unitKeyword == nullptr ? py::object(py::none()) : py::str(unitKeyword);
+        info["unit_keyword"] =
+            unitKeyword == nullptr ? py::object(py::none()) : py::str(unitKeyword);
         info["units"] = unitInfos(quantity);
         list.append(info);
     }
@@ -796,8 +808,9 @@ PYBIND11_MODULE(_engine, module) {
     using namespace nimbaro::python;
     module.doc() = "The engine of nimbaro: loops over arrays of doubles, in C++ without the GIL";
     module.def("calculate", &calculateArrays, py::arg("calculation"), py::arg("inputs"),
-               py::arg("unit"), py::arg("pressure_unit"), py::arg("speed_unit"), py::arg("formula"),
-               py::arg("old_formula"), py::arg("to"), py::arg("raise_errors"), py::arg("judge"));
+               py::arg("unit"), py::arg("pressure_unit"), py::arg("speed_unit"),
+               py::arg("elevation_unit"), py::arg("formula"), py::arg("old_formula"), py::arg("to"),
+               py::arg("raise_errors"), py::arg("judge"));
     module.def("convert", &convertArrays, py::arg("quantity"), py::arg("values"), py::arg("unit"),
                py::arg("to"), py::arg("raise_errors"), py::arg("judge"));
     module.def("text", &textArray, py::arg("values"), py::arg("decimals"), py::arg("locale"),
@@ -810,7 +823,7 @@ PYBIND11_MODULE(_engine, module) {
     module.def("inputs", &inputList);
     module.def("unit_id", &unitId, py::arg("quantity"), py::arg("typed"), py::arg("where"));
     module.def("reference_formulas", &referenceList);
-    module.def("risk_names", [] { return textsOf(&riskName, Risk::ExtremeRisk); });
+    module.def("risk_names", [] { return textsOf(&riskName, kLastRisk); });
     module.attr("no_compass_point") = std::string(kNoCompassPoint);
     module.attr("standard_air_pressure") = kStandardAirPressure;
 }

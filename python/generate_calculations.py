@@ -17,15 +17,16 @@ import textwrap
 import numpy as np
 
 WIDTH = 96
-DEFAULT_UNITS = {"unit": "C", "pressure_unit": "hPa", "speed_unit": "km/h"}
+DEFAULT_UNITS = {"unit": "C", "pressure_unit": "hPa", "speed_unit": "km/h",
+                 "elevation_unit": "m"}
 UNIT_KEYWORD_SUBJECTS = {"unit": "the temperatures", "pressure_unit": "the air pressure",
-                         "speed_unit": "the wind speed"}
+                         "speed_unit": "the wind speed", "elevation_unit": "the elevation"}
 # Readings an example may start from, tried in turn until every element has a value and no
 # note.
 SAMPLES = [
     {"air_temperature": [25.0, 30.5], "humidity": [60.0, 45.0], "dew_point": [15.0, 12.5],
      "wet_bulb": [20.0, 18.0], "air_pressure": [1013.25, 1000.0], "wind_speed": [20.0, 35.0],
-     "seconds": [3.0, 10.0]},
+     "seconds": [3.0, 10.0], "elevation": [100.0, 350.0]},
     {"air_temperature": [30.0, 32.0], "humidity": [60.0, 50.0], "dew_point": [20.0, 18.5],
      "wet_bulb": [25.0, 24.0], "air_pressure": [1013.25, 1000.0]},
     {"air_temperature": [-5.0, -12.0], "humidity": [80.0, 65.0], "dew_point": [-8.0, -17.5],
@@ -192,14 +193,21 @@ class Writer:
 
     @staticmethod
     def calculation_summary(info):
+        if not info["in_windows"]:
+            return f"{info['name'].capitalize()}, as nimbaro-calc {info['id']} computes it."
         return f"{info['name'].capitalize()}, as the {info['name']} window computes it."
+
+    @staticmethod
+    def as_the_window(info):
+        return ", as the window's options do" if info["in_windows"] else ""
 
     def calculation_documentation(self, info, result, unit_keywords):
         indent = "    "
         sets = list(dict.fromkeys(method["keywords"] for method in info["methods"]))
-        lines = [paragraph("The keywords given choose the method, as the window's options do: "
+        whose = "the window's" if info["in_windows"] else "its"
+        lines = [paragraph(f"The keywords given choose the method{self.as_the_window(info)}: "
                            + "; or ".join(sets) + ". `formula` names a reference formula "
-                           "instead of the window's own; Notes describes each method.", indent),
+                           f"instead of {whose} own; Notes describes each method.", indent),
                  ""]
         lines += [f"{indent}Parameters", f"{indent}----------"]
         for keyword in info["keywords"]:
@@ -220,7 +228,7 @@ class Writer:
                                 indent * 2)]
         formulas = info["formulas"].split(", ")
         lines += [f'{indent}formula : str or sequence of str, default "window"', paragraph(
-            f'"window", the window\'s own formulas, or reference formulas: '
+            f'"window", {whose} own formulas, or reference formulas: '
             f"{quoted(formulas[1:]) or 'none'} (a list names several). Notes says which "
             "apply to which inputs; References, where each comes from.", indent * 2)]
         outputs = {unit["id"]: unit for unit in info["output_units"]}
@@ -288,7 +296,8 @@ class Writer:
     def method_description(self, info, method):
         text = f"{method['name']}: {method['formula_text']}."
         if method["formula"] == "window":
-            text += f" The {info['name']} window's own formula, whose digits it keeps."
+            text += (f" The {info['name']} window's own formula, whose digits it keeps."
+                     if info["in_windows"] else " Its own formula.")
         else:
             names = method["references"]
             text += (f" By the reference formula{'s' if len(names) > 1 else ''} "
@@ -327,7 +336,7 @@ class Writer:
                 continue
             ran = self.engine.calculate(
                 info["id"], {keyword: np.array(sample[keyword]) for keyword in keywords},
-                "C", "hPa", "km/h", "window", method["old_formula"], None, False, True)
+                "C", "hPa", "km/h", "m", "window", method["old_formula"], None, False, True)
             if not any(ran["notes"]) and not np.isnan(ran["arrays"][0]).any():
                 return {keyword: sample[keyword] for keyword in keywords}
         return {keyword: SAMPLES[0][keyword] for keyword in keywords}
@@ -337,19 +346,21 @@ class Writer:
         method = info["methods"][0]
         sample = self.sample(info, method)
         ran = self.engine.calculate(info["id"], {k: np.array(v) for k, v in sample.items()},
-                                    "C", "hPa", "km/h", "window", False, None, False, False)
+                                    "C", "hPa", "km/h", "m", "window", False, None, False, False)
         first = field_name(ran["keys"][0])
         lines = [">>> import nimbaro"]
         lines += call("result = ", function, [f"{k}={v}" for k, v in sample.items()])
         lines += [f">>> result.{first}", repr(ran["arrays"][0]),
                  f">>> nimbaro.text(result.{first}, decimals={info['decimals']})  # as the "
-                 "window shows it",
+                 + ("window shows it" if info["in_windows"] else "command-line program prints it"),
                  repr(self.engine.text(ran["arrays"][0], info["decimals"], None, True))]
         if method["checks"]:
-            keyword, _ = method["checks"][0]
-            broken = {k: (0.0 if k == keyword else values[0]) for k, values in sample.items()}
+            keyword, rule = method["checks"][0]
+            # A calm wind of 0 keeps a rule that only a negative speed breaks.
+            breaking = -1.0 if rule == "is below 0" else 0.0
+            broken = {k: (breaking if k == keyword else values[0]) for k, values in sample.items()}
             ran = self.engine.calculate(info["id"], {k: np.array(v) for k, v in broken.items()},
-                                        "C", "hPa", "km/h", "window", False, None, False, True)
+                                        "C", "hPa", "km/h", "m", "window", False, None, False, True)
             lines += ["", "An element that breaks a check has no value, and ``reason`` says why:",
                       ""]
             lines += call("", function, [f"{k}={v}" for k, v in broken.items()])

@@ -40,7 +40,7 @@ CalculationUnit calculationUnit(std::optional<CalculationUnit> (*find)(std::stri
 }  // namespace
 
 UnitChoice unitChoice(std::string_view temperature, std::string_view pressure,
-                      std::string_view windSpeed) {
+                      std::string_view windSpeed, std::string_view elevation) {
     return UnitChoice{
         .temperature =
             calculationUnit(findTemperatureUnit, temperatureQuantity(), temperature, "unit"),
@@ -48,6 +48,7 @@ UnitChoice unitChoice(std::string_view temperature, std::string_view pressure,
             calculationUnit(findPressureUnit, airPressureQuantity(), pressure, "pressure_unit"),
         .windSpeed =
             calculationUnit(findWindSpeedUnit, windSpeedQuantity(), windSpeed, "speed_unit"),
+        .length = calculationUnit(findLengthUnit, lengthQuantity(), elevation, "elevation_unit"),
     };
 }
 

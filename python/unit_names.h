@@ -15,9 +15,9 @@
 
 namespace nimbaro::python {
 
-// The units named by the keywords unit, pressure_unit and speed_unit.
+// The units named by the keywords unit, pressure_unit, speed_unit and elevation_unit.
 UnitChoice unitChoice(std::string_view temperature, std::string_view pressure,
-                      std::string_view windSpeed);
+                      std::string_view windSpeed, std::string_view elevation);
 
 // The id of each output of a calculation, in its order: "celsius", "percent", "metres".
 std::vector<std::string> outputIds(const CalculationInfo& calculation);

@@ -7,9 +7,14 @@
 #include <type_traits>
 
 #include "calculations.h"
+#include "formulas/air_thermodynamics.h"
+#include "formulas/beaufort.h"
 #include "formulas/cloud_base.h"
+#include "formulas/comfort.h"
 #include "formulas/heat_index.h"
 #include "formulas/lightning.h"
+#include "formulas/moisture.h"
+#include "formulas/pressure_reduction.h"
 #include "formulas/psychrometric_equation.h"
 #include "formulas/psychrometrics.h"
 #include "formulas/thermodynamic_wet_bulb.h"
@@ -99,6 +104,31 @@ void registerFormulaBenchmarks() {
     addFormula("speedOfSound", speedOfSound, 20.0);
     addFormula("lightningDistances", lightningDistances, 3.0, 343.0);
     addFormula("compassPointFor", compassPointFor, 200.0);
+    addFormula("seaLevelPressure", seaLevelPressure, 950.0, 500.0, 20.0);
+    addFormula("altimeterSetting", altimeterSetting, 950.0, 500.0);
+    addFormula("pressureAltitude", pressureAltitude, 1000.0);
+    addFormula("densityAltitude", densityAltitude, 950.0, 30.0, 20.0);
+    addFormula("dryDensityAltitude", dryDensityAltitude, 950.0, 30.0);
+    addFormula("wmoSaturationVapourPressure", wmoSaturationVapourPressure, 20.0);
+    addFormula("wmoSaturationVapourPressureOverIce", wmoSaturationVapourPressureOverIce, -10.0);
+    addFormula("wmoVapourPressure", wmoVapourPressure, 30.0, 60.0);
+    addFormula("wmoFrostPoint", wmoFrostPoint, 2.0);
+    addFormula("mixingRatio", mixingRatio, 25.0, 1013.25);
+    addFormula("specificHumidity", specificHumidity, 25.0, 1013.25);
+    addFormula("absoluteHumidity", absoluteHumidity, 25.0, 30.0);
+    addFormula("virtualTemperature", virtualTemperature, 30.0, 25.0, 1013.25);
+    addFormula("potentialTemperature", potentialTemperature, 20.0, 850.0);
+    addFormula("equivalentPotentialTemperature", equivalentPotentialTemperature, 30.0, 21.0,
+               1013.25);
+    addFormula("airDensity", airDensity, 30.0, 25.0, 1013.25);
+    addFormula("humidex", humidex, 30.0, 21.0);
+    addFormula("humidexComfort", humidexComfort, 38.0);
+    addFormula("bomVapourPressure", bomVapourPressure, 30.0, 60.0);
+    addFormula("apparentTemperature", apparentTemperature, 30.0, 25.0, 3.0);
+    addFormula("indoorApparentTemperature", indoorApparentTemperature, 30.0, 25.0);
+    addFormula("nwsFeelsLike", nwsFeelsLike, 90.0, 60.0, 5.0);
+    addFormula("beaufortForce", beaufortForce, 12.9);
+    addFormula("beaufortDescription", beaufortDescription, 6);
 }
 
 }  // namespace nimbaro

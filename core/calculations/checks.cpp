@@ -13,6 +13,8 @@ bool meetsRule(Rule rule, double number) {
             return std::isfinite(number);
         case Rule::HumidityRange:
             return number > 0 && number <= 100;
+        case Rule::NotNegative:
+            return number >= 0;
         case Rule::GreaterThanZero:
             break;
     }

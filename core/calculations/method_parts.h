@@ -48,6 +48,12 @@ bool newWindChillAbove50F(const Typed& typed, const OutputValues& values);
 bool newWindChillBelow3Mph(const Typed& typed, const OutputValues& values);
 bool negativeCloudHeight(const Typed& typed, const OutputValues& values);
 bool negativeSpeedOfSound(const Typed& typed, const OutputValues& values);
+bool humidexBelow20C(const Typed& typed, const OutputValues& values);
+bool frostPointAbove0C(const Typed& typed, const OutputValues& values);
+// Which index the NWS's "feels like" took; one of them always applies.
+bool feelsLikeHeatIndex(const Typed& typed, const OutputValues& values);
+bool feelsLikeWindChill(const Typed& typed, const OutputValues& values);
+bool feelsLikeAirTemperature(const Typed& typed, const OutputValues& values);
 
 inline constexpr NoteRule kAirBelowAbsoluteZero{RangeNote::BelowAbsoluteZero, airBelowAbsoluteZero};
 inline constexpr NoteRule kDewPointBelowAbsoluteZero{RangeNote::BelowAbsoluteZero,
@@ -72,5 +78,11 @@ inline constexpr NoteRule kNewWindChillBelow3Mph{RangeNote::WindChillBelow3Mph,
 inline constexpr NoteRule kNoCloudBase{RangeNote::NoCloudBase, negativeCloudHeight};
 inline constexpr NoteRule kNegativeSpeedOfSound{RangeNote::NegativeSpeedOfSound,
                                                 negativeSpeedOfSound};
+inline constexpr NoteRule kHumidexBelow20C{RangeNote::HumidexBelow20C, humidexBelow20C};
+inline constexpr NoteRule kFrostPointAbove0C{RangeNote::FrostPointAbove0C, frostPointAbove0C};
+inline constexpr NoteRule kFeelsLikeHeatIndex{RangeNote::FeelsLikeHeatIndex, feelsLikeHeatIndex};
+inline constexpr NoteRule kFeelsLikeWindChill{RangeNote::FeelsLikeWindChill, feelsLikeWindChill};
+inline constexpr NoteRule kFeelsLikeAirTemperature{RangeNote::FeelsLikeAirTemperature,
+                                                   feelsLikeAirTemperature};
 
 }  // namespace nimbaro

@@ -1,10 +1,16 @@
 // Every method of every calculation, one row each: what it reads and checks, its formula, its
 // outputs, the notes it can give and how its result is judged.
 #include <algorithm>
+#include <limits>
 
+#include "formulas/air_thermodynamics.h"
+#include "formulas/beaufort.h"
 #include "formulas/cloud_base.h"
+#include "formulas/comfort.h"
 #include "formulas/heat_index.h"
 #include "formulas/lightning.h"
+#include "formulas/moisture.h"
+#include "formulas/pressure_reduction.h"
 #include "formulas/psychrometric_equation.h"
 #include "formulas/psychrometrics.h"
 #include "formulas/thermodynamic_wet_bulb.h"
@@ -177,6 +183,166 @@ OutputValues heatIndexOf(const Typed& typed) {
                                   TemperatureUnit::Fahrenheit);
 }
 
+// --- the station calculations --------------------------------------------------------------------
+
+OutputValues inEveryPressureUnit(double hectopascals) {
+    return {hectopascals,
+            converted(hectopascals, PressureUnit::Hectopascals, PressureUnit::InchesOfMercury)};
+}
+
+OutputValues ofAltitude(Altitude altitude) {
+    return {altitude.feet, altitude.metres};
+}
+
+OutputValues ofSeaLevelPressure(const Typed& typed) {
+    return inEveryPressureUnit(seaLevelPressure(
+        typed.hectopascals(AirPressure), typed.metres(Elevation), typed.celsius(AirTemperature)));
+}
+
+OutputValues ofAltimeterSetting(const Typed& typed) {
+    return inEveryPressureUnit(
+        altimeterSetting(typed.hectopascals(AirPressure), typed.metres(Elevation)));
+}
+
+OutputValues ofPressureAltitude(const Typed& typed) {
+    return ofAltitude(pressureAltitude(typed.hectopascals(AirPressure)));
+}
+
+OutputValues ofDryDensityAltitude(const Typed& typed) {
+    return ofAltitude(
+        dryDensityAltitude(typed.hectopascals(AirPressure), typed.celsius(AirTemperature)));
+}
+
+OutputValues ofDensityAltitudeFromDewPoint(const Typed& typed) {
+    return ofAltitude(densityAltitude(typed.hectopascals(AirPressure),
+                                      typed.celsius(AirTemperature), typed.celsius(DewPoint)));
+}
+
+// The dew point of the windows' humidity formula, whose vapour pressure the NWS's density
+// altitude reckons with.
+OutputValues ofDensityAltitudeFromHumidity(const Typed& typed) {
+    const double air = typed.celsius(AirTemperature);
+    return ofAltitude(densityAltitude(typed.hectopascals(AirPressure), air,
+                                      dewPointFromHumidity(air, typed[Humidity])));
+}
+
+// The vapour pressure of the air by the WMO's Magnus form, from the humidity or the dew point.
+double wmoVapourPressureOfHumidity(const Typed& typed) {
+    return wmoVapourPressure(typed.celsius(AirTemperature), typed[Humidity]);
+}
+
+double wmoVapourPressureOfDewPoint(const Typed& typed) {
+    return wmoSaturationVapourPressure(typed.celsius(DewPoint));
+}
+
+// The Bureau of Meteorology's, for its apparent temperature.
+double bomVapourPressureOfHumidity(const Typed& typed) {
+    return bomVapourPressure(typed.celsius(AirTemperature), typed[Humidity]);
+}
+
+double bomVapourPressureOfDewPoint(const Typed& typed) {
+    return bomVapourPressure(typed.celsius(DewPoint), 100);
+}
+
+using VapourPressureOf = double (*)(const Typed&);
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofVapourPressure(const Typed& typed) {
+    return inEveryPressureUnit(vapourPressure(typed));
+}
+
+OutputValues ofSaturationVapourPressure(const Typed& typed) {
+    return inEveryPressureUnit(wmoSaturationVapourPressure(typed.celsius(AirTemperature)));
+}
+
+// Over ice where ice can form, below 0 °C; over water at and above it.
+OutputValues ofSaturationVapourPressureOverIce(const Typed& typed) {
+    const double air = typed.celsius(AirTemperature);
+    return inEveryPressureUnit(air < 0 ? wmoSaturationVapourPressureOverIce(air)
+                                       : wmoSaturationVapourPressure(air));
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofMixingRatio(const Typed& typed) {
+    return {mixingRatio(vapourPressure(typed), typed.hectopascals(AirPressure))};
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofSpecificHumidity(const Typed& typed) {
+    return {specificHumidity(vapourPressure(typed), typed.hectopascals(AirPressure))};
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofAbsoluteHumidity(const Typed& typed) {
+    return {absoluteHumidity(vapourPressure(typed), typed.celsius(AirTemperature))};
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofFrostPoint(const Typed& typed) {
+    return inEveryTemperatureUnit(wmoFrostPoint(vapourPressure(typed)));
+}
+
+OutputValues ofHumidex(const Typed& typed) {
+    return {humidex(typed.celsius(AirTemperature), typed.celsius(DewPoint))};
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofApparentTemperature(const Typed& typed) {
+    return inEveryTemperatureUnit(apparentTemperature(
+        typed.celsius(AirTemperature), vapourPressure(typed), typed.metresPerSecond(WindSpeed)));
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofIndoorApparentTemperature(const Typed& typed) {
+    return inEveryTemperatureUnit(
+        indoorApparentTemperature(typed.celsius(AirTemperature), vapourPressure(typed)));
+}
+
+OutputValues ofFeelsLike(const Typed& typed) {
+    const FeelsLike feelsLike = nwsFeelsLike(
+        converted(typed[AirTemperature], typed.units.temperature, TemperatureUnit::Fahrenheit),
+        typed[Humidity],
+        converted(typed[WindSpeed], typed.units.windSpeed, WindSpeedUnit::MilesPerHour));
+    return inEveryTemperatureUnit(feelsLike.fahrenheit, TemperatureUnit::Fahrenheit);
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofVirtualTemperature(const Typed& typed) {
+    return inEveryTemperatureUnit(
+        virtualTemperature(typed.celsius(AirTemperature), vapourPressure(typed),
+                           typed.hectopascals(AirPressure)),
+        TemperatureUnit::Kelvin);
+}
+
+OutputValues ofPotentialTemperature(const Typed& typed) {
+    return inEveryTemperatureUnit(
+        potentialTemperature(typed.celsius(AirTemperature), typed.hectopascals(AirPressure)),
+        TemperatureUnit::Kelvin);
+}
+
+OutputValues ofEquivalentPotentialTemperature(const Typed& typed) {
+    return inEveryTemperatureUnit(
+        equivalentPotentialTemperature(typed.celsius(AirTemperature), typed.celsius(DewPoint),
+                                       typed.hectopascals(AirPressure)),
+        TemperatureUnit::Kelvin);
+}
+
+double noVapour(const Typed&) {
+    return 0;
+}
+
+template <VapourPressureOf vapourPressure>
+OutputValues ofAirDensity(const Typed& typed) {
+    return {airDensity(typed.celsius(AirTemperature), vapourPressure(typed),
+                       typed.hectopascals(AirPressure))};
+}
+
+// A speed the table has no force for (not a number) leaves no result.
+OutputValues ofBeaufort(const Typed& typed) {
+    const std::optional<int> force = beaufortForce(typed.metresPerSecond(WindSpeed));
+    return {force ? static_cast<double>(*force) : std::numeric_limits<double>::quiet_NaN()};
+}
+
 // --- what the methods check, and so read -------------------------------------------------------
 
 constexpr Check number(Input input) {
@@ -198,6 +364,35 @@ constexpr Check kWindChill[] = {
 constexpr Check kLightning[] = {number(Time), {Time, Rule::GreaterThanZero}};
 constexpr Check kCorrectedLightning[] = {
     number(Time), {Time, Rule::GreaterThanZero}, number(AirTemperature)};
+
+// A pressure the station calculations work from must be above zero; a wind may be calm.
+constexpr Check kPositivePressure{AirPressure, Rule::GreaterThanZero};
+constexpr Check kPressureOnly[] = {number(AirPressure), kPositivePressure};
+constexpr Check kPressureAndElevation[] = {number(AirPressure), number(Elevation),
+                                           kPositivePressure};
+constexpr Check kSeaLevel[] = {number(AirPressure), number(Elevation), number(AirTemperature),
+                               kPositivePressure};
+constexpr Check kDryAir[] = {number(AirTemperature), number(AirPressure), kPositivePressure};
+constexpr Check kMoistAirFromDewPoint[] = {number(AirTemperature), number(DewPoint),
+                                           number(AirPressure), kPositivePressure};
+constexpr Check kMoistAirFromHumidity[] = {number(AirTemperature),
+                                           number(Humidity),
+                                           number(AirPressure),
+                                           {Humidity, Rule::HumidityRange},
+                                           kPositivePressure};
+constexpr Check kDewPointOnly[] = {number(DewPoint)};
+constexpr Check kAirOnly[] = {number(AirTemperature)};
+constexpr Check kWindFromHumidity[] = {number(AirTemperature),
+                                       number(Humidity),
+                                       number(WindSpeed),
+                                       {Humidity, Rule::HumidityRange},
+                                       {WindSpeed, Rule::NotNegative}};
+constexpr Check kWindFromDewPoint[] = {
+    number(AirTemperature), number(DewPoint), number(WindSpeed), {WindSpeed, Rule::NotNegative}};
+constexpr Check kWindOnly[] = {number(WindSpeed), {WindSpeed, Rule::NotNegative}};
+
+constexpr Check kDewPointAndPressureOnly[] = {number(DewPoint), number(AirPressure),
+                                              kPositivePressure};
 
 // --- the notes each method can give, an impossible input before a formula's range -------------
 
@@ -230,6 +425,16 @@ constexpr NoteRule kNewWindChillNotes[] = {kAirBelowAbsoluteZero, kNewWindChillO
 // correction gives.
 constexpr NoteRule kCorrectedLightningNotes[] = {kNegativeSpeedOfSound};
 
+constexpr NoteRule kDewPointNotes[] = {kDewPointBelowAbsoluteZero};
+constexpr NoteRule kFrostPointFromHumidityNotes[] = {kAirBelowAbsoluteZero, kFrostPointAbove0C};
+constexpr NoteRule kFrostPointFromDewPointNotes[] = {kDewPointBelowAbsoluteZero,
+                                                     kFrostPointAbove0C};
+constexpr NoteRule kHumidexNotes[] = {kAirBelowAbsoluteZero, kDewPointBelowAbsoluteZero,
+                                      kDewPointAboveAirInCelsius, kHumidexBelow20C};
+// One of the last three always applies: the note says which index was taken.
+constexpr NoteRule kFeelsLikeNotes[] = {kAirBelowAbsoluteZero, kFeelsLikeHeatIndex,
+                                        kFeelsLikeWindChill, kFeelsLikeAirTemperature};
+
 // --- the units of the outputs, the formulas and how results are judged --------------------------
 
 constexpr UnitRef kPercent[] = {HumidityUnit::Percent};
@@ -238,6 +443,14 @@ constexpr UnitRef kTemperatures[] = {TemperatureUnit::Celsius, TemperatureUnit::
 constexpr UnitRef kHeights[] = {LengthUnit::Metres, LengthUnit::Feet};
 constexpr UnitRef kDistances[] = {LengthUnit::Metres, LengthUnit::Kilometres, LengthUnit::Feet,
                                   LengthUnit::Miles};
+constexpr UnitRef kPressures[] = {PressureUnit::Hectopascals, PressureUnit::InchesOfMercury};
+constexpr UnitRef kAltitudes[] = {LengthUnit::Feet, LengthUnit::Metres};
+constexpr UnitRef kMassRatio[] = {MassRatioUnit::GramsPerKilogram};
+constexpr UnitRef kVapourDensity[] = {DensityUnit::GramsPerCubicMetre};
+constexpr UnitRef kAirDensity[] = {DensityUnit::KilogramsPerCubicMetre};
+// A humidex is a number of degrees Celsius, as Environment Canada reports it.
+constexpr UnitRef kHumidexDegrees[] = {TemperatureUnit::Celsius};
+constexpr UnitRef kForce[] = {BeaufortUnit::Force};
 
 constexpr References kNws{Reference::Nws};
 constexpr References kPsychrometric{Reference::Psychrometric};
@@ -245,12 +458,16 @@ constexpr References kNwsAndPsychrometric{Reference::Nws, Reference::Psychrometr
 constexpr References kThermodynamic{Reference::Thermodynamic};
 constexpr References kNwsAndThermodynamic{Reference::Nws, Reference::Thermodynamic};
 constexpr References kOldFormula{Reference::OldWindChill};
+constexpr References kOverIce{Reference::OverIce};
 
 // A heat index is judged in Fahrenheit as shown, or in whole degrees as the NWS publishes its
 // index; a wind chill in Celsius as shown.
 constexpr RiskRule kHeatIndexRisk{RiskScale::HeatIndex, TemperatureUnit::Fahrenheit, 5};
 constexpr RiskRule kNwsHeatIndexRisk{RiskScale::HeatIndex, TemperatureUnit::Fahrenheit, 0};
 constexpr RiskRule kWindChillRisk{RiskScale::WindChill, TemperatureUnit::Celsius, 5};
+// A humidex is judged by its whole degrees, as Environment Canada reports it; a force is whole.
+constexpr RiskRule kHumidexComfort{RiskScale::Humidex, TemperatureUnit::Celsius, 0};
+constexpr RiskRule kBeaufortDescription{RiskScale::Beaufort, BeaufortUnit::Force, 0};
 
 // What the windows' methods are compared with, and how far apart they may lie: a heat index 1 °F
 // from the NWS's for the same inputs; a wet bulb and a dew point 0.5 °C, a humidity 2 points
@@ -653,6 +870,326 @@ constexpr MethodInfo kMethods[] = {
         .outputs = kHeights,
         .notes = kCloudHeightFromWetBulbNotes,
     },
+    {
+        .method = Method::SeaLevelPressure,
+        .calculation = Calculation::SeaLevelPressure,
+        .id = "sea-level-pressure",
+        .name = "Sea-level pressure from station pressure, elevation and air temperature",
+        .checks = kSeaLevel,
+        .formula = ofSeaLevelPressure,
+        .outputs = kPressures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::AltimeterSetting,
+        .calculation = Calculation::AltimeterSetting,
+        .id = "altimeter-setting",
+        .name = "Altimeter setting from station pressure and elevation",
+        .checks = kPressureAndElevation,
+        .formula = ofAltimeterSetting,
+        .outputs = kPressures,
+    },
+    {
+        .method = Method::PressureAltitude,
+        .calculation = Calculation::PressureAltitude,
+        .id = "pressure-altitude",
+        .name = "Pressure altitude from air pressure",
+        .checks = kPressureOnly,
+        .formula = ofPressureAltitude,
+        .outputs = kAltitudes,
+    },
+    {
+        .method = Method::DensityAltitudeOfDryAir,
+        .calculation = Calculation::DensityAltitude,
+        .id = "density-altitude-of-dry-air",
+        .name = "Density altitude from station pressure and air temperature, the air taken as dry",
+        .checks = kDryAir,
+        .formula = ofDryDensityAltitude,
+        .outputs = kAltitudes,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::DensityAltitudeFromDewPoint,
+        .calculation = Calculation::DensityAltitude,
+        .id = "density-altitude-from-dew-point",
+        .name = "Density altitude from station pressure, air temperature and dew point",
+        .checks = kMoistAirFromDewPoint,
+        .formula = ofDensityAltitudeFromDewPoint,
+        .outputs = kAltitudes,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::DensityAltitudeFromHumidity,
+        .calculation = Calculation::DensityAltitude,
+        .id = "density-altitude-from-humidity",
+        .name = "Density altitude from station pressure, air temperature and humidity",
+        .checks = kMoistAirFromHumidity,
+        .formula = ofDensityAltitudeFromHumidity,
+        .outputs = kAltitudes,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::VapourPressureFromHumidity,
+        .calculation = Calculation::VapourPressure,
+        .id = "vapour-pressure-from-humidity",
+        .name = "Vapour pressure from air temperature and humidity",
+        .checks = kFromHumidity,
+        .formula = ofVapourPressure<wmoVapourPressureOfHumidity>,
+        .outputs = kPressures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::VapourPressureFromDewPoint,
+        .calculation = Calculation::VapourPressure,
+        .id = "vapour-pressure-from-dew-point",
+        .name = "Vapour pressure from dew point",
+        .checks = kDewPointOnly,
+        .formula = ofVapourPressure<wmoVapourPressureOfDewPoint>,
+        .outputs = kPressures,
+        .notes = kDewPointNotes,
+    },
+    {
+        .method = Method::SaturationVapourPressure,
+        .calculation = Calculation::SaturationVapourPressure,
+        .id = "saturation-vapour-pressure",
+        .name = "Saturation vapour pressure over water from air temperature",
+        .checks = kAirOnly,
+        .formula = ofSaturationVapourPressure,
+        .outputs = kPressures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::SaturationVapourPressureOverIce,
+        .calculation = Calculation::SaturationVapourPressure,
+        .id = "saturation-vapour-pressure-over-ice",
+        .name = "Saturation vapour pressure from air temperature, over ice below 0 C",
+        .references = kOverIce,
+        .checks = kAirOnly,
+        .formula = ofSaturationVapourPressureOverIce,
+        .outputs = kPressures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::MixingRatioFromHumidity,
+        .calculation = Calculation::MixingRatio,
+        .id = "mixing-ratio-from-humidity",
+        .name = "Mixing ratio from air temperature, humidity and air pressure",
+        .checks = kMoistAirFromHumidity,
+        .formula = ofMixingRatio<wmoVapourPressureOfHumidity>,
+        .outputs = kMassRatio,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::MixingRatioFromDewPoint,
+        .calculation = Calculation::MixingRatio,
+        .id = "mixing-ratio-from-dew-point",
+        .name = "Mixing ratio from dew point and air pressure",
+        .checks = kDewPointAndPressureOnly,
+        .formula = ofMixingRatio<wmoVapourPressureOfDewPoint>,
+        .outputs = kMassRatio,
+        .notes = kDewPointNotes,
+    },
+    {
+        .method = Method::SpecificHumidityFromHumidity,
+        .calculation = Calculation::SpecificHumidity,
+        .id = "specific-humidity-from-humidity",
+        .name = "Specific humidity from air temperature, humidity and air pressure",
+        .checks = kMoistAirFromHumidity,
+        .formula = ofSpecificHumidity<wmoVapourPressureOfHumidity>,
+        .outputs = kMassRatio,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::SpecificHumidityFromDewPoint,
+        .calculation = Calculation::SpecificHumidity,
+        .id = "specific-humidity-from-dew-point",
+        .name = "Specific humidity from dew point and air pressure",
+        .checks = kDewPointAndPressureOnly,
+        .formula = ofSpecificHumidity<wmoVapourPressureOfDewPoint>,
+        .outputs = kMassRatio,
+        .notes = kDewPointNotes,
+    },
+    {
+        .method = Method::AbsoluteHumidityFromHumidity,
+        .calculation = Calculation::AbsoluteHumidity,
+        .id = "absolute-humidity-from-humidity",
+        .name = "Absolute humidity from air temperature and humidity",
+        .checks = kFromHumidity,
+        .formula = ofAbsoluteHumidity<wmoVapourPressureOfHumidity>,
+        .outputs = kVapourDensity,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::AbsoluteHumidityFromDewPoint,
+        .calculation = Calculation::AbsoluteHumidity,
+        .id = "absolute-humidity-from-dew-point",
+        .name = "Absolute humidity from air temperature and dew point",
+        .checks = kFromDewPoint,
+        .formula = ofAbsoluteHumidity<wmoVapourPressureOfDewPoint>,
+        .outputs = kVapourDensity,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::FrostPointFromHumidity,
+        .calculation = Calculation::FrostPoint,
+        .id = "frost-point-from-humidity",
+        .name = "Frost point from air temperature and humidity",
+        .checks = kFromHumidity,
+        .formula = ofFrostPoint<wmoVapourPressureOfHumidity>,
+        .outputs = kTemperatures,
+        .notes = kFrostPointFromHumidityNotes,
+    },
+    {
+        .method = Method::FrostPointFromDewPoint,
+        .calculation = Calculation::FrostPoint,
+        .id = "frost-point-from-dew-point",
+        .name = "Frost point from dew point",
+        .checks = kDewPointOnly,
+        .formula = ofFrostPoint<wmoVapourPressureOfDewPoint>,
+        .outputs = kTemperatures,
+        .notes = kFrostPointFromDewPointNotes,
+    },
+    {
+        .method = Method::Humidex,
+        .calculation = Calculation::Humidex,
+        .id = "humidex",
+        .name = "Humidex from air temperature and dew point",
+        .checks = kFromDewPoint,
+        .formula = ofHumidex,
+        .outputs = kHumidexDegrees,
+        .notes = kHumidexNotes,
+        .risk = kHumidexComfort,
+    },
+    {
+        .method = Method::ApparentTemperatureFromHumidity,
+        .calculation = Calculation::ApparentTemperature,
+        .id = "apparent-temperature-from-humidity",
+        .name = "Apparent temperature from air temperature, humidity and wind speed",
+        .checks = kWindFromHumidity,
+        .formula = ofApparentTemperature<bomVapourPressureOfHumidity>,
+        .outputs = kTemperatures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::ApparentTemperatureFromDewPoint,
+        .calculation = Calculation::ApparentTemperature,
+        .id = "apparent-temperature-from-dew-point",
+        .name = "Apparent temperature from air temperature, dew point and wind speed",
+        .checks = kWindFromDewPoint,
+        .formula = ofApparentTemperature<bomVapourPressureOfDewPoint>,
+        .outputs = kTemperatures,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::IndoorApparentTemperatureFromHumidity,
+        .calculation = Calculation::ApparentTemperature,
+        .id = "apparent-temperature-without-wind-from-humidity",
+        .name = "Apparent temperature without wind from air temperature and humidity",
+        .checks = kFromHumidity,
+        .formula = ofIndoorApparentTemperature<bomVapourPressureOfHumidity>,
+        .outputs = kTemperatures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::IndoorApparentTemperatureFromDewPoint,
+        .calculation = Calculation::ApparentTemperature,
+        .id = "apparent-temperature-without-wind-from-dew-point",
+        .name = "Apparent temperature without wind from air temperature and dew point",
+        .checks = kFromDewPoint,
+        .formula = ofIndoorApparentTemperature<bomVapourPressureOfDewPoint>,
+        .outputs = kTemperatures,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::FeelsLike,
+        .calculation = Calculation::FeelsLike,
+        .id = "feels-like",
+        .name = "Feels-like temperature from air temperature, humidity and wind speed",
+        .checks = kWindFromHumidity,
+        .formula = ofFeelsLike,
+        .outputs = kTemperatures,
+        .notes = kFeelsLikeNotes,
+    },
+    {
+        .method = Method::VirtualTemperatureFromHumidity,
+        .calculation = Calculation::VirtualTemperature,
+        .id = "virtual-temperature-from-humidity",
+        .name = "Virtual temperature from air temperature, humidity and air pressure",
+        .checks = kMoistAirFromHumidity,
+        .formula = ofVirtualTemperature<wmoVapourPressureOfHumidity>,
+        .outputs = kTemperatures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::VirtualTemperatureFromDewPoint,
+        .calculation = Calculation::VirtualTemperature,
+        .id = "virtual-temperature-from-dew-point",
+        .name = "Virtual temperature from air temperature, dew point and air pressure",
+        .checks = kMoistAirFromDewPoint,
+        .formula = ofVirtualTemperature<wmoVapourPressureOfDewPoint>,
+        .outputs = kTemperatures,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::PotentialTemperature,
+        .calculation = Calculation::PotentialTemperature,
+        .id = "potential-temperature",
+        .name = "Potential temperature from air temperature and air pressure",
+        .checks = kDryAir,
+        .formula = ofPotentialTemperature,
+        .outputs = kTemperatures,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::EquivalentPotentialTemperature,
+        .calculation = Calculation::EquivalentPotentialTemperature,
+        .id = "equivalent-potential-temperature",
+        .name = "Equivalent potential temperature from air temperature, dew point and air pressure",
+        .checks = kMoistAirFromDewPoint,
+        .formula = ofEquivalentPotentialTemperature,
+        .outputs = kTemperatures,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::AirDensityOfDryAir,
+        .calculation = Calculation::AirDensity,
+        .id = "air-density-of-dry-air",
+        .name = "Air density from air temperature and air pressure, the air taken as dry",
+        .checks = kDryAir,
+        .formula = ofAirDensity<noVapour>,
+        .outputs = kAirDensity,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::AirDensityFromDewPoint,
+        .calculation = Calculation::AirDensity,
+        .id = "air-density-from-dew-point",
+        .name = "Air density from air temperature, dew point and air pressure",
+        .checks = kMoistAirFromDewPoint,
+        .formula = ofAirDensity<wmoVapourPressureOfDewPoint>,
+        .outputs = kAirDensity,
+        .notes = kDewPointInCelsiusNotes,
+    },
+    {
+        .method = Method::AirDensityFromHumidity,
+        .calculation = Calculation::AirDensity,
+        .id = "air-density-from-humidity",
+        .name = "Air density from air temperature, humidity and air pressure",
+        .checks = kMoistAirFromHumidity,
+        .formula = ofAirDensity<wmoVapourPressureOfHumidity>,
+        .outputs = kAirDensity,
+        .notes = kColdAirNotes,
+    },
+    {
+        .method = Method::Beaufort,
+        .calculation = Calculation::Beaufort,
+        .id = "beaufort",
+        .name = "Beaufort force from wind speed",
+        .checks = kWindOnly,
+        .formula = ofBeaufort,
+        .outputs = kForce,
+        .risk = kBeaufortDescription,
+    },
 };
 
 constexpr bool inMethodOrder() {
@@ -701,6 +1238,14 @@ constexpr ReferenceInfo kReferences[] = {
                 "around a skin temperature of 33 C",
         .source = "the wind chill window, which offers it beside the new formula",
         .windowsOwn = true,
+    },
+    {
+        .reference = Reference::OverIce,
+        .id = "ice",
+        .name = "the saturation vapour pressure over ice below 0 C, by the WMO's Magnus form "
+                "6.112 exp(22.46 t / (272.62 + t)); over water at and above 0 C",
+        .source = "WMO Guide to Instruments and Methods of Observation (WMO-No. 8, 2018), "
+                  "Volume I, Annex 4.B",
     },
 };
 
@@ -765,6 +1310,124 @@ constexpr CalculationInfo kCalculations[] = {
         .calculation = Calculation::LightningDistance,
         .id = "lightning",
         .name = "Lightning Distance",
+    }),
+    withMethods({
+        .calculation = Calculation::SeaLevelPressure,
+        .id = "sea-level-pressure",
+        .name = "Sea-Level Pressure",
+        .assumesAirPressure = false,
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::AltimeterSetting,
+        .id = "altimeter-setting",
+        .name = "Altimeter Setting",
+        .assumesAirPressure = false,
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::PressureAltitude,
+        .id = "pressure-altitude",
+        .name = "Pressure Altitude",
+        .assumesAirPressure = false,
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::DensityAltitude,
+        .id = "density-altitude",
+        .name = "Density Altitude",
+        .assumesAirPressure = false,
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::VapourPressure,
+        .id = "vapour-pressure",
+        .name = "Vapour Pressure",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::SaturationVapourPressure,
+        .id = "saturation-vapour-pressure",
+        .name = "Saturation Vapour Pressure",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::MixingRatio,
+        .id = "mixing-ratio",
+        .name = "Mixing Ratio",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::SpecificHumidity,
+        .id = "specific-humidity",
+        .name = "Specific Humidity",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::AbsoluteHumidity,
+        .id = "absolute-humidity",
+        .name = "Absolute Humidity",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::FrostPoint,
+        .id = "frost-point",
+        .name = "Frost Point",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::Humidex,
+        .id = "humidex",
+        .name = "Humidex",
+        .categoryTitle = "Comfort",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::ApparentTemperature,
+        .id = "apparent-temperature",
+        .name = "Apparent Temperature",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::FeelsLike,
+        .id = "feels-like",
+        .name = "Feels-Like Temperature",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::VirtualTemperature,
+        .id = "virtual-temperature",
+        .name = "Virtual Temperature",
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::PotentialTemperature,
+        .id = "potential-temperature",
+        .name = "Potential Temperature",
+        .assumesAirPressure = false,
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::EquivalentPotentialTemperature,
+        .id = "equivalent-potential-temperature",
+        .name = "Equivalent Potential Temperature",
+        .assumesAirPressure = false,
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::AirDensity,
+        .id = "air-density",
+        .name = "Air Density",
+        .assumesAirPressure = false,
+        .inWindows = false,
+    }),
+    withMethods({
+        .calculation = Calculation::Beaufort,
+        .id = "beaufort",
+        .name = "Beaufort Force",
+        .decimals = 0,
+        .categoryTitle = "Description",
+        .inWindows = false,
     }),
 };
 

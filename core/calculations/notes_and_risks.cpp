@@ -2,9 +2,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "formulas/beaufort.h"
 #include "formulas/cloud_base.h"
+#include "formulas/comfort.h"
 #include "formulas/heat_index.h"
 #include "formulas/lightning.h"
+#include "formulas/moisture.h"
 #include "formulas/psychrometrics.h"
 #include "formulas/wind_chill.h"
 #include "method_parts.h"
@@ -86,6 +89,21 @@ std::string noteText(RangeNote note, const UnitChoice& units, const NumberLocale
             return "Speed of sound below zero at this air temperature";
         case RangeNote::BelowAbsoluteZero:
             return "Temperature below absolute zero (" + numberToText(-273.15, numbers) + " °C)";
+        case RangeNote::HumidexBelow20C:
+            return "Humidex is meant for air temperatures of " +
+                   boundText(kHumidexLowestCelsius, TemperatureUnit::Celsius,
+                             besideOwn(units.temperature, TemperatureUnit::Celsius, kFahrenheit),
+                             numbers) +
+                   " and above";
+        case RangeNote::FrostPointAbove0C:
+            return "Frost point above " + numberToText(0, numbers) +
+                   " °C: above freezing the dew point applies";
+        case RangeNote::FeelsLikeHeatIndex:
+            return "Feels like: NWS heat index";
+        case RangeNote::FeelsLikeWindChill:
+            return "Feels like: wind chill";
+        case RangeNote::FeelsLikeAirTemperature:
+            return "Feels like: air temperature, neither heat index nor wind chill applies";
         case RangeNote::NoAirPressure:
             break;
     }
@@ -177,6 +195,39 @@ bool negativeSpeedOfSound(const Typed& typed, const OutputValues&) {
     return !speedOfSoundInRange(speedOfSound(typed.celsius(AirTemperature)));
 }
 
+bool humidexBelow20C(const Typed& typed, const OutputValues&) {
+    return typed.celsius(AirTemperature) < kHumidexLowestCelsius;
+}
+
+bool frostPointAbove0C(const Typed&, const OutputValues& values) {
+    return values.front() > 0;
+}
+
+namespace {
+
+FeelsLikeSource feelsLikeSourceOf(const Typed& typed) {
+    return nwsFeelsLike(
+               converted(typed[AirTemperature], typed.units.temperature,
+                         TemperatureUnit::Fahrenheit),
+               typed[Humidity],
+               converted(typed[WindSpeed], typed.units.windSpeed, WindSpeedUnit::MilesPerHour))
+        .source;
+}
+
+}  // namespace
+
+bool feelsLikeHeatIndex(const Typed& typed, const OutputValues&) {
+    return feelsLikeSourceOf(typed) == FeelsLikeSource::HeatIndex;
+}
+
+bool feelsLikeWindChill(const Typed& typed, const OutputValues&) {
+    return feelsLikeSourceOf(typed) == FeelsLikeSource::WindChill;
+}
+
+bool feelsLikeAirTemperature(const Typed& typed, const OutputValues&) {
+    return feelsLikeSourceOf(typed) == FeelsLikeSource::AirTemperature;
+}
+
 namespace {
 
 struct Category {
@@ -227,6 +278,24 @@ std::optional<Risk> windChillRisk(double celsius, int decimals) {
     return categoryOf(celsius, decimals, kWindChillCategories, Severity::Falling);
 }
 
+std::optional<Risk> humidexRisk(double humidex, double airCelsius) {
+    if (airCelsius < kHumidexLowestCelsius) {
+        return std::nullopt;
+    }
+    const std::optional<HumidexComfort> comfort = humidexComfort(humidex);
+    if (!comfort) {
+        return std::nullopt;
+    }
+    return static_cast<Risk>(static_cast<int>(Risk::LittleDiscomfort) + static_cast<int>(*comfort));
+}
+
+std::optional<Risk> beaufortRisk(double force) {
+    if (!(force >= 0 && force <= 12)) {
+        return std::nullopt;
+    }
+    return static_cast<Risk>(static_cast<int>(Risk::Calm) + static_cast<int>(force));
+}
+
 std::optional<Risk> riskOf(const MethodInfo& method, const Typed& typed,
                            const OutputValues& values) {
     if (!method.risk) {
@@ -237,6 +306,10 @@ std::optional<Risk> riskOf(const MethodInfo& method, const Typed& typed,
     switch (rule.scale) {
         case RiskScale::HeatIndex:
             return heatIndexRisk(judged, rule.decimals);
+        case RiskScale::Humidex:
+            return humidexRisk(judged, typed.celsius(AirTemperature));
+        case RiskScale::Beaufort:
+            return beaufortRisk(judged);
         case RiskScale::WindChill:
             break;
     }
@@ -268,9 +341,31 @@ std::string_view riskText(Risk risk) {
         case Risk::SevereRisk:
             return "Severe risk: exposed skin can freeze in 2 to 5 minutes";
         case Risk::ExtremeRisk:
+            return "Extreme risk: exposed skin can freeze in under 2 minutes";
+        case Risk::LittleDiscomfort:
+            return "Little or no discomfort";
+        case Risk::SomeDiscomfort:
+            return "Some discomfort";
+        case Risk::GreatDiscomfort:
+            return "Great discomfort: avoid exertion";
+        case Risk::DangerousHumidex:
+            return "Dangerous: heat stroke possible";
+        case Risk::Calm:
+        case Risk::LightAir:
+        case Risk::LightBreeze:
+        case Risk::GentleBreeze:
+        case Risk::ModerateBreeze:
+        case Risk::FreshBreeze:
+        case Risk::StrongBreeze:
+        case Risk::NearGale:
+        case Risk::Gale:
+        case Risk::StrongGale:
+        case Risk::Storm:
+        case Risk::ViolentStorm:
+        case Risk::HurricaneForce:
             break;
     }
-    return "Extreme risk: exposed skin can freeze in under 2 minutes";
+    return beaufortDescription(static_cast<int>(risk) - static_cast<int>(Risk::Calm));
 }
 
 }  // namespace nimbaro

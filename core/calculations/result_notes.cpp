@@ -180,6 +180,7 @@ bool implausible(Input input, const Typed& typed) {
             return metresPerSecond(typed) > kFastestWind;
         case Value:
         case Time:
+        case Elevation:
             break;
     }
     return false;

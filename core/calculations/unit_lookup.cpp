@@ -25,4 +25,8 @@ std::optional<WindSpeedUnit> findWindSpeedUnit(std::string_view typed) {
     return calculationUnit<WindSpeedUnit>(windSpeedQuantity(), typed);
 }
 
+std::optional<LengthUnit> findLengthUnit(std::string_view typed) {
+    return calculationUnit<LengthUnit>(lengthQuantity(), typed);
+}
+
 }  // namespace nimbaro

@@ -30,6 +30,10 @@ double converted(double value, WindSpeedUnit from, WindSpeedUnit to) {
     return byCell(kWindSpeedCells, place(from), place(to), value);
 }
 
+double converted(double value, LengthUnit from, LengthUnit to) {
+    return converted(lengthQuantity(), place(from), place(to), value);
+}
+
 double toCelsius(double value, TemperatureUnit unit) {
     return converted(value, unit, TemperatureUnit::Celsius);
 }

@@ -38,6 +38,9 @@ enum class LengthUnit : std::size_t {
 };
 enum class TimeUnit : std::size_t { Seconds, Minutes, Hours, Days, Weeks };
 enum class HumidityUnit : std::size_t { Percent };
+enum class MassRatioUnit : std::size_t { GramsPerKilogram };
+enum class DensityUnit : std::size_t { KilogramsPerCubicMetre, GramsPerCubicMetre };
+enum class BeaufortUnit : std::size_t { Force };
 
 // The quantity whose units each enumeration names.
 constexpr auto quantityOf(TemperatureUnit) {
@@ -59,6 +62,16 @@ constexpr auto quantityOf(HumidityUnit) {
     return &relativeHumidityQuantity;
 }
 
+constexpr auto quantityOf(MassRatioUnit) {
+    return &massRatioQuantity;
+}
+constexpr auto quantityOf(DensityUnit) {
+    return &densityQuantity;
+}
+constexpr auto quantityOf(BeaufortUnit) {
+    return &beaufortQuantity;
+}
+
 template <typename UnitName>
 requires std::is_constructible_v<UnitRef, UnitName>
 const Unit& unitOf(UnitName unit) {
@@ -70,6 +83,7 @@ const Unit& unitOf(UnitName unit) {
 double converted(double value, TemperatureUnit from, TemperatureUnit to);
 double converted(double value, PressureUnit from, PressureUnit to);
 double converted(double value, WindSpeedUnit from, WindSpeedUnit to);
+double converted(double value, LengthUnit from, LengthUnit to);
 
 // (x − 32) × 5 / 9 from Fahrenheit, x − 273.15 from Kelvin.
 double toCelsius(double value, TemperatureUnit unit);

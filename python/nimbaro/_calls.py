@@ -20,7 +20,8 @@ QUANTITIES = {quantity["id"]: quantity for quantity in _engine.quantities()}
 METHODS = {method["id"]: method for info in CALCULATIONS.values() for method in info["methods"]}
 INPUTS = {info["keyword"]: info for info in _engine.inputs()}
 # The unit of each unit keyword where neither it nor an input's units attribute names one.
-DEFAULT_UNITS = {"unit": "C", "pressure_unit": "hPa", "speed_unit": "km/h"}
+DEFAULT_UNITS = {"unit": "C", "pressure_unit": "hPa", "speed_unit": "km/h",
+                 "elevation_unit": "m"}
 # How CF (UDUNITS) writes a fraction, which a humidity may be given as.
 FRACTIONS = ("1", "fraction")
 # CF's (UDUNITS') spellings of the units whose symbols are not theirs; the others' symbols are.
@@ -208,7 +209,8 @@ def _results(inputs: Inputs, function: str, run: Run, probe: dict[str, Any],
 
 def calculate(result_type: type[CalculationT], calculation: str, given: Mapping[str, Any], *,
               unit: str | None = None, pressure_unit: str | None = None,
-              speed_unit: str | None = None, formula: str | Sequence[str] = "window",
+              speed_unit: str | None = None, elevation_unit: str | None = None,
+              formula: str | Sequence[str] = "window",
               old_formula: bool = False, to: str | Sequence[str] | None = None,
               errors: str = "nan") -> CalculationT:
     """A calculation of the engine over the inputs given (None: not given)."""
@@ -217,14 +219,15 @@ def calculate(result_type: type[CalculationT], calculation: str, given: Mapping[
     raise_errors = raises(errors)
     inputs = Inputs(function, {key: value for key, value in given.items() if value is not None})
     plan = UnitPlan(function, inputs, {"unit": unit, "pressure_unit": pressure_unit,
-                                       "speed_unit": speed_unit})
+                                       "speed_unit": speed_unit, "elevation_unit": elevation_unit})
     formulas = formula if isinstance(formula, str) else ",".join(formula)
     outputs = unit_list(to)
 
     def run(arrays: Mapping[str, Array], judge: bool) -> dict[str, Any]:
         ran: dict[str, Any] = _engine.calculate(
             calculation, plan.converted(arrays), plan.units["unit"], plan.units["pressure_unit"],
-            plan.units["speed_unit"], formulas, bool(old_formula), outputs, raise_errors, judge)
+            plan.units["speed_unit"], plan.units["elevation_unit"], formulas, bool(old_formula),
+            outputs, raise_errors, judge)
         return ran
 
     def judgements(ran: dict[str, Any]) -> Fields:

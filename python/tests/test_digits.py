@@ -14,11 +14,15 @@ ROWS = 300
 READINGS = {
     "air_temperature": (-70, 60), "dew_point": (-70, 60), "wet_bulb": (-70, 60),
     "humidity": (-5, 110), "air_pressure": (850, 1100), "wind_speed": (-10, 150),
-    "seconds": (-2, 60), "value": (-1e4, 1e4),
+    "seconds": (-2, 60), "value": (-1e4, 1e4), "elevation": (-500, 5000),
 }
 UNITS = {"unit": ["C", "F", "K"], "pressure_unit": ["hPa", "mmHg", "inHg"],
-         "speed_unit": ["km/h", "m/s", "mph", "kn"]}
-OPTIONS = {"unit": "--unit", "pressure_unit": "--pressure-unit", "speed_unit": "--speed-unit"}
+         "speed_unit": ["km/h", "m/s", "mph", "kn"], "elevation_unit": ["m", "ft"]}
+OPTIONS = {"unit": "--unit", "pressure_unit": "--pressure-unit", "speed_unit": "--speed-unit",
+           "elevation_unit": "--elevation-unit"}
+# What a calculation's info says of whether it reads an input in the units a keyword names.
+READS = {"unit": "temperatures", "pressure_unit": "pressure", "speed_unit": "wind_speed",
+         "elevation_unit": "elevation"}
 
 
 def reading(generator, keyword):
@@ -44,7 +48,7 @@ def test_calculation_texts_are_nimbaro_calc_texts(calc, tmp_path, info, method):
     keywords = method["keywords"].split(", ")
     columns = {keyword: [reading(generator, keyword) for _ in range(ROWS)] for keyword in keywords}
     units = {name: generator.choice(choices) for name, choices in UNITS.items()
-             if name == "unit" or info["pressure" if name == "pressure_unit" else "wind_speed"]}
+             if info[READS[name]]}
     log = tmp_path / "log.csv"
     log.write_text(",".join(keywords) + "\n" + "".join(
         ",".join(repr(columns[keyword][row]) for keyword in keywords) + "\n"

@@ -335,10 +335,16 @@ INSTANTIATE_TEST_SUITE_P(
              2,
              "nimbaro-calc: no command is named \"dewpt\"; did you mean dew-point? (--help lists "
              "them all)\n"},
+        // "altimeter" is four letters from "barometer", within half its letters.
         Case{{"barometer"},
              "",
              2,
-             "nimbaro-calc: no command is named \"barometer\"; --help lists them\n"},
+             "nimbaro-calc: no command is named \"barometer\"; did you mean altimeter-setting? "
+             "(--help lists them all)\n"},
+        Case{{"thermograph"},
+             "",
+             2,
+             "nimbaro-calc: no command is named \"thermograph\"; --help lists them\n"},
         Case{{"heat-index", "--temp", "30", "--humidity", "50"},
              "",
              2,
