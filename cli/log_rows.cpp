@@ -149,20 +149,26 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
                                 std::string_view terminator, bool failed) {
     out += body;
     if (!body.empty()) {
-        cells_.clear();
-        if (!failed) {
-            cells_.assign(results_.texts.begin(), results_.texts.end());
-            if (cells_.size() < outputCount_) {
-                cells_.emplace_back(oneLine(results_.notes));
+        std::size_t written = 0;
+        const auto put = [&](std::string_view cell) {
+            if (written++ < outputCount_) {
+                out += setup_.delimiter;
+                appendField(out, cell, setup_.delimiter);
             }
-            if (cells_.size() < outputCount_) {
-                cells_.emplace_back(results_.risk ? riskName(*results_.risk) : std::string_view());
+        };
+        if (!failed) {
+            for (const std::string& text : results_.texts) {
+                put(text);
+            }
+            if (written < outputCount_) {
+                put(oneLine(results_.notes));
+            }
+            if (written < outputCount_) {
+                put(results_.risk ? riskName(*results_.risk) : std::string_view());
             }
         }
-        cells_.resize(outputCount_);
-        for (const std::string& cell : cells_) {
-            out += setup_.delimiter;
-            appendField(out, cell, setup_.delimiter);
+        while (written < outputCount_) {
+            put({});
         }
     }
     out += terminator;

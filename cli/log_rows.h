@@ -93,7 +93,6 @@ class RowWorker {
     FieldSplitter splitter_;
     Readings readings_;
     Results results_;
-    std::vector<std::string> cells_;
 };
 
 }  // namespace nimbaro::cli
