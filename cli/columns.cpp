@@ -89,23 +89,26 @@ std::vector<Column> findColumns(const Task& task, const InputTexts& names,
     return found;
 }
 
-std::string resultHeader(std::string_view headerBody, std::string_view terminator, const Task& task,
-                         const std::vector<Column>& columns, char delimiter) {
-    // A conversion's results are titled by the column they convert, as its header names it.
-    std::string valueTitle =
-        task.quantity != nullptr ? std::string(task.quantity->name) : std::string("Wind Direction");
+std::string resultHeader(std::string_view headerBody, std::string_view terminator,
+                         std::span<const LogPart> parts, char delimiter) {
     FieldSplitter splitter(delimiter);
     const std::vector<std::string_view>& header = splitter.split(withoutByteOrderMark(headerBody));
-    for (const Column& column : columns) {
-        if (column.input == Input::Value) {
-            const std::string_view title = column.constant ? column.name : header[column.index];
-            valueTitle = title.empty() ? valueTitle : std::string(title);
-        }
-    }
     std::string line(headerBody);
-    for (const std::string& title : task.columnTitles(valueTitle)) {
-        line += delimiter;
-        appendField(line, title, delimiter);
+    for (const LogPart& part : parts) {
+        const Task& task = *part.task;
+        // A conversion's results are titled by the column they convert, as its header names it.
+        std::string valueTitle = task.quantity != nullptr ? std::string(task.quantity->name)
+                                                          : std::string("Wind Direction");
+        for (const Column& column : part.columns) {
+            if (column.input == Input::Value) {
+                const std::string_view title = column.constant ? column.name : header[column.index];
+                valueTitle = title.empty() ? valueTitle : std::string(title);
+            }
+        }
+        for (const std::string& title : task.columnTitles(valueTitle)) {
+            line += delimiter;
+            appendField(line, title, delimiter);
+        }
     }
     line += terminator;
     return line;

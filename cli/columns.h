@@ -57,8 +57,15 @@ class FieldKeys {
     std::unordered_set<std::string> taken_;
 };
 
-// The header line of the results: the log's own, then a title for every result column.
-std::string resultHeader(std::string_view headerBody, std::string_view terminator, const Task& task,
-                         const std::vector<Column>& columns, char delimiter);
+// One task of a log run, and the column (or constant) each of its inputs is read from.
+struct LogPart {
+    const Task* task;
+    std::vector<Column> columns;
+};
+
+// The header line of the results: the log's own, then a title for every result column of each
+// part in turn.
+std::string resultHeader(std::string_view headerBody, std::string_view terminator,
+                         std::span<const LogPart> parts, char delimiter);
 
 }  // namespace nimbaro::cli

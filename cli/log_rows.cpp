@@ -58,10 +58,14 @@ std::size_t outputBytesPerRow(const RowSetup& setup) {
     // unit's id, name and symbol, and its text.
     constexpr std::size_t kResultCellBytes = 32;
     constexpr std::size_t kResultObjectBytes = 128;
-    if (!setup.jsonLines) {
-        return setup.task->columnCount() * kResultCellBytes;
+    std::size_t columns = 0;
+    for (const LogPart& part : setup.parts) {
+        columns += part.task->columnCount();
     }
-    std::size_t bytes = setup.task->columnCount() * kResultObjectBytes;
+    if (!setup.jsonLines) {
+        return columns * kResultCellBytes;
+    }
+    std::size_t bytes = columns * kResultObjectBytes;
     for (std::size_t i = 0; i < setup.fieldKeys.size(); ++i) {
         bytes += setup.fieldKeys[i].size() + 8;
     }
@@ -84,9 +88,14 @@ void RowTally::add(RowTally&& later) {
 
 RowWorker::RowWorker(const RowSetup& setup)
     : setup_(setup),
-      outputCount_(setup.task->columnCount()),
       splitter_(setup.delimiter),
-      readings_(setup.readLocale) {
+      readings_(setup.readLocale),
+      results_(setup.parts.size()),
+      faults_(setup.parts.size()) {
+    for (const LogPart& part : setup.parts) {
+        cellCounts_.push_back(part.task->columnCount());
+    }
+    outputBytesPerRow_ = outputBytesPerRow(setup);
     for (const std::string& value : setup.missing) {
         if (const std::optional<double> number = parseNumber(value, setup.readLocale)) {
             missingNumbers_.push_back(*number);
@@ -98,7 +107,8 @@ void RowWorker::process(LogBlock& block) {
     block.output.clear();
     block.tally = RowTally{};
     RowTally& tally = block.tally;
-    block.output.reserve(block.bytes.size() * 2);
+    // Room for every record and its results at once: growing would copy the block again.
+    block.output.reserve(block.bytes.size() + block.records.size() * outputBytesPerRow_);
     std::uint64_t nextLine = block.firstLine;
     const std::string_view bytes = block.bytes;
     for (const RecordSpan& record : block.records) {
@@ -118,10 +128,15 @@ void RowWorker::process(LogBlock& block) {
         std::optional<std::string> fault;
         if (!body.empty()) {
             ++tally.rows;
-            fault = record.unclosedQuote ? std::optional<std::string>(
-                                               "a quote opens a field and is never closed; the "
-                                               "row ends at this line's end")
-                                         : computeRow(body);
+            if (record.unclosedQuote) {
+                fault =
+                    "a quote opens a field and is never closed; the row ends at this line's "
+                    "end";
+                rowFault_ = true;
+                std::fill(faults_.begin(), faults_.end(), fault);
+            } else {
+                fault = computeRow(body);
+            }
         }
         if (fault) {
             ++tally.badRows;
@@ -132,37 +147,48 @@ void RowWorker::process(LogBlock& block) {
                 tally.stopped = true;
                 return;
             }
-        } else if (!body.empty()) {
-            for (const NoteKind& kind : results_.noteKinds) {
-                ++tally.notes[kind];
+        }
+        for (std::size_t part = 0; part < setup_.parts.size() && !body.empty(); ++part) {
+            if (!faults_[part]) {
+                for (const NoteKind& kind : results_[part].noteKinds) {
+                    ++tally.notes[{part, kind}];
+                }
             }
         }
         if (setup_.jsonLines) {
             appendJsonRecord(block.output, line, body, fault);
         } else {
-            appendCsvRecord(block.output, body, terminator, fault.has_value());
+            appendCsvRecord(block.output, body, terminator);
         }
     }
 }
 
 void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
-                                std::string_view terminator, bool failed) {
+                                std::string_view terminator) {
     out += body;
-    if (!body.empty()) {
-        cells_.clear();
-        if (!failed) {
-            cells_.assign(results_.texts.begin(), results_.texts.end());
-            if (cells_.size() < outputCount_) {
-                cells_.emplace_back(oneLine(results_.notes));
+    for (std::size_t part = 0; part < setup_.parts.size() && !body.empty(); ++part) {
+        const std::size_t cells = cellCounts_[part];
+        const Results& results = results_[part];
+        std::size_t written = 0;
+        const auto put = [&](std::string_view cell) {
+            if (written++ < cells) {
+                out += setup_.delimiter;
+                appendField(out, cell, setup_.delimiter);
             }
-            if (cells_.size() < outputCount_) {
-                cells_.emplace_back(results_.risk ? riskName(*results_.risk) : std::string_view());
+        };
+        if (!faults_[part]) {
+            for (const std::string& text : results.texts) {
+                put(text);
+            }
+            if (written < cells) {
+                put(oneLine(results.notes));
+            }
+            if (written < cells) {
+                put(results.risk ? riskName(*results.risk) : std::string_view());
             }
         }
-        cells_.resize(outputCount_);
-        for (const std::string& cell : cells_) {
-            out += setup_.delimiter;
-            appendField(out, cell, setup_.delimiter);
+        while (written < cells) {
+            put({});
         }
     }
     out += terminator;
@@ -187,28 +213,76 @@ void RowWorker::appendJsonRecord(std::string& out, std::uint64_t line, std::stri
         }
     }
     out += '}';
-    if (fault) {
-        out += ",\"error\":";
-        appendJsonString(out, *fault);
+    if (setup_.parts.size() == 1 || rowFault_) {
+        if (fault) {
+            out += ",\"error\":";
+            appendJsonString(out, *fault);
+        } else if (!body.empty()) {
+            appendJsonResults(out, *setup_.parts.front().task, results_.front());
+        }
     } else if (!body.empty()) {
-        appendJsonResults(out, *setup_.task, results_);
+        out += ",\"calculations\":[";
+        for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
+            out += part == 0 ? "{\"calculation\":" : ",{\"calculation\":";
+            appendJsonString(out, setup_.parts[part].task->command);
+            if (faults_[part]) {
+                out += ",\"error\":";
+                appendJsonString(out, *faults_[part]);
+            } else {
+                appendJsonResults(out, *setup_.parts[part].task, results_[part]);
+            }
+            out += '}';
+        }
+        out += ']';
     }
     out += "}\n";
 }
 
 std::optional<std::string> RowWorker::computeRow(std::string_view body) {
     const std::vector<std::string_view>& fields = splitter_.split(body);
-    if (fields.size() != setup_.headerFields) {
-        for (const Column& column : setup_.columns) {
-            if (!column.constant && column.index >= fields.size()) {
-                return columnText(column) + ": missing, the row has " +
-                       std::to_string(fields.size()) + " fields";
+    rowFault_ = fields.size() != setup_.headerFields;
+    if (rowFault_) {
+        std::optional<std::string> reason;
+        for (const LogPart& part : setup_.parts) {
+            for (const Column& column : part.columns) {
+                if (!reason && !column.constant && column.index >= fields.size()) {
+                    reason = columnText(column) + ": missing, the row has " +
+                             std::to_string(fields.size()) + " fields";
+                }
             }
         }
-        return "the row has " + std::to_string(fields.size()) + " fields where the header has " +
-               std::to_string(setup_.headerFields);
+        if (!reason) {
+            reason = "the row has " + std::to_string(fields.size()) +
+                     " fields where the header has " + std::to_string(setup_.headerFields);
+        }
+        std::fill(faults_.begin(), faults_.end(), reason);
+        return reason;
     }
-    for (const Column& column : setup_.columns) {
+    bool allAlike = true;
+    for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
+        faults_[part] = computePart(part, fields);
+        allAlike = allAlike && faults_[part] == faults_.front();
+    }
+    // A reason every part has (the cell they all read) is said once; else each names its
+    // calculation.
+    if (allAlike) {
+        return faults_.front();
+    }
+    std::optional<std::string> reason;
+    for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
+        if (faults_[part]) {
+            const std::string named = setup_.parts[part].task->command + ": " + *faults_[part];
+            reason = reason ? *reason + "; " + named : named;
+        }
+    }
+    return reason;
+}
+
+std::optional<std::string> RowWorker::computePart(std::size_t part,
+                                                  const std::vector<std::string_view>& fields) {
+    const Task& task = *setup_.parts[part].task;
+    const std::vector<Column>& columns = setup_.parts[part].columns;
+    for (const Column& column : columns) {
         if (column.constant) {
             readings_.set(column.input, column.name);
             continue;
@@ -219,20 +293,20 @@ std::optional<std::string> RowWorker::computeRow(std::string_view body) {
         }
         readings_.set(column.input, cell);
     }
-    const std::optional<Fault> fault =
-        compute(*setup_.task, readings_, setup_.cellLocale, results_);
+    // The notes' texts go into a note column or a JSON record; a summary counts their kinds.
+    const std::optional<Fault> fault = compute(task, readings_, setup_.cellLocale, results_[part],
+                                               task.noteColumns || setup_.jsonLines);
     if (!fault) {
         return std::nullopt;
     }
     if (const auto* inputFault = std::get_if<InputFault>(&*fault)) {
         const std::string_view text = readings_.text(inputFault->input);
-        for (const Column& column : setup_.columns) {
+        for (const Column& column : columns) {
             if (column.input == inputFault->input) {
                 return columnText(column) + ": " +
-                       (text.empty()
-                            ? std::string("empty")
-                            : inQuotes(text) + " " +
-                                  setup_.task->faultText(*inputFault, text, setup_.readLocale));
+                       (text.empty() ? std::string("empty")
+                                     : inQuotes(text) + " " +
+                                           task.faultText(*inputFault, text, setup_.readLocale));
             }
         }
     }

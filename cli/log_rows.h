@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "columns.h"
@@ -24,9 +25,10 @@ struct RowTally {
 
     std::uint64_t rows = 0;
     std::uint64_t badRows = 0;
-    std::vector<BadRow> firstBadRows;         // at most kReportedBadRows
-    std::map<NoteKind, std::uint64_t> notes;  // rows with each kind of note
-    bool stopped = false;                     // at a bad row, under --strict
+    std::vector<BadRow> firstBadRows;  // at most kReportedBadRows
+    // Rows with each kind of note, by the place of the part that gave it.
+    std::map<std::pair<std::size_t, NoteKind>, std::uint64_t> notes;
+    bool stopped = false;  // at a bad row, under --strict
 
     // Adds the tally of the rows that follow.
     void add(RowTally&& later);
@@ -39,10 +41,9 @@ struct LogBlock : RecordBlock {
     RowTally tally;
 };
 
-// What every row of a log is computed with.
+// What every row of a log is computed with: each part's results in turn after the row.
 struct RowSetup {
-    const Task* task;
-    std::vector<Column> columns;
+    std::vector<LogPart> parts;
     NumberLocale readLocale;  // of the cells
     NumberLocale cellLocale;  // of the result cells: no group separators
     char delimiter = ',';
@@ -76,24 +77,34 @@ class RowWorker {
     void process(LogBlock& block);
 
   private:
-    // Fills results_ with the row's results; the reason when it has none.
+    // Fills each part's results, or its reason when it has none (faults_); the reason of the
+    // row when any part has none.
     std::optional<std::string> computeRow(std::string_view body);
-    // The record followed by its result cells, or by empty ones.
-    void appendCsvRecord(std::string& out, std::string_view body, std::string_view terminator,
-                         bool failed);
-    // {"line":2,"fields":{"T":"20",...},"results":[...],"note":...}, or "error" and its reason.
+    // The part's results from the fields of a row that has every field; the reason when it
+    // has none.
+    std::optional<std::string> computePart(std::size_t part,
+                                           const std::vector<std::string_view>& fields);
+    // The record followed by each part's result cells, or by empty ones.
+    void appendCsvRecord(std::string& out, std::string_view body, std::string_view terminator);
+    // {"line":2,"fields":{"T":"20",...},"results":[...],"note":...}, or "error" and its reason;
+    // with several parts, "calculations":[{"calculation":"dew-point","results":...},...] after
+    // the fields, each part with its results or its "error".
     void appendJsonRecord(std::string& out, std::uint64_t line, std::string_view body,
                           const std::optional<std::string>& fault);
     bool isMissing(std::string_view cell) const;
     std::string columnText(const Column& column) const;
 
     const RowSetup& setup_;
-    std::size_t outputCount_;
     std::vector<double> missingNumbers_;
     FieldSplitter splitter_;
     Readings readings_;
-    Results results_;
-    std::vector<std::string> cells_;
+    // By part: its number of cells, its results, and why it has none.
+    std::vector<std::size_t> cellCounts_;
+    std::size_t outputBytesPerRow_ = 0;
+    std::vector<Results> results_;
+    std::vector<std::optional<std::string>> faults_;
+    // The row has no results for a reason of its own (its fields), not one of a part.
+    bool rowFault_ = false;
 };
 
 }  // namespace nimbaro::cli

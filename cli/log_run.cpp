@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
-void report(const RowTally& tally, bool jsonLines) {
+void report(const RowTally& tally, std::span<const LogTask> tasks, bool jsonLines) {
     if (tally.stopped) {
         const BadRow& row = tally.firstBadRows.front();
         complain("line " + std::to_string(row.line) + ": " + row.reason +
@@ -27,8 +27,10 @@ void report(const RowTally& tally, bool jsonLines) {
     }
     std::string lines;
     for (const auto& [note, count] : tally.notes) {
+        // With several tasks each note names its calculation.
+        const std::string task = tasks.size() == 1 ? "" : tasks[note.first].task->command + ": ";
         lines += "nimbaro-calc: note: " + std::to_string(count) + " of " +
-                 std::to_string(tally.rows) + " rows: " + noteSummary(note) + "\n";
+                 std::to_string(tally.rows) + " rows: " + task + noteSummary(note.second) + "\n";
     }
     if (tally.badRows > 0) {
         lines += "nimbaro-calc: no results for " + std::to_string(tally.badRows) + " of " +
@@ -48,7 +50,7 @@ void report(const RowTally& tally, bool jsonLines) {
 
 }  // namespace
 
-RowTally processLog(const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
+RowTally processLog(std::span<const LogTask> tasks, const NumberLocale& locale,
                     const LogOptions& options, ByteSource& source, ByteSink& sink,
                     const LogShape& shape,
                     const std::function<void(std::uint64_t, std::uint64_t)>& progress) {
@@ -72,9 +74,13 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
     }
     const std::string_view bytes = first.bytes;
     const std::string_view headerBody = bytes.substr(header.begin, header.bodyLength);
+    std::vector<LogPart> parts;
+    for (const LogTask& task : tasks) {
+        parts.push_back(
+            {task.task, findColumns(*task.task, task.columnNames, headerBody, options.delimiter)});
+    }
     const RowSetup setup{
-        .task = &task,
-        .columns = findColumns(task, columnNames, headerBody, options.delimiter),
+        .parts = std::move(parts),
         .readLocale = locale,
         .cellLocale = withoutGroups(locale),
         .delimiter = options.delimiter,
@@ -85,20 +91,24 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
         .fieldKeys = options.jsonLines ? FieldKeys(headerBody, options.delimiter) : FieldKeys(),
     };
     // A constant is read once, before any row, as every row would read it.
-    for (const Column& column : setup.columns) {
-        if (!column.constant || task.windDirection) {
-            continue;
-        }
-        if (const std::optional<Rule> rule = task.brokenRule(column.input, column.name, locale)) {
-            throw usageError(std::string(inputOption(column.input).option) + " " +
-                             inQuotes(column.name) + " " +
-                             task.faultText({column.input, *rule}, column.name, locale));
+    for (const LogPart& part : setup.parts) {
+        const Task& task = *part.task;
+        for (const Column& column : part.columns) {
+            if (!column.constant || task.windDirection) {
+                continue;
+            }
+            if (const std::optional<Rule> rule =
+                    task.brokenRule(column.input, column.name, locale)) {
+                throw usageError(std::string(inputOption(column.input).option) + " " +
+                                 inQuotes(column.name) + " " +
+                                 task.faultText({column.input, *rule}, column.name, locale));
+            }
         }
     }
     if (!options.headerlessOutput && !options.jsonLines) {
         sink.write(resultHeader(
             headerBody, bytes.substr(header.begin + header.bodyLength, header.terminatorLength),
-            task, setup.columns, options.delimiter));
+            setup.parts, options.delimiter));
     }
     reader.raiseRecordCost(outputBytesPerRow(setup));
 
@@ -143,17 +153,24 @@ RowTally processLog(const Task& task, const InputTexts& columnNames, const Numbe
     return tally;
 }
 
-int runLog(const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
-           const LogOptions& options) {
+RowTally processLog(const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
+                    const LogOptions& options, ByteSource& source, ByteSink& sink,
+                    const LogShape& shape,
+                    const std::function<void(std::uint64_t, std::uint64_t)>& progress) {
+    const LogTask only{&task, columnNames};
+    return processLog(std::span(&only, 1), locale, options, source, sink, shape, progress);
+}
+
+int runLog(std::span<const LogTask> tasks, const NumberLocale& locale, const LogOptions& options) {
     FileSource source(options.input);
     Output output(options.output, source.status());
     Progress progressBar(options.quiet ? std::nullopt : source.size());
     const LogShape shape{std::max(1U, std::thread::hardware_concurrency()), kBlockSize};
     const RowTally tally = processLog(
-        task, columnNames, locale, options, source, output, shape,
+        tasks, locale, options, source, output, shape,
         [&](std::uint64_t rows, std::uint64_t bytes) { progressBar.update(rows, bytes); });
     progressBar.finish();
-    report(tally, options.jsonLines);
+    report(tally, tasks, options.jsonLines);
     if (tally.stopped) {
         return kUsageError;
     }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,19 +39,29 @@ struct LogShape {
     std::size_t blockSize;
 };
 
-// Reads a log from `source` and writes every record to `sink`, followed by its result cells,
-// in the order read. Returns the tally of the rows, their lines counted in the whole log;
-// throws Failure for a log without a usable header and for what the sink throws. `progress`,
-// if given, hears of the rows and bytes done after every block.
+// One task of a log run, and the column (or constant) each of its inputs is read from.
+struct LogTask {
+    const Task* task;
+    InputTexts columnNames;
+};
+
+// Reads a log from `source` and writes every record to `sink`, followed by the result cells of
+// each task in turn, in the order read. Returns the tally of the rows, their lines counted in
+// the whole log; throws Failure for a log without a usable header and for what the sink throws.
+// `progress`, if given, hears of the rows and bytes done after every block.
+RowTally processLog(
+    std::span<const LogTask> tasks, const NumberLocale& locale, const LogOptions& options,
+    ByteSource& source, ByteSink& sink, const LogShape& shape,
+    const std::function<void(std::uint64_t rows, std::uint64_t bytes)>& progress = {});
+// The same for one task.
 RowTally processLog(
     const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
     const LogOptions& options, ByteSource& source, ByteSink& sink, const LogShape& shape,
     const std::function<void(std::uint64_t rows, std::uint64_t bytes)>& progress = {});
 
-// Runs the task on every row of a CSV log: each input option names a column in `columnNames`.
-// Every record is copied through with the result cells after it; a report of the rows without
-// results and of the notes goes to standard error. Returns the exit status.
-int runLog(const Task& task, const InputTexts& columnNames, const NumberLocale& locale,
-           const LogOptions& options);
+// Runs the tasks on every row of a CSV log: each input option names a column. Every record is
+// copied through with the result cells after it; a report of the rows without results and of
+// the notes goes to standard error. Returns the exit status.
+int runLog(std::span<const LogTask> tasks, const NumberLocale& locale, const LogOptions& options);
 
 }  // namespace nimbaro::cli

@@ -7,15 +7,18 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "diagnostics.h"
 #include "log_run.h"
+#include "method_choice.h"
 #include "number_locales.h"
 #include "number_text.h"
 #include "output_file.h"
@@ -43,6 +46,8 @@ struct Choices {
     bool userLocale = false;
     LogOptions log;
     std::string delimiter = ",";
+    // derive: the calculations named, each word one or a comma-separated list.
+    std::vector<std::string> derived;
 };
 
 // Other spellings people commonly type for an input's option or a command, taken as its own;
@@ -317,6 +322,7 @@ class CommandLine {
         for (const CalculationInfo& calculation : calculations()) {
             addCalculation(calculation);
         }
+        addDerive();
     }
 
     int run(int argc, char** argv) {
@@ -362,6 +368,9 @@ class CommandLine {
             return status == 0 ? kSuccess : kUsageError;
         }
         const NumberLocale locale = choices_.userLocale ? userNumberLocale() : plainNumberLocale();
+        if (derive_) {
+            return runDerive(locale);
+        }
         const Format format = choices_.json ? Format::Json : Format::Lines;
         chooseMethod();
         chooseUnits();
@@ -378,7 +387,8 @@ class CommandLine {
         }
         choices_.log.jsonLines = choices_.json;
         choices_.log.delimiter = delimiterOf(choices_.delimiter);
-        return runLog(task_, choices_.inputs, locale, choices_.log);
+        const LogTask only{&task_, choices_.inputs};
+        return runLog(std::span(&only, 1), locale, choices_.log);
     }
 
   private:
@@ -494,6 +504,175 @@ class CommandLine {
         });
     }
 
+    void addDerive() {
+        CLI::App* command = app_.add_subcommand(
+            "derive", "Compute several calculations in one read of a CSV log (--csv)");
+        addVersion(*command);
+        // Named as words, not flags: --dew-point and --wet-bulb name input columns.
+        command->add_option("CALCULATION", choices_.derived,
+                            "The calculations, in the order their columns are to follow the "
+                            "record: dew-point heat-index, or dew-point,heat-index");
+        for (const InputInfo& input : inputs()) {
+            if (input.input != Input::Value) {
+                command->add_option(optionNames(input.input),
+                                    choices_.inputs[static_cast<std::size_t>(input.input)],
+                                    "The column of the " + std::string(input.name));
+            }
+        }
+        command->add_option("--unit", choices_.temperatureUnit, "The temperatures' unit")
+            ->capture_default_str();
+        command->add_option("--pressure-unit", choices_.pressureUnit, "The pressure's unit")
+            ->capture_default_str();
+        command->add_option("--speed-unit", choices_.speedUnit, "The wind speed's unit")
+            ->capture_default_str();
+        command->add_option("--elevation-unit", choices_.elevationUnit, "The elevation's unit")
+            ->capture_default_str();
+        command->add_flag("--no-notes", choices_.noNotes,
+                          "No columns for the notes and the risk categories");
+        addCommonOptions(*command, choices_, true);
+        command->footer(
+            "Each calculation takes the window's method whose inputs were all given (without "
+            "--air-pressure, 1013.25 hPa stands in for it, with a note); its results follow the "
+            "record under their own titles, then its note and risk columns. Calculations:" +
+            calculationIds() + "\n");
+        command->callback([this] {
+            task_.command = "derive";
+            derive_ = true;
+        });
+    }
+
+    // Each calculation with its sets of inputs: "  dew-point: --air-temperature --humidity; or
+    // --air-temperature --wet-bulb --air-pressure".
+    static std::string calculationIds() {
+        std::string list;
+        for (const CalculationInfo& calculation : calculations()) {
+            std::string sets;
+            for (const MethodInfo& method : calculation.methods) {
+                const std::string set = inputSet(method);
+                if (sets.find(set) == std::string::npos) {
+                    sets += (sets.empty() ? "" : "; or ") + set;
+                }
+            }
+            list += "\n  " + std::string(calculation.id) + ": " + sets;
+        }
+        return list;
+    }
+
+    // The calculations derive was given, in the order given.
+    std::vector<const CalculationInfo*> derivedCalculations() const {
+        std::vector<const CalculationInfo*> chosen;
+        for (const std::string& word : choices_.derived) {
+            for (const std::string_view id : commaSeparated(word)) {
+                const auto found = std::find_if(calculations().begin(), calculations().end(),
+                                                [&](const CalculationInfo& calculation) {
+                                                    return sameName(calculation.id, id);
+                                                });
+                if (found == calculations().end()) {
+                    std::vector<std::string> names;
+                    std::vector<std::vector<std::string_view>> spellings;
+                    for (const CalculationInfo& calculation : calculations()) {
+                        names.emplace_back(calculation.id);
+                        spellings.push_back({calculation.id});
+                    }
+                    throw usageError("derive: " + inQuotes(id) + " is no calculation" +
+                                     refusalEnd(suggestion(id, names, spellings)));
+                }
+                if (std::find(chosen.begin(), chosen.end(), &*found) != chosen.end()) {
+                    throw usageError("derive: " + std::string(found->id) +
+                                     " is named twice; its columns would be written twice");
+                }
+                chosen.push_back(&*found);
+            }
+        }
+        return chosen;
+    }
+
+    // The window's method of the calculation whose inputs were all given, the air pressure
+    // assumed where a method reads one that was not.
+    MethodChoice derivedMethod(const CalculationInfo& calculation) const {
+        std::vector<MethodChoice> found;
+        for (const MethodInfo& method : calculation.methods) {
+            GivenInputs read{};
+            bool readable = true;
+            for (const Input input : method.inputs) {
+                const bool given = !choices_.inputs[static_cast<std::size_t>(input)].empty();
+                readable = readable && (given || input == Input::AirPressure);
+                read[static_cast<std::size_t>(input)] = given;
+            }
+            const MethodChoice choice =
+                readable ? nimbaro::chooseMethod(calculation, read, {}) : MethodChoice{};
+            if (choice.method != nullptr &&
+                std::none_of(found.begin(), found.end(), [&](const MethodChoice& earlier) {
+                    return earlier.method == choice.method;
+                })) {
+                found.push_back(choice);
+            }
+        }
+        if (found.size() == 1) {
+            return found.front();
+        }
+        if (found.empty()) {
+            throw usageError(
+                "derive " + std::string(calculation.id) +
+                ": give the columns of one of these sets of inputs:" + methodList(calculation));
+        }
+        std::string sets;
+        for (const MethodChoice& choice : found) {
+            sets += "\n  " + inputSet(*choice.method);
+        }
+        throw usageError("derive " + std::string(calculation.id) +
+                         ": the columns given fit more than one of its sets of inputs, which "
+                         "give different results; leave out the columns of all but one:" +
+                         sets);
+    }
+
+    int runDerive(const NumberLocale& locale) {
+        if (choices_.log.input.empty()) {
+            throw usageError("derive: give the log with --csv (- for standard input)");
+        }
+        const std::vector<const CalculationInfo*> chosen = derivedCalculations();
+        if (chosen.empty()) {
+            throw usageError("derive: name the calculations: derive dew-point heat-index ...");
+        }
+        std::array<bool, kInputCount> read{};
+        // Tasks stay where they are made: the log run keeps pointers to them.
+        derivedTasks_.reserve(chosen.size());
+        std::vector<LogTask> tasks;
+        for (const CalculationInfo* calculation : chosen) {
+            const MethodChoice choice = derivedMethod(*calculation);
+            Task& task = derivedTasks_.emplace_back();
+            task.command = std::string(calculation->id);
+            task.calculation = calculation;
+            task.method = choice.method->method;
+            task.airPressureAssumed = choice.airPressureAssumed;
+            task.noteColumns = !choices_.noNotes;
+            task.symbols = choices_.symbols;
+            task.notesInChosenUnits = choices_.userLocale;
+            task.units = chosenUnits();
+            InputTexts columnNames = choices_.inputs;
+            if (task.airPressureAssumed) {
+                task.units.pressure = PressureUnit::Hectopascals;
+                columnNames[static_cast<std::size_t>(Input::AirPressure)] =
+                    "=" + numberToText(kStandardAirPressure, locale);
+            }
+            for (const Input input : choice.method->inputs) {
+                read[static_cast<std::size_t>(input)] = true;
+            }
+            tasks.push_back({&task, columnNames});
+        }
+        // A column no calculation reads is a column the user expected to be used.
+        for (const InputInfo& input : inputs()) {
+            const auto i = static_cast<std::size_t>(input.input);
+            if (!choices_.inputs[i].empty() && !read[i]) {
+                throw usageError("derive: " + inputOption(input.input).option +
+                                 " is read by none of the calculations named");
+            }
+        }
+        choices_.log.jsonLines = choices_.json;
+        choices_.log.delimiter = delimiterOf(choices_.delimiter);
+        return runLog(tasks, locale, choices_.log);
+    }
+
     static void addVersion(CLI::App& command) {
         command.set_version_flag("--version", "nimbaro-calc " NIMBARO_VERSION);
     }
@@ -558,14 +737,19 @@ class CommandLine {
         if (!choices_.toUnits.empty()) {
             chooseCalculationOutputs();
         }
-        task_.units.temperature = calculationUnit(findTemperatureUnit, temperatureQuantity(),
-                                                  choices_.temperatureUnit, "--unit");
-        task_.units.pressure = calculationUnit(findPressureUnit, airPressureQuantity(),
-                                               choices_.pressureUnit, "--pressure-unit");
-        task_.units.windSpeed = calculationUnit(findWindSpeedUnit, windSpeedQuantity(),
-                                                choices_.speedUnit, "--speed-unit");
-        task_.units.length = calculationUnit(findLengthUnit, lengthQuantity(),
-                                             choices_.elevationUnit, "--elevation-unit");
+        task_.units = chosenUnits();
+    }
+
+    // The units --unit, --pressure-unit, --speed-unit and --elevation-unit name.
+    UnitChoice chosenUnits() {
+        return {.temperature = calculationUnit(findTemperatureUnit, temperatureQuantity(),
+                                               choices_.temperatureUnit, "--unit"),
+                .pressure = calculationUnit(findPressureUnit, airPressureQuantity(),
+                                            choices_.pressureUnit, "--pressure-unit"),
+                .windSpeed = calculationUnit(findWindSpeedUnit, windSpeedQuantity(),
+                                             choices_.speedUnit, "--speed-unit"),
+                .length = calculationUnit(findLengthUnit, lengthQuantity(), choices_.elevationUnit,
+                                          "--elevation-unit")};
     }
 
     // The standard air pressure in hectopascals, as the value typed or, in a log, a constant.
@@ -621,6 +805,8 @@ class CommandLine {
     CLI::App app_;
     Choices choices_;
     Task task_;
+    bool derive_ = false;
+    std::vector<Task> derivedTasks_;
 };
 
 }  // namespace

@@ -189,7 +189,7 @@ namespace {
 
 // Every output, in the order of the task's outputs.
 std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
-                                  const NumberLocale& shown, Results& results) {
+                                  const NumberLocale& shown, Results& results, bool noteTexts) {
     const NumberLocale& read = typed.locale();
     results.note.reset();
     results.risk.reset();
@@ -235,6 +235,9 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         results.note = values->note;
         results.risk = values->risk;
         results.noteKinds = noteKinds(*values);
+        if (!noteTexts) {
+            return std::nullopt;
+        }
         const NoteReader reader = task.notesInChosenUnits ? NoteReader::Person : NoteReader::Script;
         for (const NoteKind& kind : results.noteKinds) {
             results.notes.push_back(noteText(*values, kind, shown, reader));
@@ -250,8 +253,8 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
 }  // namespace
 
 std::optional<Fault> compute(const Task& task, const Readings& typed, const NumberLocale& shown,
-                             Results& results) {
-    const std::optional<Fault> fault = computeEvery(task, typed, shown, results);
+                             Results& results, bool noteTexts) {
+    const std::optional<Fault> fault = computeEvery(task, typed, shown, results, noteTexts);
     if (fault || task.outputs.empty()) {
         return fault;
     }

@@ -93,10 +93,11 @@ struct Results {
 using Fault = std::variant<InputFault, ComputationFault>;
 
 // The results of the readings into `results`, whose buffers are reused: the texts with the
-// digits the windows show, written with `shown`; the readings are read with their own locale.
-// The fault when there are none.
+// digits the windows show, written with `shown`; the readings are read with their own locale;
+// the notes' texts only where `noteTexts` asks for them (their kinds always). The fault when
+// there are none.
 std::optional<Fault> compute(const Task& task, const Readings& readings, const NumberLocale& shown,
-                             Results& results);
+                             Results& results, bool noteTexts = true);
 
 // A humidity is often written with its percent sign: "60%" reads as 60.
 std::string_view withoutPercentSign(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calculations/method_parts.h"
 #include "guarded_computation.h"
@@ -10,6 +11,21 @@
 namespace nimbaro {
 
 namespace {
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+constexpr std::size_t index(Input input) {
+    return static_cast<std::size_t>(input);
+}
+
+// Clears each element whose number in `column` breaks the rule: one check over a whole column,
+// the rule known to the compiler, in a loop it can keep tight.
+template <Rule kRule>
+void keepWhere(const double* column, std::span<bool> kept) {
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        kept[i] = kept[i] && meetsRule(kRule, column[i]);
+    }
+}
 
 // The outputs and note of the numbers, or why there are none; the caller guards the arithmetic
 // of the formula and the notes, which are judged with the formula's own arithmetic.
@@ -112,6 +128,80 @@ void calculate(Method method, std::span<const InputNumbers> numbers, const UnitC
             outcomes[i] = calculate(method, numbers[i], units, judging);
         } else if (judging == Judging::Notes) {
             judge(info, outcomes[i]);
+        }
+    }
+}
+
+void calculateOutputs(Method method, const UnitChoice& units, std::size_t count,
+                      const ElementColumns& columns, std::span<bool> computed) {
+    const MethodInfo& info = methodInfo(method);
+    const std::size_t outputs = info.outputs.size();
+    std::array<std::size_t, kMaxOutputs> wanted{};
+    std::size_t wantedCount = 0;
+    for (std::size_t k = 0; k < outputs; ++k) {
+        if (columns.outputs[k] != nullptr) {
+            wanted[wantedCount++] = k;
+        }
+    }
+    const auto computeRun = [&] {
+        std::fill_n(computed.begin(), count, true);
+        for (const Check& check : info.checks) {
+            const double* column = columns.inputs[index(check.input)];
+            switch (check.rule) {
+                case Rule::Number:
+                    keepWhere<Rule::Number>(column, computed.first(count));
+                    break;
+                case Rule::HumidityRange:
+                    keepWhere<Rule::HumidityRange>(column, computed.first(count));
+                    break;
+                case Rule::NotNegative:
+                    keepWhere<Rule::NotNegative>(column, computed.first(count));
+                    break;
+                case Rule::GreaterThanZero:
+                    keepWhere<Rule::GreaterThanZero>(column, computed.first(count));
+                    break;
+            }
+        }
+        Typed typed;
+        typed.units = units;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!computed[i]) {
+                for (std::size_t k = 0; k < wantedCount; ++k) {
+                    columns.outputs[wanted[k]][i] = kNoValue;
+                }
+                continue;
+            }
+            for (const Input input : info.inputs) {
+                typed.numbers.set(input, columns.inputs[index(input)][i]);
+            }
+            const OutputValues values = info.formula(typed);
+            // Below 1e308 a value is always showable; only the rest needs the full test.
+            const bool showable = std::all_of(values.begin(), values.end(), [](double value) {
+                return std::fabs(value) < 1e308 || isShowable(value);
+            });
+            computed[i] = showable;
+            for (std::size_t k = 0; k < wantedCount; ++k) {
+                columns.outputs[wanted[k]][i] = showable ? values[wanted[k]] : kNoValue;
+            }
+        }
+    };
+    testAndClearFaults();
+    computeRun();
+    if (!testAndClearFaults()) {
+        return;
+    }
+    // The flags tell that something faulted, not what: then each element again on its own.
+    for (std::size_t i = 0; i < count; ++i) {
+        InputNumbers numbers;
+        for (const Input input : info.inputs) {
+            numbers.set(input, columns.inputs[index(input)][i]);
+        }
+        const Outcome<Calculated> outcome = calculate(method, numbers, units, Judging::OutputsOnly);
+        const auto* calculated = std::get_if<Calculated>(&outcome);
+        computed[i] = calculated != nullptr;
+        for (std::size_t k = 0; k < wantedCount; ++k) {
+            columns.outputs[wanted[k]][i] =
+                calculated != nullptr ? calculated->values[wanted[k]] : kNoValue;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
@@ -488,8 +489,37 @@ Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const 
 void calculate(Method method, std::span<const InputNumbers> numbers, const UnitChoice& units,
                std::span<Outcome<Calculated>> outcomes, Judging judging = Judging::Notes);
 
-// Whether a number keeps a rule, as a method's checks judge it.
-bool meetsRule(Rule rule, double number);
+// A run of elements of one method: each input's numbers in a column of their own, and where
+// each output's values go.
+struct ElementColumns {
+    std::array<const double*, kInputCount> inputs{};  // by Input; the method's inputs only
+    std::array<double*, kMaxOutputs> outputs{};       // by place among the outputs; null: unwanted
+};
+
+// The outputs of `count` elements, bit for bit as calculate() gives each alone with
+// Judging::OutputsOnly, at close to the cost of the bare formula: the checks made in a tight
+// loop, the formula called directly, the fault guard kept around the whole run while nothing
+// faults. Nothing is judged. `computed[i]` tells whether element i has outputs; one without has
+// NaN in each output wanted.
+void calculateOutputs(Method method, const UnitChoice& units, std::size_t count,
+                      const ElementColumns& columns, std::span<bool> computed);
+
+// Whether a number keeps a rule, as a method's checks judge it. A number read by the number
+// rules is always finite; one handed over as a number must be too. Inline: it runs on every
+// input of every element of a large array.
+inline bool meetsRule(Rule rule, double number) {
+    switch (rule) {
+        case Rule::Number:
+            return std::isfinite(number);
+        case Rule::HumidityRange:
+            return number > 0 && number <= 100;
+        case Rule::NotNegative:
+            return number >= 0;
+        case Rule::GreaterThanZero:
+            break;
+    }
+    return number > 0;
+}
 
 // Reads the texts by the number rules, making the method's checks in its order, then computes
 // as above from the numbers read.

@@ -54,10 +54,16 @@ constexpr std::array<Wide, kLargestScale + 1> kPowersOfTen = [] {
     return powers;
 }();
 
+// The 15 significant digits of a magnitude as an integer, d × 10^(exponent − 14).
+struct SignificantInteger {
+    std::uint64_t digits;
+    int exponent;
+};
+
 // The digits of the magnitudes most results have, 1e-7 up to 1e15, in integer arithmetic: the
 // magnitude is mantissa / 2^shift, so its 15 digits are mantissa × 10^scale / 2^shift, rounded
 // to nearest with ties to even as to_chars() rounds; mantissa × 10^22 fits in 128 bits.
-std::optional<SignificantDigits> significantDigitsInIntegers(double magnitude) {
+std::optional<SignificantInteger> significantInteger(double magnitude) {
     if (!(magnitude >= 1e-7 && magnitude < 1e15)) {
         return std::nullopt;
     }
@@ -94,11 +100,20 @@ std::optional<SignificantDigits> significantDigitsInIntegers(double magnitude) {
             leading = kSmallestFifteenDigits;
             ++exponent;
         }
-        SignificantDigits result;
-        std::to_chars(result.digits.data(), result.digits.data() + result.digits.size(), leading);
-        result.exponent = exponent;
-        return result;
+        return SignificantInteger{leading, exponent};
     }
+}
+
+std::optional<SignificantDigits> significantDigitsInIntegers(double magnitude) {
+    const std::optional<SignificantInteger> integer = significantInteger(magnitude);
+    if (!integer) {
+        return std::nullopt;
+    }
+    SignificantDigits result;
+    std::to_chars(result.digits.data(), result.digits.data() + result.digits.size(),
+                  integer->digits);
+    result.exponent = integer->exponent;
+    return result;
 }
 
 SignificantDigits significantDigits(double value) {
@@ -194,7 +209,58 @@ std::string numberToText(double value, const NumberLocale& locale) {
     return text;
 }
 
+namespace {
+
+// formatFixed() for the usual case, a result of a few digits before the point shown without
+// group separators, all in integer arithmetic: the 15 significant digits rounded half away from
+// zero at the last decimal, as roundedDigits() rounds them, then written out. Nothing where the
+// rounding keeps all 15 digits or none of them, or the locale groups digits.
+std::optional<std::string> formatFixedInIntegers(double value, int decimals,
+                                                 const NumberLocale& locale) {
+    constexpr int kMostDecimals = 18;
+    if (!locale.groupSeparator.empty() || value == 0.0 || decimals < 0 ||
+        decimals > kMostDecimals) {
+        return std::nullopt;
+    }
+    const std::optional<SignificantInteger> significant = significantInteger(std::fabs(value));
+    // The digits dropped by the rounding, each a power of ten that fits in 64 bits.
+    const int dropped = significant ? kSignificantDigits - 1 - significant->exponent - decimals : 0;
+    if (dropped < 1 || dropped >= kSignificantDigits) {
+        return std::nullopt;
+    }
+    const auto tenToDropped =
+        static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(dropped)]);
+    std::uint64_t shown = significant->digits / tenToDropped;
+    if (significant->digits % tenToDropped >= tenToDropped / 2) {
+        ++shown;
+    }
+    const auto tenToDecimals =
+        static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(decimals)]);
+    std::array<char, 48> buffer{};
+    char* out = buffer.data();
+    if (std::signbit(value) && shown != 0) {
+        out = std::copy(locale.minusSign.begin(), locale.minusSign.end(), out);
+    }
+    out = std::to_chars(out, buffer.data() + buffer.size(), shown / tenToDecimals).ptr;
+    if (decimals > 0) {
+        out = std::copy(locale.decimalSeparator.begin(), locale.decimalSeparator.end(), out);
+        char* fraction = out;
+        out += decimals;
+        std::fill(fraction, out, '0');
+        std::uint64_t rest = shown % tenToDecimals;
+        for (char* digit = out; rest != 0; rest /= 10) {
+            *--digit = static_cast<char>('0' + rest % 10);
+        }
+    }
+    return std::string(buffer.data(), out);
+}
+
+}  // namespace
+
 std::string formatFixed(double value, int decimals, const NumberLocale& locale) {
+    if (std::optional<std::string> text = formatFixedInIntegers(value, decimals, locale)) {
+        return std::move(*text);
+    }
     const RoundedDigits shown = roundedDigits(value, decimals);
     const std::string_view rounded = shown.digits();
     const char* digits = rounded.data();

@@ -31,43 +31,64 @@ class ElementWalk {
         return count;
     }
 
-    // Calls visit(index, values) for every element in C order, where index counts the elements
-    // and values[k] is the element of array k; stops where visit returns false.
+    // One row of the walk: `length` elements along the last axis from element `index` on,
+    // array k's first at starts[k] and the next each steps[k] bytes on.
+    struct Row {
+        std::size_t index;
+        std::ptrdiff_t length;
+        std::span<const char* const> starts;
+        std::span<const std::ptrdiff_t> steps;
+    };
+
+    // Calls visit(row) for every row in C order; stops where visit returns false.
     template <typename Visit>
-    void run(Visit&& visit) const {
-        const std::size_t count = size();
-        if (count == 0) {
+    void runRows(Visit&& visit) const {
+        if (size() == 0) {
             return;
         }
         const std::size_t rank = shape_.size();
-        std::vector<const char*> rowStarts(arrays_.size());
-        std::vector<double> values(arrays_.size());
+        std::vector<const char*> starts(arrays_.size());
+        std::vector<std::ptrdiff_t> steps(arrays_.size());
+        for (std::size_t k = 0; k < arrays_.size(); ++k) {
+            steps[k] = rank == 0 ? 0 : arrays_[k].strides[rank - 1];
+        }
         std::vector<std::ptrdiff_t> position(rank, 0);
-        // The last axis is walked in the inner loop; a scalar is one row of one element.
+        // The last axis is walked in a row; a scalar is one row of one element.
         const std::ptrdiff_t rowLength = rank == 0 ? 1 : shape_.back();
         std::size_t index = 0;
-        for (;;) {
+        do {
             for (std::size_t k = 0; k < arrays_.size(); ++k) {
                 const char* start = arrays_[k].data;
                 for (std::size_t axis = 0; axis + 1 < rank; ++axis) {
                     start += position[axis] * arrays_[k].strides[axis];
                 }
-                rowStarts[k] = start;
+                starts[k] = start;
             }
-            for (std::ptrdiff_t i = 0; i < rowLength; ++i, ++index) {
-                for (std::size_t k = 0; k < arrays_.size(); ++k) {
-                    const std::ptrdiff_t step = rank == 0 ? 0 : arrays_[k].strides[rank - 1];
-                    // Copied, not cast: an array's elements need not be aligned.
-                    std::memcpy(&values[k], rowStarts[k] + i * step, sizeof(double));
-                }
-                if (!visit(index, std::span<const double>(values))) {
-                    return;
-                }
-            }
-            if (!nextRow(position)) {
+            if (!visit(Row{index, rowLength, starts, steps})) {
                 return;
             }
-        }
+            index += static_cast<std::size_t>(rowLength);
+        } while (nextRow(position));
+    }
+
+    // Calls visit(index, values) for every element in C order, where index counts the elements
+    // and values[k] is the element of array k; stops where visit returns false.
+    template <typename Visit>
+    void run(Visit&& visit) const {
+        std::vector<double> values(arrays_.size());
+        runRows([&](const Row& row) {
+            for (std::ptrdiff_t i = 0; i < row.length; ++i) {
+                for (std::size_t k = 0; k < values.size(); ++k) {
+                    // Copied, not cast: an array's elements need not be aligned.
+                    std::memcpy(&values[k], row.starts[k] + i * row.steps[k], sizeof(double));
+                }
+                if (!visit(row.index + static_cast<std::size_t>(i),
+                           std::span<const double>(values))) {
+                    return false;
+                }
+            }
+            return true;
+        });
     }
 
   private:

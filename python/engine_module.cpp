@@ -6,9 +6,11 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -248,6 +250,80 @@ std::string reasonOf(const Outcome<Calculated>& outcome, const InputNumbers& num
     return fault == nullptr ? kComputationFault : reasonOf(*fault, numbers[fault->input]);
 }
 
+// The outputs alone, without notes, risks or reasons: runs of elements handed to the engine's
+// outputs-only path, so that an element costs about what its formula costs. The first element
+// that fails, under errors="raise"; a missing reading (NaN) is no failure.
+std::optional<Failure> computeOutputs(const MethodInfo& method, const UnitChoice& units,
+                                      const std::vector<Input>& readInputs, bool airPressureAssumed,
+                                      const Elements& elements, ResultArrays& results,
+                                      bool raiseErrors) {
+    constexpr std::size_t kRun = 512;
+    std::vector<std::vector<double>> inputColumns(readInputs.size(), std::vector<double>(kRun));
+    const std::vector<double> standardPressure(kRun, kStandardAirPressure);
+    std::array<std::vector<double>, kMaxOutputs> outputColumns;
+    ElementColumns columns;
+    // Only the outputs chosen are written.
+    for (const std::size_t output : results.chosen) {
+        outputColumns[output].resize(kRun);
+        columns.outputs[output] = outputColumns[output].data();
+    }
+    for (std::size_t k = 0; k < readInputs.size(); ++k) {
+        columns.inputs[static_cast<std::size_t>(readInputs[k])] = inputColumns[k].data();
+    }
+    if (airPressureAssumed) {
+        columns.inputs[static_cast<std::size_t>(Input::AirPressure)] = standardPressure.data();
+    }
+    std::array<bool, kRun> computed{};
+    std::optional<Failure> failure;
+    ElementWalk(elements.shape, elements.arrays).runRows([&](const ElementWalk::Row& row) {
+        const auto length = static_cast<std::size_t>(row.length);
+        for (std::size_t first = 0; first < length; first += kRun) {
+            const std::size_t count = std::min(kRun, length - first);
+            for (std::size_t k = 0; k < readInputs.size(); ++k) {
+                const char* start =
+                    row.starts[k] + static_cast<std::ptrdiff_t>(first) * row.steps[k];
+                // Copied, not cast: an array's elements need not be aligned.
+                if (row.steps[k] == sizeof(double)) {
+                    std::memcpy(inputColumns[k].data(), start, count * sizeof(double));
+                } else {
+                    for (std::size_t i = 0; i < count; ++i) {
+                        std::memcpy(&inputColumns[k][i],
+                                    start + static_cast<std::ptrdiff_t>(i) * row.steps[k],
+                                    sizeof(double));
+                    }
+                }
+            }
+            calculateOutputs(method.method, units, count, columns,
+                             std::span(computed).first(count));
+            const std::size_t index = row.index + first;
+            for (std::size_t k = 0; k < results.chosen.size(); ++k) {
+                std::memcpy(results.data[k] + index, outputColumns[results.chosen[k]].data(),
+                            count * sizeof(double));
+            }
+            for (std::size_t i = 0; raiseErrors && i < count; ++i) {
+                if (computed[i]) {
+                    continue;
+                }
+                InputNumbers numbers;
+                bool missing = false;
+                for (const Input input : method.inputs) {
+                    const double number = columns.inputs[static_cast<std::size_t>(input)][i];
+                    missing = missing || std::isnan(number);
+                    numbers.set(input, number);
+                }
+                if (!missing) {
+                    failure = Failure{index + i, reasonOf(calculate(method.method, numbers, units,
+                                                                    Judging::OutputsOnly),
+                                                          numbers)};
+                    return false;
+                }
+            }
+        }
+        return true;
+    });
+    return failure;
+}
+
 // A calculation's loop. It gives back a dict: "keys" and "arrays", the unit id and values of
 // each output chosen, and "method", the id of the method the inputs chose; with `judge`, also
 // "notes", "risks" and "reasons", a code per element: a note code 0 for none, else 1 + the place
@@ -330,30 +406,41 @@ py::dict calculateArrays(const std::string& calculationId, const py::dict& keywo
         chosenOutputs(to, ids.size(),
                       [&](const std::string& typed) { return outputIndex(*calculation, typed); }),
         elements.shape);
-    CodeArray<std::uint32_t> noteCodes(judge, elements.shape);
-    CodeArray<std::uint8_t> riskCodes(judge, elements.shape);
-    Reasons reasons(judge, elements.shape);
+    if (!judge) {
+        std::optional<Failure> failure;
+        {
+            py::gil_scoped_release released;
+            failure = computeOutputs(method, units, readInputs, choice.airPressureAssumed, elements,
+                                     results, raiseErrors);
+        }
+        if (failure) {
+            raise(name, elements.shape, *failure);
+        }
+        py::dict outcome;
+        outcome["keys"] = results.keys;
+        outcome["arrays"] = results.list();
+        outcome["method"] = method.id;
+        return outcome;
+    }
+    CodeArray<std::uint32_t> noteCodes(true, elements.shape);
+    CodeArray<std::uint8_t> riskCodes(true, elements.shape);
+    Reasons reasons(true, elements.shape);
     LineCodes noteLines;
     const NumberLocale plain = plainNumberLocale();
-    const Judging judging = judge ? Judging::Notes : Judging::OutputsOnly;
 
     const auto writeResult = [&](std::size_t index, Calculated& calculated) {
         results.write(index, &calculated.values);
-        if (judge) {
-            calculated.airPressureAssumed = choice.airPressureAssumed;
-            noteCodes.data[index] = noteLines.codeOf(noteLine(calculated, plain));
-            riskCodes.data[index] = static_cast<std::uint8_t>(
-                calculated.risk ? 1 + static_cast<int>(*calculated.risk) : 0);
-            reasons.write(index, [] { return std::string(); });
-        }
+        calculated.airPressureAssumed = choice.airPressureAssumed;
+        noteCodes.data[index] = noteLines.codeOf(noteLine(calculated, plain));
+        riskCodes.data[index] =
+            static_cast<std::uint8_t>(calculated.risk ? 1 + static_cast<int>(*calculated.risk) : 0);
+        reasons.write(index, [] { return std::string(); });
     };
     const auto writeNone = [&](std::size_t index, auto&& reason) {
         results.write(index, static_cast<const OutputValues*>(nullptr));
-        if (judge) {
-            noteCodes.data[index] = 0;
-            riskCodes.data[index] = 0;
-            reasons.write(index, reason);
-        }
+        noteCodes.data[index] = 0;
+        riskCodes.data[index] = 0;
+        reasons.write(index, reason);
     };
 
     // Elements are computed in blocks, which the engine guards as a whole; a missing reading
@@ -367,7 +454,7 @@ py::dict calculateArrays(const std::string& calculationId, const py::dict& keywo
     // Computes the pending elements; false at the first that fails under errors="raise".
     const auto computeBlock = [&] {
         calculate(method.method, std::span(block).first(pending), units,
-                  std::span(outcomes).first(pending), judging);
+                  std::span(outcomes).first(pending));
         for (std::size_t j = 0; j < pending; ++j) {
             if (auto* calculated = std::get_if<Calculated>(&outcomes[j])) {
                 writeResult(places[j], *calculated);
@@ -413,12 +500,10 @@ py::dict calculateArrays(const std::string& calculationId, const py::dict& keywo
     outcome["keys"] = results.keys;
     outcome["arrays"] = results.list();
     outcome["method"] = method.id;
-    if (judge) {
-        outcome["notes"] = noteCodes.array;
-        outcome["note_lines"] = noteLines.lines();
-        outcome["risks"] = riskCodes.array;
-        reasons.put(outcome);
-    }
+    outcome["notes"] = noteCodes.array;
+    outcome["note_lines"] = noteLines.lines();
+    outcome["risks"] = riskCodes.array;
+    reasons.put(outcome);
     return outcome;
 }
 

@@ -1,10 +1,13 @@
-"""python_bench.py [ELEMENTS]: the dew point of ELEMENTS (10 million) float64 air temperatures
-(°C) and humidities (%) by the Python module nimbaro, with the engine's checks, notes and fault
-guard, against the same formula written in numpy, as an expression and with every step in place
-(the fastest plain numpy), and against the arithmetic of the batch benchmark's pandas script
-(three units, on Series). Each is timed alone, the best of five runs; nimbaro also on two
-threads, each on half of the arrays. The last line: "python X.XX x numpy, Y.YY x two threads",
-numpy's time over nimbaro's on one thread, and nimbaro's on one thread over two."""
+"""python_bench.py BARE_LIBRARY [ELEMENTS]: the dew point of ELEMENTS (10 million) float64 air
+temperatures (°C) and humidities (%) by the Python module nimbaro, with the engine's checks and
+fault guard, against the bare formula (the same arithmetic in a plain loop with glibc's pow and
+log, from the shared library BARE_LIBRARY), against the same formula written in numpy, as an
+expression and with every step in place (the fastest plain numpy), and against the arithmetic
+of the batch benchmark's pandas script (three units, on Series). Each is timed alone, the best
+of five runs; nimbaro also on two threads, each on half of the arrays. The last lines: "python
+X.XX x bare formula, Y.YY x numpy", nimbaro's time over the bare formula's and over numpy's,
+then "python on two threads: Z.ZZ x faster"."""
+import ctypes
 import sys
 import time
 from concurrent.futures import ThreadPoolExecutor
@@ -46,6 +49,20 @@ def pandas_script(air, humidity):
     return dew_point, dew_point * (9 / 5) + 32, dew_point + 273.15
 
 
+def bare_formula(library):
+    function = library.bare_dew_points
+    pointer = ctypes.POINTER(ctypes.c_double)
+    function.argtypes = [pointer, pointer, pointer, ctypes.c_size_t]
+    function.restype = None
+
+    def compute(air, humidity):
+        dew_point = np.empty_like(air)
+        function(air.ctypes.data_as(pointer), humidity.ctypes.data_as(pointer),
+                 dew_point.ctypes.data_as(pointer), air.size)
+        return dew_point
+    return compute
+
+
 def nimbaro_celsius(air, humidity):
     return nimbaro.dew_point(air_temperature=air, humidity=humidity, unit="C", to="C").celsius
 
@@ -64,12 +81,14 @@ def best_seconds(compute, *arguments):
 
 
 def main():
-    elements = int(sys.argv[1]) if len(sys.argv) > 1 else 10_000_000
+    bare = bare_formula(ctypes.CDLL(sys.argv[1]))
+    elements = int(sys.argv[2]) if len(sys.argv) > 2 else 10_000_000
     generator = np.random.default_rng(22)
     air = generator.uniform(-30, 45, elements)
     humidity = generator.uniform(5, 100, elements)
     celsius = nimbaro_celsius(air, humidity)
     assert np.allclose(celsius, numpy_expression(air, humidity), rtol=0, atol=1e-9)
+    assert np.array_equal(celsius, bare(air, humidity))
 
     half = elements // 2
     with ThreadPoolExecutor(2) as pool:
@@ -80,6 +99,7 @@ def main():
 
         series = pd.Series(air), pd.Series(humidity)
         seconds = {
+            "bare formula": best_seconds(bare, air, humidity),
             "numpy expression": best_seconds(numpy_expression, air, humidity),
             "numpy in place": best_seconds(numpy_in_place, air, humidity),
             "nimbaro, Celsius": best_seconds(nimbaro_celsius, air, humidity),
@@ -94,8 +114,8 @@ def main():
     one = seconds["nimbaro, Celsius"]
     print(f"against the pandas script: "
           f"{seconds['pandas script, 3 units'] / seconds['nimbaro, 3 units, Series']:.2f} x")
-    print(f"python {numpy / one:.2f} x numpy, {one / seconds['nimbaro, two threads']:.2f} x two "
-          f"threads")
+    print(f"python on two threads: {one / seconds['nimbaro, two threads']:.2f} x faster")
+    print(f"python {one / seconds['bare formula']:.2f} x bare formula, {one / numpy:.2f} x numpy")
 
 
 if __name__ == "__main__":

@@ -6,21 +6,6 @@
 
 namespace nimbaro {
 
-// A number read by the number rules is always finite; one handed over as a number must be too.
-bool meetsRule(Rule rule, double number) {
-    switch (rule) {
-        case Rule::Number:
-            return std::isfinite(number);
-        case Rule::HumidityRange:
-            return number > 0 && number <= 100;
-        case Rule::NotNegative:
-            return number >= 0;
-        case Rule::GreaterThanZero:
-            break;
-    }
-    return number > 0;
-}
-
 std::optional<InputFault> brokenCheck(const MethodInfo& method, const InputNumbers& numbers) {
     for (const Check& check : method.checks) {
         if (!meetsRule(check.rule, numbers[check.input])) {

@@ -18,10 +18,6 @@ double byCell(const CellTable<N>& cells, std::size_t from, std::size_t to, doubl
 
 }  // namespace
 
-double converted(double value, TemperatureUnit from, TemperatureUnit to) {
-    return byCell(kTemperatureCells, place(from), place(to), value);
-}
-
 double converted(double value, PressureUnit from, PressureUnit to) {
     return byCell(kAirPressureCells, place(from), place(to), value);
 }
@@ -34,21 +30,8 @@ double converted(double value, LengthUnit from, LengthUnit to) {
     return converted(lengthQuantity(), place(from), place(to), value);
 }
 
-double toCelsius(double value, TemperatureUnit unit) {
-    return converted(value, unit, TemperatureUnit::Celsius);
-}
-
 double toHectopascals(double value, PressureUnit unit) {
     return converted(value, unit, PressureUnit::Hectopascals);
-}
-
-std::array<double, 3> inEveryTemperatureUnit(double value, TemperatureUnit unit) {
-    const double celsius = toCelsius(value, unit);
-    const auto fromCelsius = [&](TemperatureUnit to) {
-        return to == unit ? value : converted(celsius, TemperatureUnit::Celsius, to);
-    };
-    return {celsius, fromCelsius(TemperatureUnit::Fahrenheit),
-            fromCelsius(TemperatureUnit::Kelvin)};
 }
 
 bool belowAbsoluteZero(double value, TemperatureUnit unit) {

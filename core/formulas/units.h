@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "quantities.h"
+#include "quantities/unit_cells.h"
 
 namespace nimbaro {
 
@@ -79,14 +80,21 @@ const Unit& unitOf(UnitName unit) {
 }
 
 // A value in another unit of its quantity, by the cell between the two: in the order of
-// operations the conversion windows use.
-double converted(double value, TemperatureUnit from, TemperatureUnit to);
+// operations the conversion windows use. The temperature's inline: every temperature a formula
+// reads or gives goes through it, on every element of a large array.
+inline double converted(double value, TemperatureUnit from, TemperatureUnit to) {
+    const CellExpression& cell =
+        kTemperatureCells[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
+    return cell.copiesInputText() ? value : cell.evaluate(value);
+}
 double converted(double value, PressureUnit from, PressureUnit to);
 double converted(double value, WindSpeedUnit from, WindSpeedUnit to);
 double converted(double value, LengthUnit from, LengthUnit to);
 
 // (x − 32) × 5 / 9 from Fahrenheit, x − 273.15 from Kelvin.
-double toCelsius(double value, TemperatureUnit unit);
+inline double toCelsius(double value, TemperatureUnit unit) {
+    return converted(value, unit, TemperatureUnit::Celsius);
+}
 // x × 133.322 / 100 from mm of mercury, x × 133.322 × 25.4 / 100 from inches of mercury, x /
 // 100 from pascals; millibars are hectopascals.
 double toHectopascals(double value, PressureUnit unit);
@@ -95,8 +103,15 @@ double toHectopascals(double value, PressureUnit unit);
 // Celsius, then from Celsius to the others. From Celsius c, c × (9 / 5) + 32 and c + 273.15;
 // from Fahrenheit (f − 32) × 5 / 9, f and (f − 32) × 5 / 9 + 273.15; from Kelvin k − 273.15,
 // (k − 273.15) × (9 / 5) + 32 and k.
-std::array<double, 3> inEveryTemperatureUnit(double value,
-                                             TemperatureUnit unit = TemperatureUnit::Celsius);
+inline std::array<double, 3> inEveryTemperatureUnit(
+    double value, TemperatureUnit unit = TemperatureUnit::Celsius) {
+    const double celsius = toCelsius(value, unit);
+    const auto fromCelsius = [&](TemperatureUnit to) {
+        return to == unit ? value : converted(celsius, TemperatureUnit::Celsius, to);
+    };
+    return {celsius, fromCelsius(TemperatureUnit::Fahrenheit),
+            fromCelsius(TemperatureUnit::Kelvin)};
+}
 
 // A temperature typed in `unit` that lies below absolute zero: under −273.15 °C, −459.67 °F or
 // 0 K, judged on the number as typed so that absolute zero itself is never below it.

@@ -819,6 +819,91 @@ TEST_F(NimbaroCalc, NotesSayWhatAResultMeans) {
         "result\nnimbaro-calc: note: 2 of 2 rows: Air pressure not given: 1013.25 hPa used\n");
 }
 
+// Lines without their line ends.
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Each row of derive is the record followed by the cells each calculation's own run writes, in
+// the order named, and its report and exit status are theirs: on a log with CR LF line ends,
+// stray and doubled quotes, a long cell, a ragged row, NA cells and a blank line.
+TEST_F(NimbaroCalc, DeriveWritesWhatEachCalculationWritesAlone) {
+    const std::string log = "T,RH,P,site\r\n20,50,1000,\"a, \"\"b\"\"\"\r\n35,40,NA," +
+                            std::string(5000, 'x') +
+                            "\r\n-5,0.5,990,c\r\n\r\n25,NA,1000,d\r\n"
+                            "30,70\r\n40,x\"y,1000,e\r\n31,60,1005,f\r\n";
+    const std::vector<std::string> common = {
+        "--csv", "-", "--air-temperature", "T", "--humidity", "RH", "--missing", "NA", "--quiet"};
+    const auto withCommon = [&](std::vector<std::string> args) {
+        args.insert(args.end(), common.begin(), common.end());
+        return args;
+    };
+    const Finished derived = run(withCommon({"derive", "dew-point", "heat-index,wet-bulb"}), log);
+    const std::vector<std::string> records = linesOf(log);
+    std::vector<std::string> expected = records;
+    for (const std::string calculation : {"dew-point", "heat-index", "wet-bulb"}) {
+        const Finished alone = run(withCommon({calculation}), log);
+        EXPECT_EQ(alone.status, 1) << calculation;
+        const std::vector<std::string> lines = linesOf(alone.out);
+        ASSERT_EQ(lines.size(), records.size()) << calculation;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            expected[i] += lines[i].substr(records[i].size());
+        }
+    }
+    EXPECT_EQ(derived.status, 1);
+    EXPECT_EQ(linesOf(derived.out), expected);
+    EXPECT_EQ(derived.out.find("\n"), derived.out.find("\r\n") + 1);
+    EXPECT_NE(derived.err.find("no results for 3 of 7 rows"), std::string::npos) << derived.err;
+    EXPECT_NE(derived.err.find("line 7: the row has 2 fields where the header has 4"),
+              std::string::npos);
+    EXPECT_NE(derived.err.find("note: 4 of 7 rows: wet-bulb: Air pressure not given"),
+              std::string::npos)
+        << derived.err;
+    const Finished strict = run(withCommon({"derive", "dew-point", "--strict"}), log);
+    EXPECT_EQ(strict.status, 2);
+    EXPECT_NE(strict.err.find("line 6: column \"RH\" (--humidity): \"NA\" marks a missing "
+                              "reading; stopped there (--strict)"),
+              std::string::npos)
+        << strict.err;
+}
+
+TEST_F(NimbaroCalc, DeriveRefusesWhatItCannotDo) {
+    struct Refusal {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::vector<std::string> columns = {"--air-temperature", "T", "--humidity", "RH"};
+    for (Refusal refusal : std::vector<Refusal>{
+             {{"derive", "dew-point"}, "derive: give the log with --csv"},
+             {{"derive", "--csv", "-"}, "derive: name the calculations"},
+             {{"derive", "dew-pint", "--csv", "-"},
+              "\"dew-pint\" is no calculation; did you mean dew-point?"},
+             {{"derive", "dew-point,dew-point", "--csv", "-"}, "dew-point is named twice"},
+             {{"derive", "wind-chill", "--csv", "-"},
+              "derive wind-chill: give the columns of one of these sets of inputs"},
+             {{"derive", "heat-index", "--csv", "-", "--dew-point", "Td"},
+              "derive heat-index: the columns given fit more than one"},
+             {{"derive", "dew-point", "--csv", "-", "--wind-speed", "V"},
+              "derive: --wind-speed is read by none of the calculations named"},
+         }) {
+        if (refusal.args.size() > 2) {
+            refusal.args.insert(refusal.args.end(), columns.begin(), columns.end());
+        }
+        const Finished result = run(refusal.args, "T,RH,Td,V\n20,50,10,3\n");
+        EXPECT_EQ(result.status, 2) << refusal.err;
+        EXPECT_EQ(result.out, "") << refusal.err;
+        EXPECT_NE(result.err.find(refusal.err), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(NimbaroCalc, WritesOverItsOwnInputOnlyOnceComplete) {
     const fs::path log = folder_ / "log.csv";
     writeFile(log, "T,RH\n20,50\n");

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -257,6 +261,56 @@ TEST(Blocks, GiveEachElementItsOwnOutcome) {
             for (std::size_t i = 0; i < numbers.size(); ++i) {
                 EXPECT_EQ(outcomes[i], calculate(method.method, numbers[i], UnitChoice{}))
                     << method.id << " element " << i;
+            }
+        }
+    }
+}
+
+// The outputs-only run gives every element the bits calculate() gives it alone: with readings
+// that break a check (NaN, infinity, out of range) and one whose arithmetic faults, so that the
+// run is computed again one element at a time.
+TEST(OutputRuns, GiveEachElementTheOutputsOfItsOwnCalculation) {
+    std::mt19937_64 random(29);
+    std::uniform_real_distribution<double> reading(-60, 130);
+    constexpr std::size_t kElements = 40;
+    const UnitChoice fahrenheit{.temperature = TemperatureUnit::Fahrenheit};
+    for (const MethodInfo& method : methods()) {
+        for (const double extreme : {50.0, 1e300}) {
+            std::array<std::vector<double>, kInputCount> inputs;
+            ElementColumns columns;
+            for (std::size_t input = 0; input < kInputCount; ++input) {
+                for (std::size_t i = 0; i < kElements; ++i) {
+                    inputs[input].push_back(reading(random));
+                }
+                inputs[input][3] = std::numeric_limits<double>::quiet_NaN();
+                inputs[input][5] = -std::numeric_limits<double>::infinity();
+                inputs[input][17] = extreme;
+                columns.inputs[input] = inputs[input].data();
+            }
+            std::array<std::vector<double>, kMaxOutputs> outputs;
+            for (std::size_t k = 0; k < method.outputs.size(); ++k) {
+                outputs[k].resize(kElements);
+                columns.outputs[k] = outputs[k].data();
+            }
+            std::array<bool, kElements> computed{};
+            calculateOutputs(method.method, fahrenheit, kElements, columns, computed);
+            for (std::size_t i = 0; i < kElements; ++i) {
+                InputNumbers numbers;
+                for (std::size_t input = 0; input < kInputCount; ++input) {
+                    numbers.set(static_cast<Input>(input), inputs[input][i]);
+                }
+                const Outcome<Calculated> alone =
+                    calculate(method.method, numbers, fahrenheit, Judging::OutputsOnly);
+                const auto* calculated = std::get_if<Calculated>(&alone);
+                ASSERT_EQ(computed[i], calculated != nullptr) << method.id << " element " << i;
+                for (std::size_t k = 0; k < method.outputs.size(); ++k) {
+                    const double expected = calculated != nullptr
+                                                ? calculated->values[k]
+                                                : std::numeric_limits<double>::quiet_NaN();
+                    EXPECT_EQ(std::bit_cast<std::uint64_t>(outputs[k][i]),
+                              std::bit_cast<std::uint64_t>(expected))
+                        << method.id << " element " << i << " output " << k;
+                }
             }
         }
     }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "number_shape.h"
 #include "number_text.h"
@@ -53,9 +55,31 @@ struct FixedCase {
 
 class FormatFixed : public testing::TestWithParam<FixedCase> {};
 
+std::string withoutCommas(std::string text) {
+    std::erase(text, ',');
+    return text;
+}
+
+// Without group separators a result takes the integer path; with them, the digit path.
 TEST_P(FormatFixed, RoundsHalfAwayFromZeroAndGroups) {
     EXPECT_EQ(formatFixed(GetParam().value, GetParam().decimals, test::english()),
               GetParam().english);
+    EXPECT_EQ(formatFixed(GetParam().value, GetParam().decimals, plainNumberLocale()),
+              withoutCommas(GetParam().english));
+}
+
+TEST(FormatFixed, IntegerAndDigitPathsAgree) {
+    std::mt19937_64 random(29);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-9, 16);
+    std::uniform_int_distribution<int> decimals(0, 12);
+    for (int i = 0; i < 100000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        const int places = decimals(random);
+        ASSERT_EQ(formatFixed(value, places, plainNumberLocale()),
+                  withoutCommas(formatFixed(value, places, test::english())))
+            << value << " to " << places;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
