@@ -791,6 +791,7 @@ py::list calculationList() {
         info["wind_speed"] = readsAny(calculation, inputsTypedIn(windSpeedQuantity()));
         info["elevation"] = readsAny(calculation, inputsTypedIn(lengthQuantity()));
         info["in_windows"] = calculation.inWindows;
+        info["assumes_air_pressure"] = calculation.assumesAirPressure;
         info["old_formula"] = usesFormula(calculation, Reference::OldWindChill);
         py::list methods;
         for (const auto group : {calculation.methods, calculation.references}) {

@@ -212,7 +212,7 @@ class Writer:
         lines += [f"{indent}Parameters", f"{indent}----------"]
         for keyword in info["keywords"]:
             lines += [f"{indent}{keyword} : array_like, optional",
-                      paragraph(self.input_description(keyword), indent * 2)]
+                      paragraph(self.input_description(keyword, info), indent * 2)]
         for keyword in unit_keywords:
             units = self.inputs[next(input_keyword for input_keyword in info["keywords"]
                                      if self.inputs[input_keyword]["unit_keyword"] == keyword)]
@@ -270,7 +270,7 @@ class Writer:
         lines += [indent + line for line in self.calculation_examples(info)]
         return lines
 
-    def input_description(self, keyword):
+    def input_description(self, keyword, calculation):
         info = self.inputs[keyword]
         text = info["description"][0].upper() + info["description"][1:]
         if info["unit_keyword"]:
@@ -281,7 +281,7 @@ class Writer:
         if info["quantity"] == "relative-humidity":
             text += ' ("1" for a fraction)'
         text += "."
-        if info["unit_keyword"] == "pressure_unit":
+        if info["unit_keyword"] == "pressure_unit" and calculation["assumes_air_pressure"]:
             text += (f" Without it, a method that reads one takes "
                      f"{self.engine.standard_air_pressure:g} hPa and notes it.")
         return text
