@@ -56,7 +56,7 @@ double equivalentPotentialTemperature(double airTemperature, double dewPoint, do
     const double vapourPressure = boltonVapourPressure(dewPoint);
     const double ratio = mixingRatio(vapourPressure, pressure) / 1000;
     const double condensationKelvin = condensationLevelTemperature(kelvin, dewPointKelvin);
-    if (std::isnan(ratio) || !(condensationKelvin > 0)) {
+    if (std::isnan(ratio) || !std::isgreater(condensationKelvin, 0.0)) {
         return kNotANumber;
     }
     const double exponent = (3036 / condensationKelvin - 1.78) * ratio * (1 + 0.448 * ratio);
@@ -72,7 +72,8 @@ double equivalentPotentialTemperature(double airTemperature, double dewPoint, do
 
 double airDensity(double airTemperature, double vapourPressure, double pressure) {
     const double virtualKelvin = virtualTemperature(airTemperature, vapourPressure, pressure);
-    if (!(virtualKelvin > 0)) {
+    // A quiet comparison: the virtual temperature may be not a number, and > on it raises a fault.
+    if (!std::isgreater(virtualKelvin, 0.0)) {
         return kNotANumber;
     }
     return 100 * pressure / (kDryAirGasConstant * virtualKelvin);
