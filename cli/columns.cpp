@@ -97,8 +97,9 @@ std::string resultHeader(std::string_view headerBody, std::string_view terminato
     for (const LogPart& part : parts) {
         const Task& task = *part.task;
         // A conversion's results are titled by the column they convert, as its header names it.
-        std::string valueTitle = task.quantity != nullptr ? std::string(task.quantity->name)
-                                                          : std::string("Wind Direction");
+        std::string valueTitle = task.conversion() != nullptr
+                                     ? std::string(task.conversion()->quantity->name)
+                                     : std::string("Wind Direction");
         for (const Column& column : part.columns) {
             if (column.input == Input::Value) {
                 const std::string_view title = column.constant ? column.name : header[column.index];

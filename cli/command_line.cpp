@@ -96,7 +96,8 @@ class CommandLine {
         const Format format = choices_.json ? Format::Json : Format::Lines;
         chooseMethod();
         chooseUnits();
-        if (task_.airPressureAssumed) {
+        if (const CalculationTask* calculation = task_.calculation();
+            calculation != nullptr && calculation->airPressureAssumed) {
             assumeAirPressure(locale);
         }
         task_.symbols = choices_.symbols;
@@ -132,7 +133,7 @@ class CommandLine {
                         unitList(quantity) + "\n");
         command->callback([this, &quantity] {
             task_.command = "convert " + std::string(quantity.id);
-            task_.quantity = &quantity;
+            task_.what.emplace<ConversionTask>().quantity = &quantity;
         });
     }
 
@@ -206,7 +207,7 @@ class CommandLine {
         command->footer(footer + "\n");
         command->callback([this, &calculation] {
             task_.command = std::string(calculation.id);
-            task_.calculation = &calculation;
+            task_.what.emplace<CalculationTask>().calculation = &calculation;
         });
     }
 
@@ -222,7 +223,7 @@ class CommandLine {
         addCommonOptions(*command, choices_, true);
         command->callback([this] {
             task_.command = "wind-direction";
-            task_.windDirection = true;
+            task_.what = WindDirectionTask{};
         });
     }
 
@@ -347,16 +348,18 @@ class CommandLine {
             const MethodChoice choice = derivedMethod(*calculation);
             Task& task = derivedTasks_.emplace_back();
             task.command = std::string(calculation->id);
-            task.calculation = calculation;
-            task.method = choice.method->method;
-            task.airPressureAssumed = choice.airPressureAssumed;
+            CalculationTask& derived = task.what.emplace<CalculationTask>(CalculationTask{
+                .calculation = calculation,
+                .method = choice.method->method,
+                .units = chosenUnits(),
+                .airPressureAssumed = choice.airPressureAssumed,
+            });
             task.noteColumns = !choices_.noNotes;
             task.symbols = choices_.symbols;
             task.notesInChosenUnits = choices_.userLocale;
-            task.units = chosenUnits();
             InputTexts columnNames = choices_.inputs;
-            if (task.airPressureAssumed) {
-                task.units.pressure = PressureUnit::Hectopascals;
+            if (derived.airPressureAssumed) {
+                derived.units.pressure = PressureUnit::Hectopascals;
                 columnNames[static_cast<std::size_t>(Input::AirPressure)] =
                     "=" + numberToText(kStandardAirPressure, locale);
             }
@@ -384,20 +387,21 @@ class CommandLine {
 
     // The method whose inputs are exactly the ones given.
     void chooseMethod() {
-        if (task_.windDirection) {
+        if (task_.isWindDirection()) {
             if (choices_.inputs[static_cast<std::size_t>(Input::Value)].empty()) {
                 throw usageError("wind-direction: give the direction (with --csv: --value)");
             }
             return;
         }
-        if (task_.quantity != nullptr) {
+        if (task_.conversion() != nullptr) {
             if (choices_.inputs[static_cast<std::size_t>(Input::Value)].empty() ||
                 choices_.unit.empty()) {
                 throw usageError(task_.command + ": give the value and its unit");
             }
             return;
         }
-        const CalculationInfo& calculation = *task_.calculation;
+        CalculationTask& task = std::get<CalculationTask>(task_.what);
+        const CalculationInfo& calculation = *task.calculation;
         const std::string formula = choices_.formula.value_or(formulaName({}));
         const std::optional<References> formulas = findFormulas(formula);
         if (!formulas) {
@@ -412,8 +416,8 @@ class CommandLine {
             calculation, given,
             choices_.oldFormula ? formulas->with(Reference::OldWindChill) : *formulas);
         if (choice.method != nullptr) {
-            task_.method = choice.method->method;
-            task_.airPressureAssumed = choice.airPressureAssumed;
+            task.method = choice.method->method;
+            task.airPressureAssumed = choice.airPressureAssumed;
             return;
         }
         if (choice.sameInputs != nullptr) {
@@ -429,20 +433,24 @@ class CommandLine {
     }
 
     void chooseUnits() {
-        if (task_.quantity != nullptr) {
-            task_.fromUnit = unitOf(*task_.quantity, choices_.unit, "unit");
+        if (auto* conversion = std::get_if<ConversionTask>(&task_.what)) {
+            conversion->fromUnit = unitOf(*conversion->quantity, choices_.unit, "unit");
             if (!choices_.toUnits.empty()) {
                 for (const std::string_view unit : commaSeparated(choices_.toUnits)) {
-                    chooseOutput(task_, unitOf(*task_.quantity, unit, "--to"), unit);
+                    chooseOutput(task_, unitOf(*conversion->quantity, unit, "--to"), unit);
                 }
             }
             return;
         }
         task_.noteColumns = !choices_.noNotes;
-        if (!choices_.toUnits.empty()) {
-            chooseCalculationOutputs();
+        auto* calculation = std::get_if<CalculationTask>(&task_.what);
+        if (calculation == nullptr) {
+            return;
         }
-        task_.units = chosenUnits();
+        if (!choices_.toUnits.empty()) {
+            chooseCalculationOutputs(*calculation->calculation);
+        }
+        calculation->units = chosenUnits();
     }
 
     // The units --unit, --pressure-unit, --speed-unit and --elevation-unit name.
@@ -459,15 +467,15 @@ class CommandLine {
 
     // The standard air pressure in hectopascals, as the value typed or, in a log, a constant.
     void assumeAirPressure(const NumberLocale& locale) {
-        task_.units.pressure = PressureUnit::Hectopascals;
+        std::get<CalculationTask>(task_.what).units.pressure = PressureUnit::Hectopascals;
         const std::string standard = numberToText(kStandardAirPressure, locale);
         choices_.inputs[static_cast<std::size_t>(Input::AirPressure)] =
             choices_.log.input.empty() ? standard : "=" + standard;
     }
 
     // The outputs --to names, among the calculation's outputs, which share one quantity.
-    void chooseCalculationOutputs() {
-        const std::span<const UnitRef> outputs = task_.calculation->outputs;
+    void chooseCalculationOutputs(const CalculationInfo& calculation) {
+        const std::span<const UnitRef> outputs = calculation.outputs;
         const Quantity& quantity = outputs.front().quantity();
         for (const std::string_view typed : commaSeparated(choices_.toUnits)) {
             const std::size_t unit = unitOf(quantity, typed, "--to");

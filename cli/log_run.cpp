@@ -94,7 +94,7 @@ RowTally processLog(std::span<const LogTask> tasks, const NumberLocale& locale,
     for (const LogPart& part : setup.parts) {
         const Task& task = *part.task;
         for (const Column& column : part.columns) {
-            if (!column.constant || task.windDirection) {
+            if (!column.constant || task.isWindDirection()) {
                 continue;
             }
             if (const std::optional<Rule> rule =

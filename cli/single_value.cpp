@@ -31,9 +31,9 @@ void print(const Task& task, const Readings& readings, const Results& results, F
     } else {
         out += "{\"command\":";
         appendJsonString(out, task.command);
-        if (task.calculation != nullptr) {
+        if (const CalculationTask* calculation = task.calculation()) {
             out += ",\"formula\":";
-            appendJsonString(out, formulaName(methodInfo(task.method).references));
+            appendJsonString(out, formulaName(methodInfo(calculation->method).references));
         }
         appendJsonInputs(out, task, readings);
         appendJsonResults(out, task, results);
@@ -56,10 +56,11 @@ std::string inputFaultMessage(const Task& task, const InputFault& fault, const R
                               bool userLocale) {
     const std::string_view text = readings.text(fault.input);
     // A wind direction is the command's only argument.
-    std::string message =
-        (task.windDirection ? task.command + ":" : std::string(inputOption(fault.input).option)) +
-        " " + inQuotes(text) + " " + task.faultText(fault, text, readings.locale());
-    if (fault.rule == Rule::Number && !userLocale && !task.windDirection &&
+    std::string message = (task.isWindDirection() ? task.command + ":"
+                                                  : std::string(inputOption(fault.input).option)) +
+                          " " + inQuotes(text) + " " +
+                          task.faultText(fault, text, readings.locale());
+    if (fault.rule == Rule::Number && !userLocale && !task.isWindDirection() &&
         text.find(',') != std::string_view::npos) {
         message += " (write decimals with \".\" and no group separators, or use --locale)";
     }

@@ -67,7 +67,7 @@ const InputOption& inputOption(Input input) {
 }
 
 std::string_view Task::ruleText(Rule rule) const {
-    return windDirection && rule == Rule::Number ? kNoCompassPoint : nimbaro::ruleText(rule);
+    return isWindDirection() && rule == Rule::Number ? kNoCompassPoint : nimbaro::ruleText(rule);
 }
 
 std::string Task::faultText(const InputFault& fault, std::string_view text,
@@ -87,8 +87,8 @@ std::optional<Rule> Task::brokenRule(Input input, std::string_view text,
     if (!number) {
         return Rule::Number;
     }
-    if (calculation != nullptr) {
-        for (const Check& check : methodInfo(method).checks) {
+    if (const CalculationTask* task = calculation()) {
+        for (const Check& check : methodInfo(task->method).checks) {
             if (check.input == input && !meetsRule(check.rule, *number)) {
                 return check.rule;
             }
@@ -105,31 +105,32 @@ void chooseOutput(Task& task, std::size_t output, std::string_view typed) {
 }
 
 std::span<const Input> Task::inputs() const {
-    if (calculation == nullptr) {
-        return kValue;
+    if (const CalculationTask* task = calculation()) {
+        return methodInfo(task->method).inputs;
     }
-    return methodInfo(method).inputs;
+    return kValue;
 }
 
 const Unit* Task::inputUnit(Input input) const {
-    if (input == Input::Value) {
-        return quantity != nullptr ? &quantity->units[fromUnit] : nullptr;
+    if (const CalculationTask* task = calculation()) {
+        return &typedUnit(input, task->units).unit();
     }
-    return &typedUnit(input, units).unit();
+    const ConversionTask* task = conversion();
+    return task == nullptr ? nullptr : &task->quantity->units[task->fromUnit];
 }
 
 std::vector<const Unit*> Task::outputUnits() const {
     std::vector<const Unit*> every;
-    if (windDirection) {
-        every.assign(std::size(kDirectionOutputs), nullptr);
-    } else if (quantity == nullptr) {
-        for (const UnitRef& output : calculation->outputs) {
+    if (const CalculationTask* task = calculation()) {
+        for (const UnitRef& output : task->calculation->outputs) {
             every.push_back(&output.unit());
         }
-    } else {
-        for (const Unit& unit : quantity->units) {
+    } else if (const ConversionTask* task = conversion()) {
+        for (const Unit& unit : task->quantity->units) {
             every.push_back(&unit);
         }
+    } else {
+        every.assign(std::size(kDirectionOutputs), nullptr);
     }
     if (outputs.empty()) {
         return every;
@@ -153,11 +154,13 @@ std::vector<std::string> Task::outputNames() const {
 }
 
 bool Task::hasRisk() const {
-    return calculation != nullptr && methodInfo(method).risk.has_value();
+    const CalculationTask* task = calculation();
+    return task != nullptr && methodInfo(task->method).risk.has_value();
 }
 
 std::vector<std::string> Task::columnTitles(std::string_view valueTitle) const {
-    const std::string what(calculation != nullptr ? calculation->name : valueTitle);
+    const CalculationTask* task = calculation();
+    const std::string what(task != nullptr ? task->calculation->name : valueTitle);
     std::vector<std::string> titles;
     const std::vector<const Unit*> units = outputUnits();
     for (std::size_t i = 0; i < units.size(); ++i) {
@@ -172,10 +175,10 @@ std::vector<std::string> Task::columnTitles(std::string_view valueTitle) const {
             title += ')';
         }
     }
-    if (calculation != nullptr && noteColumns) {
+    if (task != nullptr && noteColumns) {
         titles.push_back(what + " Note");
         if (hasRisk()) {
-            titles.push_back(what + " " + std::string(calculation->categoryTitle));
+            titles.push_back(what + " " + std::string(task->calculation->categoryTitle));
         }
     }
     return titles;
@@ -195,7 +198,7 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
     results.risk.reset();
     results.noteKinds = {};
     results.notes.clear();
-    if (task.windDirection) {
+    if (task.isWindDirection()) {
         Outcome<Results> direction = windDirection(typed.text(Input::Value), read, shown);
         if (Results* found = std::get_if<Results>(&direction)) {
             results = std::move(*found);
@@ -203,12 +206,13 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         }
         return std::get<InputFault>(direction);
     }
-    if (task.quantity != nullptr) {
-        auto converted = convert(*task.quantity, task.fromUnit, typed.text(Input::Value), read);
+    if (const ConversionTask* conversion = task.conversion()) {
+        const Quantity& quantity = *conversion->quantity;
+        auto converted = convert(quantity, conversion->fromUnit, typed.text(Input::Value), read);
         if (auto* texts = std::get_if<std::vector<std::string>>(&converted)) {
             results.texts = std::move(*texts);
             results.values.resize(results.texts.size());
-            convert(*task.quantity, task.fromUnit, *parseNumber(typed.text(Input::Value), read),
+            convert(quantity, conversion->fromUnit, *parseNumber(typed.text(Input::Value), read),
                     results.values);
             if (shown.groupSeparator != read.groupSeparator) {
                 for (std::string& text : results.texts) {
@@ -222,15 +226,17 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         }
         return ComputationFault{};
     }
+    const CalculationTask& calculation = *task.calculation();
     Readings readings = typed;
     readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
-    Outcome<Calculated> calculated = calculate(task.method, readings, task.units);
+    Outcome<Calculated> calculated = calculate(calculation.method, readings, calculation.units);
     if (auto* values = std::get_if<Calculated>(&calculated)) {
-        values->airPressureAssumed = task.airPressureAssumed;
+        values->airPressureAssumed = calculation.airPressureAssumed;
         results.texts.resize(values->values.size());
         results.values.assign(values->values.begin(), values->values.end());
         for (std::size_t i = 0; i < results.values.size(); ++i) {
-            results.texts[i] = resultText(results.values[i], task.calculation->decimals, shown);
+            results.texts[i] =
+                resultText(results.values[i], calculation.calculation->decimals, shown);
         }
         results.note = values->note;
         results.risk = values->risk;

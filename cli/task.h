@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "calculations.h"
@@ -27,29 +28,42 @@ struct InputOption {
 
 const InputOption& inputOption(Input input);
 
-// One conversion, one calculation or the wind direction, as chosen on the command line.
-struct Task {
-    std::string command;  // "dew-point", "convert wind-speed": how messages name it
-    // A conversion from one unit of a quantity into all of them, or into those chosen...
-    const Quantity* quantity = nullptr;
-    std::size_t fromUnit = 0;
-    // The outputs chosen (--to), by their places among the task's outputs; empty for all.
-    std::vector<std::size_t> outputs;
-    // ...or a calculation by one method...
+// A calculation by one method, its inputs typed in the units chosen.
+struct CalculationTask {
     const CalculationInfo* calculation = nullptr;
     Method method{};
     UnitChoice units;
-    // ...or the range, mid-point and point of a wind direction.
-    bool windDirection = false;
-    // In a log: a column for the notes and, where there is one, the risk category.
-    bool noteColumns = true;
     // No air pressure was given: the method reads kStandardAirPressure and notes it.
     bool airPressureAssumed = false;
+};
+
+// A conversion from one unit of a quantity into all of them, or into those chosen.
+struct ConversionTask {
+    const Quantity* quantity = nullptr;
+    std::size_t fromUnit = 0;
+};
+
+// The range, mid-point and point of a wind direction.
+struct WindDirectionTask {};
+
+// One conversion, one calculation or the wind direction, as chosen on the command line.
+struct Task {
+    std::string command;  // "dew-point", "convert wind-speed": how messages name it
+    std::variant<CalculationTask, ConversionTask, WindDirectionTask> what;
+    // The outputs chosen (--to), by their places among the task's outputs; empty for all.
+    std::vector<std::size_t> outputs;
+    // In a log: a column for the notes and, where there is one, the risk category.
+    bool noteColumns = true;
     // Lines name the results by their units' symbols ("°C") rather than names.
     bool symbols = false;
     // Notes for a person (--locale): range bounds and a reference's value also in the units
     // chosen, numbers as the results show them; otherwise worded as scripts have always read them.
     bool notesInChosenUnits = false;
+
+    // The task's kind, or none where it is of another.
+    const CalculationTask* calculation() const { return std::get_if<CalculationTask>(&what); }
+    const ConversionTask* conversion() const { return std::get_if<ConversionTask>(&what); }
+    bool isWindDirection() const { return std::holds_alternative<WindDirectionTask>(what); }
 
     std::span<const Input> inputs() const;
     // The unit an input is typed in; none for a wind direction.

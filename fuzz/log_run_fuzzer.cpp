@@ -157,8 +157,9 @@ struct Run {
 Run runLog(const cli::LogOptions& options, cli::ByteSource& source, const cli::LogShape& shape) {
     cli::Task task;
     task.command = "dew-point";
-    task.calculation = &calculationInfo(Calculation::DewPoint);
-    task.method = Method::DewPointFromHumidity;
+    cli::CalculationTask& dewPoint = task.what.emplace<cli::CalculationTask>();
+    dewPoint.calculation = &calculationInfo(Calculation::DewPoint);
+    dewPoint.method = Method::DewPointFromHumidity;
     task.noteColumns = false;
     cli::InputTexts columns;
     columns[static_cast<std::size_t>(Input::AirTemperature)] = "1";
