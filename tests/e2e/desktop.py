@@ -104,6 +104,9 @@ class Program:
         for index in range(desktop.childCount):
             application = desktop.getChildAtIndex(index)
             if application is not None and application.get_process_id() == self.process.pid:
+                # Seen before its main window was made, the program would keep a cached count
+                # of no windows.
+                application.clear_cache()
                 return application if application.childCount > 0 else None
         return None
 
