@@ -109,6 +109,7 @@ const std::map<QString, WindowRules>& specialWindows() {
     static const std::map<QString, WindowRules> windows = {
         {"frmAreaConversions", {.decimals = 10}},
         {"frmVolumeConversions", {.decimals = 10}},
+        {"frmBeaufort", {.decimals = 0}},
         {"frmWindDirection",
          {.labelsClearOnClick = false,
           .showsForm = isWindDirectionForm,
