@@ -33,7 +33,7 @@ class CalculationWindow : public CalculatorWindow {
     // and grey where it does not, the other way round when the option is found not selected;
     // they keep their text. The unit options of such a box follow it, and where their group
     // says so, enabling them selects their default. A selected method of another calculation
-    // names the units of its outputs beside them, clearing the results shown in other units.
+    // names the units of its outputs beside them and clears the results shown.
     void onMethodClicked(const QRadioButton* option);
 
   protected:
@@ -109,6 +109,7 @@ class CalculationWindow : public CalculatorWindow {
     std::vector<UnitButtons> unitGroups_;
     std::vector<InputBox> inputs_;
     std::vector<OutputRow> outputs_;
+    Calculation shownCalculation_{};  // of the method whose units the outputs name
 };
 
 }  // namespace nimbaro

@@ -131,14 +131,16 @@ void CalculationWindow::addOutputs(const CalculationForm& form, const Calculatio
         unit->setText(first);
         outputs_.push_back({label, unit, output.tooltipNamesUnit});
     }
+    shownCalculation_ = methodInfo(form.methods.front().method).calculation;
 }
 
 void CalculationWindow::showOutputUnits(Method method) {
-    for (std::size_t row = 0; row < outputs_.size(); ++row) {
-        if (outputs_[row].unit->text() != unitLabel(method, row)) {
-            onOutputClicked();
-            break;
-        }
+    // A result of another calculation must not stand under this one's name, even in the same
+    // units.
+    const Calculation calculation = methodInfo(method).calculation;
+    if (calculation != shownCalculation_) {
+        onOutputClicked();
+        shownCalculation_ = calculation;
     }
     for (std::size_t row = 0; row < outputs_.size(); ++row) {
         const OutputRow& output = outputs_[row];

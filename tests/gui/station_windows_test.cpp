@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 class StationUnits : public WindowFixture {};
 
-// The unit labels, the outputs' names and tooltips follow the method chosen; results shown in
-// the units of another calculation go, those of the same calculation stay.
+// The unit labels, the outputs' names and tooltips follow the method chosen; the results of
+// another calculation go, even in the same units, and those of the same calculation stay.
 TEST_F(StationUnits, FollowTheMethodChosen) {
     QWidget* window = launch("cmdPressureAltitudeCalcs", "frmPressureAltitude");
     EXPECT_EQ(texts(window, {"Label6", "Label7"}),
@@ -124,10 +124,14 @@ TEST_F(StationUnits, FollowTheMethodChosen) {
     type(window, "txtAirTemp", "20");
     click(window, "cmdCalculate");
     click(window, "optAltimeterSetting");
+    EXPECT_EQ(texts(window, {"Label6", "lblOutput1"}), std::vector<QString>({"Hectopascals", ""}));
+    click(window, "optDensityAltitudeDewPoint");
+    type(window, "txtDewPoint", "10");
     click(window, "cmdCalculate");
+    click(window, "optDensityAltitudeDryAir");
     EXPECT_FALSE(text(window, "lblOutput1").isEmpty());
 
-    click(window, "optDensityAltitudeDryAir");
+    click(window, "optPressureAltitude");
     EXPECT_EQ(texts(window, {"Label6", "Label7", "lblOutput1", "lblOutput2", "lblNote"}),
               std::vector<QString>({"Feet", "Metres", "", "", ""}));
     auto* output = find<QLabel>(window, "lblOutput1");
