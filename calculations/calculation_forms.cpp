@@ -59,6 +59,28 @@ CalculationForm::UnitGroup windSpeedUnits(std::string_view frameName) {
     };
 }
 
+CalculationForm::UnitGroup everyWindSpeedUnit(std::string_view frameName) {
+    CalculationForm::UnitGroup group = windSpeedUnits(frameName);
+    group.options.insert(group.options.end() - 1,
+                         {WindSpeedUnit::FeetPerSecond, "optFeetPerSec", "&Feet / Sec",
+                          "Calculate Using Feet Per Second"});
+    return group;
+}
+
+CalculationForm::UnitGroup elevationUnits() {
+    return {
+        .frameName = "fmeElevation",
+        .caption = "Station Elevation",
+        .tooltip = {},
+        .inputs = inputsTypedIn(lengthQuantity()),
+        .options =
+            {
+                {LengthUnit::Metres, "optMetres", "Me&tres", "Calculate Using Metres"},
+                {LengthUnit::Feet, "optFeet", "F&eet", "Calculate Using Feet"},
+            },
+    };
+}
+
 CalculationForm::InputRow airTemperatureRow(std::string_view labelName) {
     return {Input::AirTemperature, "Air Temperature", "txtAirTemp", labelName, "Air Temperature"};
 }
@@ -76,6 +98,15 @@ CalculationForm::InputRow airPressureRow(std::string_view labelName) {
             "Air Pressure (Sea Level)"};
 }
 
+CalculationForm::InputRow stationPressureRow(std::string_view labelName) {
+    return {Input::AirPressure, "Station Pressure", "txtAirPressure", labelName,
+            "Station Pressure"};
+}
+
+CalculationForm::InputRow dewPointRow(std::string_view labelName) {
+    return {Input::DewPoint, "Dew-Point Temperature", "txtDewPoint", labelName, "Dew-Point"};
+}
+
 std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsiusLabel,
                                                         std::string_view fahrenheitLabel,
                                                         std::string_view kelvinLabel) {
@@ -84,6 +115,11 @@ std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsius
         {"lblFahrenheit", "Fahrenheit Output Number", fahrenheitLabel},
         {"lblKelvin", "Kelvin Output Number", kelvinLabel},
     };
+}
+
+CalculationForm::Output outputInUnitOfMethod(std::string_view name,
+                                             std::string_view unitLabelName) {
+    return {name, {}, unitLabelName, true};
 }
 
 CalculationForm::QuietLine rangeNoteLine() {
@@ -95,9 +131,12 @@ CalculationForm::QuietLine riskLine(std::vector<Risk> risks) {
 }
 
 std::span<const CalculationForm* const> calculationForms() {
-    static const std::array forms = {&humidityForm(),         &dewPointForm(),    &wetBulbForm(),
-                                     &heatIndexForm(),        &cloudHeightForm(), &windChillForm(),
-                                     &lightningDistanceForm()};
+    static const std::array forms = {
+        &humidityForm(),          &dewPointForm(),         &wetBulbForm(),
+        &heatIndexForm(),         &cloudHeightForm(),      &windChillForm(),
+        &lightningDistanceForm(), &pressureAltitudeForm(), &vapourPressureForm(),
+        &moistureContentForm(),   &comfortForm(),          &airDensityForm(),
+        &beaufortForm()};
     return forms;
 }
 

@@ -11,12 +11,13 @@
 namespace nimbaro {
 
 // A unit an option of a calculation window stands for.
-using UnitValue = std::variant<TemperatureUnit, PressureUnit, WindSpeedUnit>;
+using UnitValue = std::variant<TemperatureUnit, PressureUnit, WindSpeedUnit, LengthUnit>;
 
 // The controls of one calculation window: names, captions and tooltips, and what each option
-// and box stands for in the engine. The calculation computes and names the units of the
-// outputs; where each control goes follows from how many there are (CalculationLayout). The
-// window is the same for every calculation.
+// and box stands for in the engine. The calculation of the chosen method computes and names
+// the units of the outputs; where each control goes follows from how many there are
+// (CalculationLayout). The window is the same for every calculation, and one window may offer
+// the methods of several calculations.
 struct CalculationForm {
     struct MethodOption {
         Method method;
@@ -54,11 +55,16 @@ struct CalculationForm {
         std::string_view caption;
         std::string_view tooltip = {};
     };
-    // An output label; the label to its right names its unit, the engine's unit of the output.
+    // An output label; the label to its right names its unit, the engine's unit of the output
+    // in its place among the outputs of the chosen method's calculation. A row the chosen
+    // method gives no output for stays empty.
     struct Output {
         std::string_view name;
         std::string_view tooltip;
         std::string_view unitLabelName;
+        // Whether the tooltip is "<unit> Output Number" for the chosen method's unit, in place
+        // of `tooltip`.
+        bool tooltipNamesUnit = false;
     };
     // A frame or a fixed label: its object name and caption.
     struct Captioned {
@@ -84,7 +90,6 @@ struct CalculationForm {
         None,
     };
 
-    Calculation calculation;
     std::string_view windowName;
     std::string_view title;
     ResultCheck resultCheck = ResultCheck::AfterEveryClick;
@@ -96,7 +101,8 @@ struct CalculationForm {
     std::vector<UnitGroup> unitGroups;  // left to right
     std::vector<InputRow> inputs;       // down the left, in tab order
     Captioned outputHeading = {};       // a caption above the outputs, where it has a name
-    std::vector<Output> outputs;        // one per output of the calculation, in its order
+    // One per output of the calculation, in its order; as many as the most any method gives.
+    std::vector<Output> outputs;
     // The row of the output column that holds the Output button; where unset, the row under
     // the outputs. The outputs fill the other rows from the top.
     std::optional<int> outputButtonRow = std::nullopt;
@@ -117,17 +123,29 @@ CalculationForm::UnitGroup airPressureUnits(std::string_view hectopascalsName);
 // "Wind Speed Data" with kilometres per hour, metres per second, miles per hour and knots, for
 // the wind speed, each option with the tooltip "Calculate Using <unit>".
 CalculationForm::UnitGroup windSpeedUnits(std::string_view frameName);
+// The same with feet per second too, before knots: every wind speed unit the engine reads.
+CalculationForm::UnitGroup everyWindSpeedUnit(std::string_view frameName);
+// "Station Elevation" (fmeElevation) with metres and feet, for the station's elevation.
+CalculationForm::UnitGroup elevationUnits();
 
 // The rows of the inputs most windows read, with the caption's label named `labelName`.
 CalculationForm::InputRow airTemperatureRow(std::string_view labelName);
 CalculationForm::InputRow humidityRow(std::string_view labelName);
 CalculationForm::InputRow wetBulbRow(std::string_view labelName);
 CalculationForm::InputRow airPressureRow(std::string_view labelName);
+// The pressure at the station, in the box of the air pressure, which the station calculations
+// work from.
+CalculationForm::InputRow stationPressureRow(std::string_view labelName);
+CalculationForm::InputRow dewPointRow(std::string_view labelName);
 
 // lblCelsius, lblFahrenheit and lblKelvin, with the unit labels of these names.
 std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsiusLabel,
                                                         std::string_view fahrenheitLabel,
                                                         std::string_view kelvinLabel);
+
+// An output of a window whose methods give their outputs in different units, its tooltip
+// naming the unit of the chosen one.
+CalculationForm::Output outputInUnitOfMethod(std::string_view name, std::string_view unitLabelName);
 
 // The note on a result outside its formula's range, beside Back and Exit.
 CalculationForm::QuietLine rangeNoteLine();
@@ -142,6 +160,12 @@ const CalculationForm& heatIndexForm();
 const CalculationForm& cloudHeightForm();
 const CalculationForm& windChillForm();
 const CalculationForm& lightningDistanceForm();
+const CalculationForm& pressureAltitudeForm();
+const CalculationForm& vapourPressureForm();
+const CalculationForm& moistureContentForm();
+const CalculationForm& comfortForm();
+const CalculationForm& airDensityForm();
+const CalculationForm& beaufortForm();
 
 // Every form above, one per calculation window.
 std::span<const CalculationForm* const> calculationForms();

@@ -54,6 +54,10 @@ void choose(UnitChoice& units, WindSpeedUnit unit) {
     units.windSpeed = unit;
 }
 
+void choose(UnitChoice& units, LengthUnit unit) {
+    units.length = unit;
+}
+
 }  // namespace
 
 void CalculationWindow::onCalculateClicked() {
@@ -70,10 +74,13 @@ void CalculationWindow::onCalculateClicked() {
     }
     const Outcome<Calculated> outcome = calculate(method, readings, selectedUnits());
     if (const auto* calculated = std::get_if<Calculated>(&outcome)) {
+        const int decimals = calculationInfo(methodInfo(method).calculation).decimals;
         std::vector<std::string> texts;
         for (const double value : calculated->values) {
-            texts.push_back(resultText(value, calculationInfo(calculation_).decimals, locale));
+            texts.push_back(resultText(value, decimals, locale));
         }
+        // A row the method gives no output for is written empty.
+        texts.resize(outputLabels().size());
         showResults(texts);
         showResultNote(calculated->note
                            ? fromUtf8(noteText(*calculated->note, calculated->typed.units, locale))

@@ -8,6 +8,7 @@
 #include "calculator_window.h"
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -17,10 +18,11 @@ class CalculationLayout;
 
 // The one calculation window: every calculation is a form that this window lays out and an
 // engine calculation that computes. Input methods enable and colour the boxes they read, with
-// the unit options of those boxes; the click of "&Calculate" hands the boxes the selected
-// method reads and the selected units to the engine, then either says which box broke which
-// rule, or writes every output once, or, on a fault, none of them and says so once; on the
-// windows that have it, it ends with the result check.
+// the unit options of those boxes, and name the units of the outputs of their calculation; the
+// click of "&Calculate" hands the boxes the selected method reads and the selected units to
+// the engine, then either says which box broke which rule, or writes every output once, or, on
+// a fault, none of them and says so once; on the windows that have it, it ends with the result
+// check.
 class CalculationWindow : public CalculatorWindow {
   public:
     CalculationWindow(WindowRegistry& registry, const CalculationForm& form);
@@ -30,7 +32,8 @@ class CalculationWindow : public CalculatorWindow {
     // only some of the window's methods read turn white where the option's method reads them
     // and grey where it does not, the other way round when the option is found not selected;
     // they keep their text. The unit options of such a box follow it, and where their group
-    // says so, enabling them selects their default.
+    // says so, enabling them selects their default. A selected method of another calculation
+    // names the units of its outputs beside them and clears the results shown.
     void onMethodClicked(const QRadioButton* option);
 
   protected:
@@ -48,6 +51,12 @@ class CalculationWindow : public CalculatorWindow {
     struct UnitButton {
         QRadioButton* option;
         UnitValue unit;
+    };
+    // An output label with the label naming its unit, and whether its tooltip names the unit.
+    struct OutputRow {
+        OutputLabel* output;
+        QLabel* unit;
+        bool tooltipNamesUnit;
     };
     struct UnitButtons {
         const CalculationForm::UnitGroup* group;
@@ -80,6 +89,9 @@ class CalculationWindow : public CalculatorWindow {
     // to enable it.
     void selectDefaults();
 
+    // The units of the method's outputs beside them, each row it gives no output for empty.
+    void showOutputUnits(Method method);
+
     Method selectedMethod() const;
     UnitChoice selectedUnits() const;
     // Every choice of units the window's option groups can make.
@@ -92,11 +104,12 @@ class CalculationWindow : public CalculatorWindow {
     void applyMethodState(const MethodState& state);
     void paintBox(QLineEdit* box, bool used);
 
-    Calculation calculation_;
     CalculationForm::ResultCheck resultCheck_;
     std::vector<MethodButton> methods_;
     std::vector<UnitButtons> unitGroups_;
     std::vector<InputBox> inputs_;
+    std::vector<OutputRow> outputs_;
+    Calculation shownCalculation_{};  // of the method whose units the outputs name
 };
 
 }  // namespace nimbaro

@@ -25,6 +25,12 @@ constexpr TwipRect at(TwipPoint point) {
     return {point.left, point.top};
 }
 
+// How the window names the unit of the method's output on `row`; empty where it gives none.
+QString unitLabel(Method method, std::size_t row) {
+    const std::span<const UnitRef> units = calculationInfo(methodInfo(method).calculation).outputs;
+    return row < units.size() ? fromUtf8(units[row].unit().label) : QString();
+}
+
 // A box the method does not use is greyed like the border of an active window: the 3-D face
 // colour of the platform's palette.
 constexpr QPalette::ColorRole kUnusedBoxRole = QPalette::Button;
@@ -37,7 +43,6 @@ CalculationWindow::CalculationWindow(WindowRegistry& registry, const Calculation
 CalculationWindow::CalculationWindow(WindowRegistry& registry, const CalculationForm& form,
                                      const CalculationLayout& layout)
     : CalculatorWindow(registry, form.windowName, form.title, layout.clientSize()),
-      calculation_(form.calculation),
       resultCheck_(form.resultCheck) {
     addMethods(form, layout);
     addUnitGroups(form, layout);
@@ -110,14 +115,42 @@ void CalculationWindow::addOutputs(const CalculationForm& form, const Calculatio
         addFixedLabel(this, form.outputHeading.name, form.outputHeading.caption,
                       at(layout.outputHeading()));
     }
-    const auto units = calculationInfo(calculation_).outputs;
     for (std::size_t index = 0; index < form.outputs.size(); ++index) {
         const CalculationForm::Output& output = form.outputs[index];
         const TwipPoint position = layout.output(index);
         OutputLabel* label = addOutputLabel(output.name, output.tooltip, at(position));
         const int outputEnd = pixelsToTwips(label->geometry().right() + 1);
-        addUnitLabel(label, output.unitLabelName, units[index].unit().label,
-                     {outputEnd + kUnitLabelGap, position.top});
+        const QString first = unitLabel(form.methods.front().method, index);
+        QLabel* unit = addUnitLabel(label, output.unitLabelName, toUtf8(first),
+                                    {outputEnd + kUnitLabelGap, position.top});
+        // Wide enough for the unit of every method, so that the window makes room for each.
+        for (const CalculationForm::MethodOption& method : form.methods) {
+            unit->setText(unitLabel(method.method, index));
+            unit->resize(unit->sizeHint().expandedTo(unit->size()));
+        }
+        unit->setText(first);
+        outputs_.push_back({label, unit, output.tooltipNamesUnit});
+    }
+    shownCalculation_ = methodInfo(form.methods.front().method).calculation;
+}
+
+void CalculationWindow::showOutputUnits(Method method) {
+    // A result of another calculation must not stand under this one's name, even in the same
+    // units.
+    const Calculation calculation = methodInfo(method).calculation;
+    if (calculation != shownCalculation_) {
+        onOutputClicked();
+        shownCalculation_ = calculation;
+    }
+    for (std::size_t row = 0; row < outputs_.size(); ++row) {
+        const OutputRow& output = outputs_[row];
+        const QString unit = unitLabel(method, row);
+        output.unit->setText(unit);
+        output.output->setUnitName(unit);
+        if (output.tooltipNamesUnit) {
+            output.output->setToolTip(unit.isEmpty() ? QString()
+                                                     : unit + QStringLiteral(" Output Number"));
+        }
     }
 }
 
@@ -125,11 +158,15 @@ void CalculationWindow::addQuietLines(const CalculationForm& form,
                                       const CalculationLayout& layout) {
     const NumberLocale locale = numberLocale();
     const std::vector<UnitChoice> unitChoices = possibleUnits();
+    std::vector<MethodInfo> offered;
+    for (const MethodButton& button : methods_) {
+        offered.push_back(methodInfo(button.method));
+    }
     for (const CalculationForm::QuietLine& line : form.quietLines) {
         std::vector<std::string> texts;
         switch (line.says) {
             case CalculationForm::QuietLine::Says::RangeNote:
-                for (const RangeNote note : possibleNotes(calculationInfo(calculation_).methods)) {
+                for (const RangeNote note : possibleNotes(offered)) {
                     for (const UnitChoice& units : unitChoices) {
                         texts.push_back(noteText(note, units, locale));
                     }
@@ -192,6 +229,9 @@ void CalculationWindow::onMethodClicked(const QRadioButton* option) {
         return std::any_of(inputs.begin(), inputs.end(),
                            [method](Input input) { return reads(method, input); }) == selected;
     };
+    if (selected) {
+        showOutputUnits(method);
+    }
     MethodState state;
     for (const InputBox& input : inputs_) {
         const std::span<const Input> only(&input.input, 1);

@@ -406,8 +406,8 @@ struct CalculationInfo {
     // Whether the standard air pressure may stand in for one not given: not where the pressure
     // is what the calculation works from.
     bool assumesAirPressure = true;
-    // Whether a window computes it; a station calculation has only nimbaro-calc and Python, its
-    // "window" formula being its own.
+    // Whether it has a window of its own, named after it, with the windows' formulas; a station
+    // calculation shares a window with others, its "window" formula being its own.
     bool inWindows = true;
     std::span<const MethodInfo> methods = {};     // the windows', in the order of their options
     std::span<const MethodInfo> references = {};  // by reference formulas

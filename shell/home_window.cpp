@@ -87,6 +87,32 @@ constexpr std::array kLaunchButtons = {
     LaunchButton{
         2, "cmdTimeConversions", "Ti&me", "Time Conversions", {2760, 1200}, window_names::kTime},
     LaunchButton{2, "cmdMassConversions", "Mas&s", "", {2760, 1800}, window_names::kMass},
+    LaunchButton{3,
+                 "cmdPressureAltitudeCalcs",
+                 "&Pressure and Altitude",
+                 "",
+                 {840, 840},
+                 window_names::kPressureAltitude,
+                 1455},
+    LaunchButton{3,
+                 "cmdVapourPressureCalcs",
+                 "&Vapour Pressure",
+                 "",
+                 {2760, 1080},
+                 window_names::kVapourPressure,
+                 1455},
+    LaunchButton{3,
+                 "cmdMoistureContentCalcs",
+                 "&Moisture Content",
+                 "",
+                 {840, 1440},
+                 window_names::kMoistureContent,
+                 1455},
+    LaunchButton{3, "cmdComfortCalcs", "&Comfort", "", {2760, 1680}, window_names::kComfort, 1455},
+    LaunchButton{
+        3, "cmdAirDensityCalcs", "Air &Density", "", {840, 2040}, window_names::kAirDensity, 1455},
+    LaunchButton{
+        3, "cmdBeaufortCalcs", "&Beaufort Force", "", {2760, 2280}, window_names::kBeaufort, 1455},
 };
 
 struct Page {
@@ -98,6 +124,7 @@ constexpr std::array kPages = {
     Page{"tabWeatherConversions", "&Weather Conversions"},
     Page{"tabWeatherCalculations", "Weather Calculations"},
     Page{"tabOther", "Other"},
+    Page{"tabStationCalculations", "Station Calculations"},
 };
 
 struct HelpItem {
@@ -211,7 +238,7 @@ void HomeWindow::buildPages() {
         connect(button, &QPushButton::clicked, this, [this, window] { registry_.open(window); });
     }
     tabs->setCurrentIndex(0);
-    // All three page captions stay in view, however wide the font draws them, and the window
+    // All four page captions stay in view, however wide the font draws them, and the window
     // keeps its margin to the right of them.
     tabs->resize(std::max(tabs->width(), tabs->tabBar()->sizeHint().width() + stripHeight),
                  tabs->height());

@@ -10,7 +10,7 @@ namespace nimbaro {
 
 class WindowRegistry;
 
-// frmHome: the main menu, with the launch buttons of every other window on three pages and
+// frmHome: the main menu, with the launch buttons of every other window on four pages and
 // the help documents in its Help menu.
 class HomeWindow : public QMainWindow {
   public:

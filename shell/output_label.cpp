@@ -32,7 +32,7 @@ OutputLabel::OutputLabel(QWidget* parent) : QLabel(parent) {
 
 void OutputLabel::setUnitName(const QString& unitName) {
     unitName_ = unitName;
-    setAccessibleName(unitName + QStringLiteral(" result"));
+    setAccessibleName(unitName.isEmpty() ? QString() : unitName + QStringLiteral(" result"));
 }
 
 void OutputLabel::setText(const QString& text) {

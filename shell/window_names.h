@@ -27,4 +27,11 @@ inline constexpr std::string_view kDewPoint = "frmDewPoint";
 inline constexpr std::string_view kWetBulb = "frmWetBulb";
 inline constexpr std::string_view kHumidity = "frmHumidity";
 
+inline constexpr std::string_view kPressureAltitude = "frmPressureAltitude";
+inline constexpr std::string_view kVapourPressure = "frmVapourPressure";
+inline constexpr std::string_view kMoistureContent = "frmMoistureContent";
+inline constexpr std::string_view kComfort = "frmComfort";
+inline constexpr std::string_view kAirDensity = "frmAirDensity";
+inline constexpr std::string_view kBeaufort = "frmBeaufort";
+
 }  // namespace nimbaro::window_names

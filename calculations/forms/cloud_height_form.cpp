@@ -5,7 +5,6 @@ namespace nimbaro {
 
 const CalculationForm& cloudHeightForm() {
     static const CalculationForm form{
-        .calculation = Calculation::CloudHeight,
         .windowName = window_names::kCloudHeight,
         .title = "Cloud Base Height of Convective Cumulus",
         .methodFrame = {"fmeFormula", "Calculate Using:"},

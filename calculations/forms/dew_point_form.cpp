@@ -5,7 +5,6 @@ namespace nimbaro {
 
 const CalculationForm& dewPointForm() {
     static const CalculationForm form{
-        .calculation = Calculation::DewPoint,
         .windowName = window_names::kDewPoint,
         .title = "Dew Point Temperature",
         .methodFrame = {"fmeFormula", "Calculate Using:"},

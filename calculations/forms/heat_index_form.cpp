@@ -5,7 +5,6 @@ namespace nimbaro {
 
 const CalculationForm& heatIndexForm() {
     static const CalculationForm form{
-        .calculation = Calculation::HeatIndex,
         .windowName = window_names::kHeatIndex,
         .title = "Heat Index",
         .methodFrame = {"fmeFormula", "Calculate Using:"},

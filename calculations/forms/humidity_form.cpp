@@ -5,7 +5,6 @@ namespace nimbaro {
 
 const CalculationForm& humidityForm() {
     static const CalculationForm form{
-        .calculation = Calculation::RelativeHumidity,
         .windowName = window_names::kHumidity,
         .title = "Humidity",
         .methodFrame = {"fmeFormula", "Calculate Using:"},

@@ -5,7 +5,6 @@ namespace nimbaro {
 
 const CalculationForm& lightningDistanceForm() {
     static const CalculationForm form{
-        .calculation = Calculation::LightningDistance,
         .windowName = window_names::kLightningDistance,
         .title = "Lightning Distance",
         .methodFrame = {"fmeFormula", "Calculate Using:"},

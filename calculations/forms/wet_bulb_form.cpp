@@ -5,7 +5,6 @@ namespace nimbaro {
 
 const CalculationForm& wetBulbForm() {
     static const CalculationForm form{
-        .calculation = Calculation::WetBulb,
         .windowName = window_names::kWetBulb,
         .title = "Wet Bulb Temperature",
         .methodFrame = {"Frame1", "Calculate Using:"},

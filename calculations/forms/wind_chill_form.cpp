@@ -5,7 +5,6 @@ namespace nimbaro {
 
 const CalculationForm& windChillForm() {
     static const CalculationForm form{
-        .calculation = Calculation::WindChill,
         .windowName = window_names::kWindChill,
         .title = "Wind Chill Calculations",
         .resultCheck = CalculationForm::ResultCheck::None,

@@ -31,18 +31,50 @@ std::multiset<Input> inputsOf(const CalculationForm& form) {
     return inputs;
 }
 
+// The calculations whose methods the form offers.
+std::set<Calculation> calculationsOf(const CalculationForm& form) {
+    std::set<Calculation> calculations;
+    for (const auto& option : form.methods) {
+        calculations.insert(methodInfo(option.method).calculation);
+    }
+    return calculations;
+}
+
 TEST(CalculationForms, OfferEveryMethodOfTheirCalculationOnceAndReadWhatTheyRead) {
     for (const CalculationForm* form : calculationForms()) {
         SCOPED_TRACE(form->windowName);
         std::multiset<Method> methods;
         std::set<Input> read;
-        for (const MethodInfo& method : calculationInfo(form->calculation).methods) {
-            methods.insert(method.method);
-            read.insert(method.inputs.begin(), method.inputs.end());
+        std::size_t outputs = 0;
+        for (const Calculation calculation : calculationsOf(*form)) {
+            for (const MethodInfo& method : calculationInfo(calculation).methods) {
+                methods.insert(method.method);
+                read.insert(method.inputs.begin(), method.inputs.end());
+            }
+            // A reference method the window offers beside them.
+            for (const MethodInfo& method : calculationInfo(calculation).references) {
+                if (methodsOf(*form).count(method.method) > 0) {
+                    methods.insert(method.method);
+                    read.insert(method.inputs.begin(), method.inputs.end());
+                }
+            }
+            outputs = std::max(outputs, calculationInfo(calculation).outputs.size());
         }
         EXPECT_EQ(methodsOf(*form), methods);
         EXPECT_EQ(inputsOf(*form), std::multiset<Input>(read.begin(), read.end()));
-        EXPECT_EQ(form->outputs.size(), calculationInfo(form->calculation).outputs.size());
+        EXPECT_EQ(form->outputs.size(), outputs);
+    }
+}
+
+// Every calculation the engine has a window's formula for has a window, and only one.
+TEST(CalculationForms, GiveEveryCalculationOneWindow) {
+    std::multiset<Calculation> offered;
+    for (const CalculationForm* form : calculationForms()) {
+        const std::set<Calculation> calculations = calculationsOf(*form);
+        offered.insert(calculations.begin(), calculations.end());
+    }
+    for (const CalculationInfo& calculation : calculations()) {
+        EXPECT_EQ(offered.count(calculation.calculation), 1u) << calculation.id;
     }
 }
 

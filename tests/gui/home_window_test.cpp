@@ -25,10 +25,12 @@ TEST_F(HomeWindowTest, HasItsPagesButtonsAndMenus) {
     QWidget* home = open("frmHome");
     EXPECT_EQ(home->windowTitle(), "Nimbaro");
     auto* tabs = find<QTabWidget>(home, "tabMain");
-    ASSERT_EQ(tabs->count(), 3);
+    ASSERT_EQ(tabs->count(), 4);
     EXPECT_EQ(tabs->tabText(0), "&Weather Conversions");
     EXPECT_EQ(tabs->tabText(1), "Weather Calculations");
     EXPECT_EQ(tabs->tabText(2), "Other");
+    EXPECT_EQ(tabs->tabText(3), "Station Calculations");
+    EXPECT_EQ(tabs->widget(3)->objectName(), "tabStationCalculations");
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     const std::vector<Launch> launches = {
@@ -49,6 +51,12 @@ TEST_F(HomeWindowTest, HasItsPagesButtonsAndMenus) {
         {2, "cmdVolumeConversions", "&Volume", ""},
         {2, "cmdTimeConversions", "Ti&me", "Time Conversions"},
         {2, "cmdMassConversions", "Mas&s", ""},
+        {3, "cmdPressureAltitudeCalcs", "&Pressure and Altitude", ""},
+        {3, "cmdVapourPressureCalcs", "&Vapour Pressure", ""},
+        {3, "cmdMoistureContentCalcs", "&Moisture Content", ""},
+        {3, "cmdComfortCalcs", "&Comfort", ""},
+        {3, "cmdAirDensityCalcs", "Air &Density", ""},
+        {3, "cmdBeaufortCalcs", "&Beaufort Force", ""},
     };
     QWidget* previous = nullptr;
     for (const Launch& launch : launches) {

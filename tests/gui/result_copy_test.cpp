@@ -186,7 +186,10 @@ TEST_F(ResultCopyTest, ControlShiftCCopiesAllResultsInEveryWindowWithUnitLabels)
         computeSample(window);
         QString expected;
         for (const OutputLabel* output : outputs) {
-            expected += output->text().remove(',') + '\t' + unitBeside(output) + '\n';
+            // A row the chosen method gives no output for is left out.
+            if (!output->text().isEmpty()) {
+                expected += output->text().remove(',') + '\t' + unitBeside(output) + '\n';
+            }
         }
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName();

@@ -1,8 +1,10 @@
 #include "window_rules.h"
 
+#include <algorithm>
 #include <map>
 
 #include "calculation_expectations.h"
+#include "calculation_forms.h"
 #include "conversion_forms.h"
 #include "locale_bridge.h"
 #include "number_shape.h"
@@ -109,6 +111,7 @@ const std::map<QString, WindowRules>& specialWindows() {
     static const std::map<QString, WindowRules> windows = {
         {"frmAreaConversions", {.decimals = 10}},
         {"frmVolumeConversions", {.decimals = 10}},
+        {"frmBeaufort", {.decimals = 0}},
         {"frmWindDirection",
          {.labelsClearOnClick = false,
           .showsForm = isWindDirectionForm,
@@ -134,6 +137,15 @@ WindowRules rulesFor(const QString& windowName) {
     for (const ConversionForm* form : conversionForms()) {
         if (fromUtf8(form->windowName) == windowName) {
             rules.expectation = conversionExpectation(*form);
+        }
+    }
+    for (const CalculationForm* form : calculationForms()) {
+        if (fromUtf8(form->windowName) == windowName) {
+            const Calculation first = methodInfo(form->methods.front().method).calculation;
+            rules.optionsClearResults = std::any_of(
+                form->methods.begin(), form->methods.end(), [first](const auto& option) {
+                    return methodInfo(option.method).calculation != first;
+                });
         }
     }
     return rules;

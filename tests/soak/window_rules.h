@@ -27,6 +27,9 @@ using Expectation = std::function<std::optional<Outcome>(
 struct WindowRules {
     int decimals = 5;
     bool labelsClearOnClick = true;
+    // Whether an option click may clear the results: choosing a method of another calculation
+    // does, on a window whose methods belong to several.
+    bool optionsClearResults = false;
     // Whether `text` is a form that `label` may show; by default a number with `decimals`.
     std::function<bool(const QString& label, const QString& text, const NumberLocale& locale)>
         showsForm = {};

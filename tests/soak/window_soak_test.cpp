@@ -249,8 +249,16 @@ std::vector<Outcome> WindowSoak::expected(const Screen& before) const {
                 unchanged.screen.boxes[target_] = typed_;
             }
             return {unchanged};
-        case Action::Option:
-            return {unchanged};
+        case Action::Option: {
+            if (!rules_.optionsClearResults) {
+                return {unchanged};
+            }
+            Outcome cleared = unchanged;
+            for (auto& [label, text] : cleared.screen.labels) {
+                text.clear();
+            }
+            return {unchanged, cleared};
+        }
         case Action::Enter: {
             // Enter presses the box's compute button, or nothing when the box is disabled.
             std::vector<Outcome> outcomes = {unchanged};
