@@ -30,18 +30,26 @@ constexpr UnitFootnote kUnitFootnotes[] = {
 
 }  // namespace
 
+// Appended piece by piece: GCC 12 at -O3 takes "x" + std::string(...) for an overlapping copy
+// (-Wrestrict).
 std::string unitList(const Quantity& quantity) {
     std::string list;
     for (const Unit& unit : quantity.units) {
-        list += "\n  " + std::string(unit.name) + " (" + std::string(unit.symbol) +
-                "): " + std::string(unit.id);
+        list += "\n  ";
+        list += unit.name;
+        list += " (";
+        list += unit.symbol;
+        list += "): ";
+        list += unit.id;
         for (const std::string_view synonym : unit.synonyms) {
-            list += ", " + std::string(synonym);
+            list += ", ";
+            list += synonym;
         }
     }
     for (const UnitFootnote& footnote : kUnitFootnotes) {
         if (footnote.quantity == quantity.id) {
-            list += "\n" + std::string(footnote.text);
+            list += '\n';
+            list += footnote.text;
         }
     }
     return list;
@@ -80,8 +88,13 @@ std::string formulaList(const CalculationInfo& calculation) {
                         [&](const MethodInfo& method) {
                             return method.references.uses(formula.reference);
                         })) {
-            list += "\n  " + std::string(formula.id) + " is " + std::string(formula.name) +
-                    "; from " + std::string(formula.source) + ".";
+            list += "\n  ";
+            list += formula.id;
+            list += " is ";
+            list += formula.name;
+            list += "; from ";
+            list += formula.source;
+            list += '.';
         }
     }
     return list;
@@ -97,7 +110,10 @@ std::string calculationIds() {
                 sets += (sets.empty() ? "" : "; or ") + set;
             }
         }
-        list += "\n  " + std::string(calculation.id) + ": " + sets;
+        list += "\n  ";
+        list += calculation.id;
+        list += ": ";
+        list += sets;
     }
     return list;
 }
