@@ -1,5 +1,6 @@
 #include "calculation_forms.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -119,7 +120,15 @@ std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsius
 
 CalculationForm::Output outputInUnitOfMethod(std::string_view name,
                                              std::string_view unitLabelName) {
-    return {name, {}, unitLabelName, true};
+    return {name, {}, unitLabelName};
+}
+
+bool spansCalculations(const CalculationForm& form) {
+    const Calculation first = methodInfo(form.methods.front().method).calculation;
+    return std::any_of(form.methods.begin(), form.methods.end(),
+                       [first](const CalculationForm::MethodOption& option) {
+                           return methodInfo(option.method).calculation != first;
+                       });
 }
 
 CalculationForm::QuietLine rangeNoteLine() {

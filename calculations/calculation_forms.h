@@ -57,14 +57,12 @@ struct CalculationForm {
     };
     // An output label; the label to its right names its unit, the engine's unit of the output
     // in its place among the outputs of the chosen method's calculation. A row the chosen
-    // method gives no output for stays empty.
+    // method gives no output for stays empty. On a form whose methods belong to several
+    // calculations the tooltip is "<unit> Output Number" for the chosen method's unit.
     struct Output {
         std::string_view name;
         std::string_view tooltip;
         std::string_view unitLabelName;
-        // Whether the tooltip is "<unit> Output Number" for the chosen method's unit, in place
-        // of `tooltip`.
-        bool tooltipNamesUnit = false;
     };
     // A frame or a fixed label: its object name and caption.
     struct Captioned {
@@ -146,6 +144,9 @@ std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsius
 // An output of a window whose methods give their outputs in different units, its tooltip
 // naming the unit of the chosen one.
 CalculationForm::Output outputInUnitOfMethod(std::string_view name, std::string_view unitLabelName);
+
+// Whether the form's methods belong to more than one calculation.
+bool spansCalculations(const CalculationForm& form);
 
 // The note on a result outside its formula's range, beside Back and Exit.
 CalculationForm::QuietLine rangeNoteLine();

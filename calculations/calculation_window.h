@@ -52,11 +52,10 @@ class CalculationWindow : public CalculatorWindow {
         QRadioButton* option;
         UnitValue unit;
     };
-    // An output label with the label naming its unit, and whether its tooltip names the unit.
+    // An output label with the label naming its unit.
     struct OutputRow {
         OutputLabel* output;
         QLabel* unit;
-        bool tooltipNamesUnit;
     };
     struct UnitButtons {
         const CalculationForm::UnitGroup* group;
@@ -110,6 +109,7 @@ class CalculationWindow : public CalculatorWindow {
     std::vector<InputBox> inputs_;
     std::vector<OutputRow> outputs_;
     Calculation shownCalculation_{};  // of the method whose units the outputs name
+    bool tooltipsNameUnits_ = false;  // the outputs' tooltips follow the chosen method's units
 };
 
 }  // namespace nimbaro

@@ -129,9 +129,10 @@ void CalculationWindow::addOutputs(const CalculationForm& form, const Calculatio
             unit->resize(unit->sizeHint().expandedTo(unit->size()));
         }
         unit->setText(first);
-        outputs_.push_back({label, unit, output.tooltipNamesUnit});
+        outputs_.push_back({label, unit});
     }
     shownCalculation_ = methodInfo(form.methods.front().method).calculation;
+    tooltipsNameUnits_ = spansCalculations(form);
 }
 
 void CalculationWindow::showOutputUnits(Method method) {
@@ -147,7 +148,7 @@ void CalculationWindow::showOutputUnits(Method method) {
         const QString unit = unitLabel(method, row);
         output.unit->setText(unit);
         output.output->setUnitName(unit);
-        if (output.tooltipNamesUnit) {
+        if (tooltipsNameUnits_) {
             output.output->setToolTip(unit.isEmpty() ? QString()
                                                      : unit + QStringLiteral(" Output Number"));
         }

@@ -1,6 +1,8 @@
 #include "help_texts.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 
 #include "method_choice.h"
 #include "task.h"
@@ -28,28 +30,27 @@ constexpr UnitFootnote kUnitFootnotes[] = {
      "read them at standard gravity and 0 °C (1 mmHg = 133.322 Pa)."},
 };
 
-}  // namespace
-
 // Appended piece by piece: GCC 12 at -O3 takes "x" + std::string(...) for an overlapping copy
 // (-Wrestrict).
+void append(std::string& text, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        text += piece;
+    }
+}
+
+}  // namespace
+
 std::string unitList(const Quantity& quantity) {
     std::string list;
     for (const Unit& unit : quantity.units) {
-        list += "\n  ";
-        list += unit.name;
-        list += " (";
-        list += unit.symbol;
-        list += "): ";
-        list += unit.id;
+        append(list, {"\n  ", unit.name, " (", unit.symbol, "): ", unit.id});
         for (const std::string_view synonym : unit.synonyms) {
-            list += ", ";
-            list += synonym;
+            append(list, {", ", synonym});
         }
     }
     for (const UnitFootnote& footnote : kUnitFootnotes) {
         if (footnote.quantity == quantity.id) {
-            list += '\n';
-            list += footnote.text;
+            append(list, {"\n", footnote.text});
         }
     }
     return list;
@@ -88,13 +89,8 @@ std::string formulaList(const CalculationInfo& calculation) {
                         [&](const MethodInfo& method) {
                             return method.references.uses(formula.reference);
                         })) {
-            list += "\n  ";
-            list += formula.id;
-            list += " is ";
-            list += formula.name;
-            list += "; from ";
-            list += formula.source;
-            list += '.';
+            append(list,
+                   {"\n  ", formula.id, " is ", formula.name, "; from ", formula.source, "."});
         }
     }
     return list;
@@ -110,10 +106,7 @@ std::string calculationIds() {
                 sets += (sets.empty() ? "" : "; or ") + set;
             }
         }
-        list += "\n  ";
-        list += calculation.id;
-        list += ": ";
-        list += sets;
+        append(list, {"\n  ", calculation.id, ": ", sets});
     }
     return list;
 }

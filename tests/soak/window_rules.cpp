@@ -1,6 +1,5 @@
 #include "window_rules.h"
 
-#include <algorithm>
 #include <map>
 
 #include "calculation_expectations.h"
@@ -141,11 +140,7 @@ WindowRules rulesFor(const QString& windowName) {
     }
     for (const CalculationForm* form : calculationForms()) {
         if (fromUtf8(form->windowName) == windowName) {
-            const Calculation first = methodInfo(form->methods.front().method).calculation;
-            rules.optionsClearResults = std::any_of(
-                form->methods.begin(), form->methods.end(), [first](const auto& option) {
-                    return methodInfo(option.method).calculation != first;
-                });
+            rules.optionsClearResults = spansCalculations(*form);
         }
     }
     return rules;
