@@ -6,23 +6,34 @@
 
 namespace nimbaro {
 
-CalculationForm::UnitGroup temperatureUnits(std::string_view frameName, UnitTooltips tooltips) {
-    const bool shown = tooltips == UnitTooltips::Shown;
+namespace {
+
+// A frame of options with no tooltip of its own, for every input typed in `quantity`.
+CalculationForm::UnitGroup unitsTypedIn(const Quantity& quantity, std::string_view frameName,
+                                        std::string_view caption,
+                                        std::vector<CalculationForm::UnitOption> options) {
     return {
         .frameName = frameName,
-        .caption = "Temperature Data",
+        .caption = caption,
         .tooltip = {},
-        .inputs = inputsTypedIn(temperatureQuantity()),
-        .options =
-            {
-                {TemperatureUnit::Celsius, "optCelsius", "Celsiu&s",
-                 shown ? "Calculate Using Celsius" : ""},
-                {TemperatureUnit::Fahrenheit, "optFahrenheit", "&Fahrenheit",
-                 shown ? "Calculate Using Fahrenheit" : ""},
-                {TemperatureUnit::Kelvin, "optKelvin", "&Kelvin",
-                 shown ? "Calculate Using Kelvin" : ""},
-            },
+        .inputs = inputsTypedIn(quantity),
+        .options = std::move(options),
     };
+}
+
+}  // namespace
+
+CalculationForm::UnitGroup temperatureUnits(std::string_view frameName, UnitTooltips tooltips) {
+    const bool shown = tooltips == UnitTooltips::Shown;
+    return unitsTypedIn(temperatureQuantity(), frameName, "Temperature Data",
+                        {
+                            {TemperatureUnit::Celsius, "optCelsius", "Celsiu&s",
+                             shown ? "Calculate Using Celsius" : ""},
+                            {TemperatureUnit::Fahrenheit, "optFahrenheit", "&Fahrenheit",
+                             shown ? "Calculate Using Fahrenheit" : ""},
+                            {TemperatureUnit::Kelvin, "optKelvin", "&Kelvin",
+                             shown ? "Calculate Using Kelvin" : ""},
+                        });
 }
 
 CalculationForm::UnitGroup airPressureUnits(std::string_view hectopascalsName) {
@@ -42,22 +53,16 @@ CalculationForm::UnitGroup airPressureUnits(std::string_view hectopascalsName) {
 }
 
 CalculationForm::UnitGroup windSpeedUnits(std::string_view frameName) {
-    return {
-        .frameName = frameName,
-        .caption = "Wind Speed Data",
-        .tooltip = {},
-        .inputs = inputsTypedIn(windSpeedQuantity()),
-        .options =
-            {
-                {WindSpeedUnit::KilometresPerHour, "optKmPerHour", "&Km / Hour",
-                 "Calculate Using Kilometres Per Hour"},
-                {WindSpeedUnit::MetresPerSecond, "optMPerSec", "&Meters / Sec",
-                 "Calculate Using Metres Per Second"},
-                {WindSpeedUnit::MilesPerHour, "optMilesPerHour", "Miles / &Hour",
-                 "Calculate Using Miles Per Hour"},
-                {WindSpeedUnit::Knots, "optKnots", "Knot&s", "Calculate Using Knots"},
-            },
-    };
+    return unitsTypedIn(windSpeedQuantity(), frameName, "Wind Speed Data",
+                        {
+                            {WindSpeedUnit::KilometresPerHour, "optKmPerHour", "&Km / Hour",
+                             "Calculate Using Kilometres Per Hour"},
+                            {WindSpeedUnit::MetresPerSecond, "optMPerSec", "&Meters / Sec",
+                             "Calculate Using Metres Per Second"},
+                            {WindSpeedUnit::MilesPerHour, "optMilesPerHour", "Miles / &Hour",
+                             "Calculate Using Miles Per Hour"},
+                            {WindSpeedUnit::Knots, "optKnots", "Knot&s", "Calculate Using Knots"},
+                        });
 }
 
 CalculationForm::UnitGroup everyWindSpeedUnit(std::string_view frameName) {
@@ -69,17 +74,11 @@ CalculationForm::UnitGroup everyWindSpeedUnit(std::string_view frameName) {
 }
 
 CalculationForm::UnitGroup elevationUnits() {
-    return {
-        .frameName = "fmeElevation",
-        .caption = "Station Elevation",
-        .tooltip = {},
-        .inputs = inputsTypedIn(lengthQuantity()),
-        .options =
-            {
-                {LengthUnit::Metres, "optMetres", "Me&tres", "Calculate Using Metres"},
-                {LengthUnit::Feet, "optFeet", "F&eet", "Calculate Using Feet"},
-            },
-    };
+    return unitsTypedIn(lengthQuantity(), "fmeElevation", "Station Elevation",
+                        {
+                            {LengthUnit::Metres, "optMetres", "Me&tres", "Calculate Using Metres"},
+                            {LengthUnit::Feet, "optFeet", "F&eet", "Calculate Using Feet"},
+                        });
 }
 
 CalculationForm::InputRow airTemperatureRow(std::string_view labelName) {
@@ -108,6 +107,30 @@ CalculationForm::InputRow dewPointRow(std::string_view labelName) {
     return {Input::DewPoint, "Dew-Point Temperature", "txtDewPoint", labelName, "Dew-Point"};
 }
 
+CalculationForm::InputRow windSpeedRow(std::string_view labelName) {
+    return {Input::WindSpeed, "Wind Speed", "txtWindSpeed", labelName, "Wind Speed"};
+}
+
+std::vector<CalculationForm::InputRow> moistureRows(std::vector<CalculationForm::InputRow> more) {
+    std::vector<CalculationForm::InputRow> rows = {
+        airTemperatureRow("Label1"),
+        humidityRow("Label2"),
+        dewPointRow("Label3"),
+    };
+    rows.insert(rows.end(), more.begin(), more.end());
+    return rows;
+}
+
+std::vector<CalculationForm::MethodOption> humidityDewPointOrWetBulbMethods(Method fromHumidity,
+                                                                            Method fromDewPoint,
+                                                                            Method fromWetBulb) {
+    return {
+        {fromHumidity, "optAirTempHumidity", "Air Temperature + &Humidity"},
+        {fromDewPoint, "optAirTempDew", "Air Temperature + &Dew-Point"},
+        {fromWetBulb, "optAirTempWetBAirPressure", "Air Temperature, &Wet-Bulb + Air Pressure"},
+    };
+}
+
 std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsiusLabel,
                                                         std::string_view fahrenheitLabel,
                                                         std::string_view kelvinLabel) {
@@ -118,9 +141,15 @@ std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsius
     };
 }
 
-CalculationForm::Output outputInUnitOfMethod(std::string_view name,
-                                             std::string_view unitLabelName) {
-    return {name, {}, unitLabelName};
+std::vector<CalculationForm::Output> outputsInUnitOfMethod(
+    const std::vector<std::string_view>& unitLabelNames) {
+    static constexpr std::array<std::string_view, 3> kNames = {"lblOutput1", "lblOutput2",
+                                                               "lblOutput3"};
+    std::vector<CalculationForm::Output> outputs;
+    for (std::size_t i = 0; i < unitLabelNames.size(); ++i) {
+        outputs.push_back({kNames.at(i), {}, unitLabelNames[i]});
+    }
+    return outputs;
 }
 
 bool spansCalculations(const CalculationForm& form) {
@@ -137,16 +166,6 @@ CalculationForm::QuietLine rangeNoteLine() {
 
 CalculationForm::QuietLine riskLine(std::vector<Risk> risks) {
     return {CalculationForm::QuietLine::Says::Risk, std::move(risks)};
-}
-
-std::span<const CalculationForm* const> calculationForms() {
-    static const std::array forms = {
-        &humidityForm(),          &dewPointForm(),         &wetBulbForm(),
-        &heatIndexForm(),         &cloudHeightForm(),      &windChillForm(),
-        &lightningDistanceForm(), &pressureAltitudeForm(), &vapourPressureForm(),
-        &moistureContentForm(),   &comfortForm(),          &airDensityForm(),
-        &beaufortForm()};
-    return forms;
 }
 
 }  // namespace nimbaro

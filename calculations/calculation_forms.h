@@ -135,15 +135,28 @@ CalculationForm::InputRow airPressureRow(std::string_view labelName);
 // work from.
 CalculationForm::InputRow stationPressureRow(std::string_view labelName);
 CalculationForm::InputRow dewPointRow(std::string_view labelName);
+CalculationForm::InputRow windSpeedRow(std::string_view labelName);
+// The air temperature, humidity and dew point (Label1 to Label3), then `more`: the rows of the
+// windows whose methods take the moisture of the air either as humidity or as dew point.
+std::vector<CalculationForm::InputRow> moistureRows(
+    std::vector<CalculationForm::InputRow> more = {});
+
+// "Air Temperature + Humidity", "+ Dew-Point" and ", Wet-Bulb + Air Pressure" options for the
+// methods of a calculation that works from any of the three.
+std::vector<CalculationForm::MethodOption> humidityDewPointOrWetBulbMethods(Method fromHumidity,
+                                                                            Method fromDewPoint,
+                                                                            Method fromWetBulb);
 
 // lblCelsius, lblFahrenheit and lblKelvin, with the unit labels of these names.
 std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsiusLabel,
                                                         std::string_view fahrenheitLabel,
                                                         std::string_view kelvinLabel);
 
-// An output of a window whose methods give their outputs in different units, its tooltip
-// naming the unit of the chosen one.
-CalculationForm::Output outputInUnitOfMethod(std::string_view name, std::string_view unitLabelName);
+// lblOutput1, lblOutput2 and so on, up to three, beside the unit labels of these names: the
+// outputs of a window whose methods give their outputs in different units, the tooltip naming
+// the unit of the chosen one.
+std::vector<CalculationForm::Output> outputsInUnitOfMethod(
+    const std::vector<std::string_view>& unitLabelNames);
 
 // Whether the form's methods belong to more than one calculation.
 bool spansCalculations(const CalculationForm& form);
@@ -154,21 +167,9 @@ CalculationForm::QuietLine rangeNoteLine();
 // every category in `risks`.
 CalculationForm::QuietLine riskLine(std::vector<Risk> risks);
 
-const CalculationForm& humidityForm();
-const CalculationForm& dewPointForm();
-const CalculationForm& wetBulbForm();
-const CalculationForm& heatIndexForm();
-const CalculationForm& cloudHeightForm();
-const CalculationForm& windChillForm();
-const CalculationForm& lightningDistanceForm();
-const CalculationForm& pressureAltitudeForm();
-const CalculationForm& vapourPressureForm();
-const CalculationForm& moistureContentForm();
-const CalculationForm& comfortForm();
-const CalculationForm& airDensityForm();
-const CalculationForm& beaufortForm();
-
-// Every form above, one per calculation window.
+// The form of every calculation window, one per window.
 std::span<const CalculationForm* const> calculationForms();
+// The heat index window's form among them.
+const CalculationForm& heatIndexForm();
 
 }  // namespace nimbaro
