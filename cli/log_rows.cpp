@@ -92,8 +92,17 @@ RowWorker::RowWorker(const RowSetup& setup)
       readings_(setup.readLocale),
       results_(setup.parts.size()),
       faults_(setup.parts.size()) {
+    // A calculation's results are numbers written in the cell locale, which groups no digits:
+    // where its signs hold nothing that needs quotes, neither does any result cell.
+    const auto needsNoQuotes = [&](std::string_view sign) {
+        return sign.find_first_of(std::string{setup.delimiter, '"', '\r', '\n', ' '}) ==
+               std::string_view::npos;
+    };
+    const bool plainNumbers = needsNoQuotes(setup.cellLocale.minusSign) &&
+                              needsNoQuotes(setup.cellLocale.decimalSeparator);
     for (const LogPart& part : setup.parts) {
         cellCounts_.push_back(part.task->columnCount());
+        plainResultCells_.push_back(plainNumbers && part.task->calculation() != nullptr);
     }
     outputBytesPerRow_ = outputBytesPerRow(setup);
     for (const std::string& value : setup.missing) {
@@ -170,15 +179,19 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
         const std::size_t cells = cellCounts_[part];
         const Results& results = results_[part];
         std::size_t written = 0;
-        const auto put = [&](std::string_view cell) {
+        const auto put = [&](std::string_view cell, bool mayNeedQuotes = true) {
             if (written++ < cells) {
                 out += setup_.delimiter;
-                appendField(out, cell, setup_.delimiter);
+                if (mayNeedQuotes) {
+                    appendField(out, cell, setup_.delimiter);
+                } else {
+                    out += cell;
+                }
             }
         };
         if (!faults_[part]) {
             for (const std::string& text : results.texts) {
-                put(text);
+                put(text, !plainResultCells_[part]);
             }
             if (written < cells) {
                 put(oneLine(results.notes));
@@ -188,7 +201,7 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
             }
         }
         while (written < cells) {
-            put({});
+            put({}, false);
         }
     }
     out += terminator;

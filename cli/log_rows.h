@@ -100,6 +100,7 @@ class RowWorker {
     Readings readings_;
     // By part: its number of cells, its results, and why it has none.
     std::vector<std::size_t> cellCounts_;
+    std::vector<bool> plainResultCells_;  // whose result cells never need quotes
     std::size_t outputBytesPerRow_ = 0;
     std::vector<Results> results_;
     std::vector<std::optional<std::string>> faults_;

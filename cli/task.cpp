@@ -235,8 +235,9 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         results.texts.resize(values->values.size());
         results.values.assign(values->values.begin(), values->values.end());
         for (std::size_t i = 0; i < results.values.size(); ++i) {
-            results.texts[i] =
-                resultText(results.values[i], calculation.calculation->decimals, shown);
+            std::string& text = results.texts[i];
+            text.clear();
+            appendResultText(text, results.values[i], calculation.calculation->decimals, shown);
         }
         results.note = values->note;
         results.risk = values->risk;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "number_text.h"
 
@@ -211,18 +212,25 @@ std::string numberToText(double value, const NumberLocale& locale) {
 
 namespace {
 
-// formatFixed() for the usual case, a result of a few digits before the point shown without
-// group separators, all in integer arithmetic: the 15 significant digits rounded half away from
-// zero at the last decimal, as roundedDigits() rounds them, then written out. Nothing where the
-// rounding keeps all 15 digits or none of them, or the locale groups digits.
-std::optional<std::string> formatFixedInIntegers(double value, int decimals,
-                                                 const NumberLocale& locale) {
-    constexpr int kMostDecimals = 18;
-    if (!locale.groupSeparator.empty() || value == 0.0 || decimals < 0 ||
-        decimals > kMostDecimals) {
-        return std::nullopt;
-    }
-    const std::optional<SignificantInteger> significant = significantInteger(std::fabs(value));
+// value / 10^power for powers up to 19, each by a constant divisor, which the compiler turns into
+// a multiplication: dividing by a power held in a register takes several times as long, and a
+// log's every result divides twice.
+template <std::size_t kPower>
+std::uint64_t dividedByTenTo(std::uint64_t value) {
+    return value / static_cast<std::uint64_t>(kPowersOfTen[kPower]);
+}
+
+constexpr auto kDividersByTenTo = []<std::size_t... kPowers>(std::index_sequence<kPowers...>) {
+    return std::array{&dividedByTenTo<kPowers>...};
+}
+(std::make_index_sequence<kSignificantDigits + 5>{});
+
+// The digits formatFixed() shows of a magnitude, as one integer, the last `decimals` of them
+// after the point: its 15 significant digits rounded half away from zero at the last decimal,
+// as roundedDigits() rounds them. Nothing where the rounding keeps all 15 digits or none of
+// them.
+std::optional<std::uint64_t> shownInIntegers(double magnitude, int decimals) {
+    const std::optional<SignificantInteger> significant = significantInteger(magnitude);
     // The digits dropped by the rounding, each a power of ten that fits in 64 bits.
     const int dropped = significant ? kSignificantDigits - 1 - significant->exponent - decimals : 0;
     if (dropped < 1 || dropped >= kSignificantDigits) {
@@ -230,36 +238,123 @@ std::optional<std::string> formatFixedInIntegers(double value, int decimals,
     }
     const auto tenToDropped =
         static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(dropped)]);
-    std::uint64_t shown = significant->digits / tenToDropped;
-    if (significant->digits % tenToDropped >= tenToDropped / 2) {
+    std::uint64_t shown = kDividersByTenTo[static_cast<std::size_t>(dropped)](significant->digits);
+    if (significant->digits - shown * tenToDropped >= tenToDropped / 2) {
         ++shown;
     }
-    const auto tenToDecimals =
-        static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(decimals)]);
-    std::array<char, 48> buffer{};
+    return shown;
+}
+
+// The same digits for most results, from the magnitude times 10^decimals in one rounding,
+// rounded half up. Its 15 significant digits lie within 5e-15 of the magnitude, and the product
+// within 2^-53 of the true one, so where the product lies farther than 2^-45 of it from a half
+// both round to the same integer; nothing where it lies nearer, or beyond 1 to 10^13, where the
+// rounding keeps every digit or none, or the fraction is not exact.
+std::optional<std::uint64_t> shownByOneProduct(double magnitude, int decimals) {
+    static constexpr std::array<double, 19> kScales = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                                       1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                                       1e14, 1e15, 1e16, 1e17, 1e18};
+    const double scaled = magnitude * kScales[static_cast<std::size_t>(decimals)];
+    if (!(scaled >= 1 && scaled < 1e13)) {
+        return std::nullopt;
+    }
+    // Positive, so the conversion truncates to its floor.
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
+    if (std::fabs(fraction - 0.5) <= scaled * 0x1p-45) {
+        return std::nullopt;
+    }
+    return whole + (fraction > 0.5 ? 1 : 0);
+}
+
+// How many digits a number has; 1 for zero.
+int digitCount(std::uint64_t value) {
+    int count = 1;
+    while (count < 20 && value >= static_cast<std::uint64_t>(kPowersOfTen[count])) {
+        ++count;
+    }
+    return count;
+}
+
+// Writes the digits of `value` backwards from `end`, two at a time, with zeros before them up
+// to `least` digits.
+void writeDigitsBefore(char* end, std::uint64_t value, int least) {
+    static constexpr std::string_view kPairs =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    char* const first = end - least;
+    while (value >= 100) {
+        const std::size_t pair = static_cast<std::size_t>(value % 100) * 2;
+        value /= 100;
+        end -= 2;
+        end[0] = kPairs[pair];
+        end[1] = kPairs[pair + 1];
+    }
+    if (value >= 10) {
+        end -= 2;
+        end[0] = kPairs[static_cast<std::size_t>(value) * 2];
+        end[1] = kPairs[static_cast<std::size_t>(value) * 2 + 1];
+    } else {
+        *--end = static_cast<char>('0' + value);
+    }
+    std::fill(first, std::max(first, end), '0');
+}
+
+// Room for any text formatFixedInIntegers() writes: a sign, 15 digits, a separator and 18
+// decimals, with room for a locale's longer signs.
+using FixedText = std::array<char, 48>;
+
+// formatFixed() for the usual case, a result of a few digits before the point shown without
+// group separators, without a text of its digits: the digits shown found as one integer, then
+// written into `buffer`; the end of the text. Nothing where the rounding keeps all 15 digits or
+// none of them, or the locale groups digits.
+char* formatFixedInIntegers(double value, int decimals, const NumberLocale& locale,
+                            FixedText& buffer) {
+    constexpr int kMostDecimals = 18;
+    if (!locale.groupSeparator.empty() || value == 0.0 || decimals < 0 ||
+        decimals > kMostDecimals) {
+        return nullptr;
+    }
+    const double magnitude = std::fabs(value);
+    std::optional<std::uint64_t> shown = shownByOneProduct(magnitude, decimals);
+    if (!shown) {
+        shown = shownInIntegers(magnitude, decimals);
+    }
+    if (!shown) {
+        return nullptr;
+    }
+    const std::uint64_t integerPart = kDividersByTenTo[static_cast<std::size_t>(decimals)](*shown);
     char* out = buffer.data();
-    if (std::signbit(value) && shown != 0) {
-        out = std::copy(locale.minusSign.begin(), locale.minusSign.end(), out);
-    }
-    out = std::to_chars(out, buffer.data() + buffer.size(), shown / tenToDecimals).ptr;
-    if (decimals > 0) {
-        out = std::copy(locale.decimalSeparator.begin(), locale.decimalSeparator.end(), out);
-        char* fraction = out;
-        out += decimals;
-        std::fill(fraction, out, '0');
-        std::uint64_t rest = shown % tenToDecimals;
-        for (char* digit = out; rest != 0; rest /= 10) {
-            *--digit = static_cast<char>('0' + rest % 10);
+    // A locale's signs are mostly one byte: copied as such, not by a call.
+    const auto put = [&out](const std::string& sign) {
+        if (sign.size() == 1) {
+            *out++ = sign.front();
+        } else {
+            out = std::copy(sign.begin(), sign.end(), out);
         }
+    };
+    if (std::signbit(value) && *shown != 0) {
+        put(locale.minusSign);
     }
-    return std::string(buffer.data(), out);
+    out += digitCount(integerPart);
+    writeDigitsBefore(out, integerPart, 1);
+    if (decimals > 0) {
+        put(locale.decimalSeparator);
+        out += decimals;
+        const auto tenToDecimals =
+            static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(decimals)]);
+        writeDigitsBefore(out, *shown - integerPart * tenToDecimals, decimals);
+    }
+    return out;
 }
 
 }  // namespace
 
 std::string formatFixed(double value, int decimals, const NumberLocale& locale) {
-    if (std::optional<std::string> text = formatFixedInIntegers(value, decimals, locale)) {
-        return std::move(*text);
+    FixedText buffer;
+    if (char* end = formatFixedInIntegers(value, decimals, locale, buffer)) {
+        return std::string(buffer.data(), end);
     }
     const RoundedDigits shown = roundedDigits(value, decimals);
     const std::string_view rounded = shown.digits();
@@ -352,6 +447,15 @@ double shownValue(double value, int decimals) {
 // both start from the same 15 significant digits.
 std::string resultText(double value, int decimals, const NumberLocale& locale) {
     return formatFixed(value, decimals, locale);
+}
+
+void appendResultText(std::string& out, double value, int decimals, const NumberLocale& locale) {
+    FixedText buffer;
+    if (char* end = formatFixedInIntegers(value, decimals, locale, buffer)) {
+        out.append(buffer.data(), end);
+    } else {
+        out += formatFixed(value, decimals, locale);
+    }
 }
 
 }  // namespace nimbaro

@@ -32,6 +32,9 @@ bool isShowable(double value);
 // The text a result shows: the value's 15-digit plain number text, rewritten with `decimals`
 // places as formatFixed() writes them. The value must be showable.
 std::string resultText(double value, int decimals, const NumberLocale& locale);
+// The same text appended to `out`, written straight into it: a log writes one for every result
+// of every row.
+void appendResultText(std::string& out, double value, int decimals, const NumberLocale& locale);
 
 // The value a result shows, read back (formatFixed() read by parseNumber()), found without a
 // text of its own so that judging a result allocates nothing. The value must be showable.

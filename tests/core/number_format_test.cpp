@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <string>
@@ -79,6 +81,23 @@ TEST(FormatFixed, IntegerAndDigitPathsAgree) {
         ASSERT_EQ(formatFixed(value, places, plainNumberLocale()),
                   withoutCommas(formatFixed(value, places, test::english())))
             << value << " to " << places;
+    }
+}
+
+// Halves at the last decimal and their neighbours, where rounding the 15 digits first decides.
+TEST(FormatFixed, IntegerAndDigitPathsAgreeNearHalves) {
+    std::mt19937_64 random(31);
+    std::uniform_int_distribution<std::int64_t> whole(0, 99'999'999);
+    std::uniform_int_distribution<int> decimals(0, 9);
+    for (int i = 0; i < 30000; ++i) {
+        const int places = decimals(random);
+        const double half = (static_cast<double>(whole(random)) + 0.5) / std::pow(10.0, places);
+        for (const double value : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300),
+                                   -half, half * (1 + 3e-15), half * (1 - 3e-15)}) {
+            ASSERT_EQ(formatFixed(value, places, plainNumberLocale()),
+                      withoutCommas(formatFixed(value, places, test::english())))
+                << std::setprecision(17) << value << " to " << places;
+        }
     }
 }
 
