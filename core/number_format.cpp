@@ -254,6 +254,10 @@ std::optional<std::uint64_t> shownByOneProduct(double magnitude, int decimals) {
     static constexpr std::array<double, 19> kScales = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                                        1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
                                                        1e14, 1e15, 1e16, 1e17, 1e18};
+    // Checked first, so that the product cannot overflow and raise a flag a guard would read.
+    if (!(magnitude < 1e13)) {
+        return std::nullopt;
+    }
     const double scaled = magnitude * kScales[static_cast<std::size_t>(decimals)];
     if (!(scaled >= 1 && scaled < 1e13)) {
         return std::nullopt;
