@@ -143,8 +143,9 @@ std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsius
 
 std::vector<CalculationForm::Output> outputsInUnitOfMethod(
     const std::vector<std::string_view>& unitLabelNames) {
-    static constexpr std::array<std::string_view, 3> kNames = {"lblOutput1", "lblOutput2",
-                                                               "lblOutput3"};
+    // One for each output a calculation can give.
+    static constexpr std::array<std::string_view, kMaxOutputs> kNames = {
+        "lblOutput1", "lblOutput2", "lblOutput3", "lblOutput4"};
     std::vector<CalculationForm::Output> outputs;
     for (std::size_t i = 0; i < unitLabelNames.size(); ++i) {
         outputs.push_back({kNames.at(i), {}, unitLabelNames[i]});

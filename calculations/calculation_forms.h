@@ -152,9 +152,9 @@ std::vector<CalculationForm::Output> temperatureOutputs(std::string_view celsius
                                                         std::string_view fahrenheitLabel,
                                                         std::string_view kelvinLabel);
 
-// lblOutput1, lblOutput2 and so on, up to three, beside the unit labels of these names: the
-// outputs of a window whose methods give their outputs in different units, the tooltip naming
-// the unit of the chosen one.
+// lblOutput1, lblOutput2 and so on, one for each output a calculation can give, beside the unit
+// labels of these names: the outputs of a window whose methods give their outputs in different
+// units, the tooltip naming the unit of the chosen one.
 std::vector<CalculationForm::Output> outputsInUnitOfMethod(
     const std::vector<std::string_view>& unitLabelNames);
 
