@@ -308,6 +308,9 @@ void writeDigitsBefore(char* end, std::uint64_t value, int least) {
 // Room for any text formatFixedInIntegers() writes: a sign, 15 digits, a separator and 18
 // decimals, with room for a locale's longer signs.
 using FixedText = std::array<char, 48>;
+constexpr int kMostFixedDecimals = 18;
+constexpr std::size_t kMostSignBytes =
+    std::tuple_size_v<FixedText> - std::size_t{kSignificantDigits + kMostFixedDecimals};
 
 // formatFixed() for the usual case, a result of a few digits before the point shown without
 // group separators, without a text of its digits: the digits shown found as one integer, then
@@ -315,9 +318,9 @@ using FixedText = std::array<char, 48>;
 // none of them, or the locale groups digits.
 char* formatFixedInIntegers(double value, int decimals, const NumberLocale& locale,
                             FixedText& buffer) {
-    constexpr int kMostDecimals = 18;
     if (!locale.groupSeparator.empty() || value == 0.0 || decimals < 0 ||
-        decimals > kMostDecimals) {
+        decimals > kMostFixedDecimals ||
+        locale.minusSign.size() + locale.decimalSeparator.size() > kMostSignBytes) {
         return nullptr;
     }
     const double magnitude = std::fabs(value);

@@ -124,6 +124,12 @@ TEST(FormatFixed, FollowsTheLocale) {
               "-1\xE2\x80\xAF"
               "234\xE2\x80\xAF"
               "567,3");
+    // Signs of any length, however long the text they make.
+    NumberLocale longSigns = plainNumberLocale();
+    longSigns.minusSign = std::string(15, '~');
+    longSigns.decimalSeparator = std::string(15, ',');
+    EXPECT_EQ(formatFixed(-0.000015, 18, longSigns),
+              std::string(15, '~') + "0" + std::string(15, ',') + "000015000000000000");
 }
 
 TEST(FormatFixed, AHugeValueShowsEveryIntegerDigit) {
