@@ -15,6 +15,8 @@ namespace nimbaro {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+// The most decimals a fixed-point text is written with in integer arithmetic.
+constexpr int kMostFixedDecimals = 18;
 
 // |value| correctly rounded to 15 significant digits: d.dddddddddddddd × 10^exponent.
 struct SignificantDigits {
@@ -251,9 +253,14 @@ std::optional<std::uint64_t> shownInIntegers(double magnitude, int decimals) {
 // both round to the same integer; nothing where it lies nearer, or beyond 1 to 10^13, where the
 // rounding keeps every digit or none, or the fraction is not exact.
 std::optional<std::uint64_t> shownByOneProduct(double magnitude, int decimals) {
-    static constexpr std::array<double, 19> kScales = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                                       1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                                       1e14, 1e15, 1e16, 1e17, 1e18};
+    // Each power exact as a double.
+    static constexpr auto kScales = [] {
+        std::array<double, kMostFixedDecimals + 1> scales{};
+        for (std::size_t k = 0; k < scales.size(); ++k) {
+            scales[k] = static_cast<double>(static_cast<std::uint64_t>(kPowersOfTen[k]));
+        }
+        return scales;
+    }();
     // Checked first, so that the product cannot overflow and raise a flag a guard would read.
     if (!(magnitude < 1e13)) {
         return std::nullopt;
@@ -308,7 +315,6 @@ void writeDigitsBefore(char* end, std::uint64_t value, int least) {
 // Room for any text formatFixedInIntegers() writes: a sign, 15 digits, a separator and 18
 // decimals, with room for a locale's longer signs.
 using FixedText = std::array<char, 48>;
-constexpr int kMostFixedDecimals = 18;
 constexpr std::size_t kMostSignBytes =
     std::tuple_size_v<FixedText> - std::size_t{kSignificantDigits + kMostFixedDecimals};
 
