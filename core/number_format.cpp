@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -214,9 +215,10 @@ std::string numberToText(double value, const NumberLocale& locale) {
 
 namespace {
 
-// value / 10^power for powers up to 19, each by a constant divisor, which the compiler turns into
-// a multiplication: dividing by a power held in a register takes several times as long, and a
-// log's every result divides twice.
+// value / 10^power for every power a fixed-point text divides by (the decimals, or fewer digits
+// dropped), each by a constant divisor, which the compiler turns into a multiplication: dividing
+// by a power held in a register takes several times as long, and a log's every result divides
+// twice.
 template <std::size_t kPower>
 std::uint64_t dividedByTenTo(std::uint64_t value) {
     return value / static_cast<std::uint64_t>(kPowersOfTen[kPower]);
@@ -225,7 +227,7 @@ std::uint64_t dividedByTenTo(std::uint64_t value) {
 constexpr auto kDividersByTenTo = []<std::size_t... kPowers>(std::index_sequence<kPowers...>) {
     return std::array{&dividedByTenTo<kPowers>...};
 }
-(std::make_index_sequence<kSignificantDigits + 5>{});
+(std::make_index_sequence<kMostFixedDecimals + 1>{});
 
 // The digits formatFixed() shows of a magnitude, as one integer, the last `decimals` of them
 // after the point: its 15 significant digits rounded half away from zero at the last decimal,
@@ -281,7 +283,8 @@ std::optional<std::uint64_t> shownByOneProduct(double magnitude, int decimals) {
 // How many digits a number has; 1 for zero.
 int digitCount(std::uint64_t value) {
     int count = 1;
-    while (count < 20 && value >= static_cast<std::uint64_t>(kPowersOfTen[count])) {
+    while (count <= std::numeric_limits<std::uint64_t>::digits10 &&
+           value >= static_cast<std::uint64_t>(kPowersOfTen[count])) {
         ++count;
     }
     return count;
