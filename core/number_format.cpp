@@ -215,10 +215,9 @@ std::string numberToText(double value, const NumberLocale& locale) {
 
 namespace {
 
-// value / 10^power for every power a fixed-point text divides by (the decimals, or fewer digits
-// dropped), each by a constant divisor, which the compiler turns into a multiplication: dividing
-// by a power held in a register takes several times as long, and a log's every result divides
-// twice.
+// value / 10^power for every number of digits a rounding drops, each by a constant divisor,
+// which the compiler turns into a multiplication: dividing by a power held in a register takes
+// several times as long.
 template <std::size_t kPower>
 std::uint64_t dividedByTenTo(std::uint64_t value) {
     return value / static_cast<std::uint64_t>(kPowersOfTen[kPower]);
@@ -254,20 +253,16 @@ std::optional<std::uint64_t> shownInIntegers(double magnitude, int decimals) {
 // within 2^-53 of the true one, so where the product lies farther than 2^-45 of it from a half
 // both round to the same integer; nothing where it lies nearer, or beyond 1 to 10^13, where the
 // rounding keeps every digit or none, or the fraction is not exact.
-std::optional<std::uint64_t> shownByOneProduct(double magnitude, int decimals) {
-    // Each power exact as a double.
-    static constexpr auto kScales = [] {
-        std::array<double, kMostFixedDecimals + 1> scales{};
-        for (std::size_t k = 0; k < scales.size(); ++k) {
-            scales[k] = static_cast<double>(static_cast<std::uint64_t>(kPowersOfTen[k]));
-        }
-        return scales;
-    }();
+template <int kDecimals>
+std::optional<std::uint64_t> shownByOneProduct(double magnitude) {
+    // Exact as a double.
+    constexpr auto kScale =
+        static_cast<double>(static_cast<std::uint64_t>(kPowersOfTen[std::size_t{kDecimals}]));
     // Checked first, so that the product cannot overflow and raise a flag a guard would read.
     if (!(magnitude < 1e13)) {
         return std::nullopt;
     }
-    const double scaled = magnitude * kScales[static_cast<std::size_t>(decimals)];
+    const double scaled = magnitude * kScale;
     if (!(scaled >= 1 && scaled < 1e13)) {
         return std::nullopt;
     }
@@ -292,7 +287,7 @@ int digitCount(std::uint64_t value) {
 
 // Writes the digits of `value` backwards from `end`, two at a time, with zeros before them up
 // to `least` digits.
-void writeDigitsBefore(char* end, std::uint64_t value, int least) {
+inline void writeDigitsBefore(char* end, std::uint64_t value, int least) {
     static constexpr std::string_view kPairs =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -324,23 +319,25 @@ constexpr std::size_t kMostSignBytes =
 // formatFixed() for the usual case, a result of a few digits before the point shown without
 // group separators, without a text of its digits: the digits shown found as one integer, then
 // written into `buffer`; the end of the text. Nothing where the rounding keeps all 15 digits or
-// none of them, or the locale groups digits.
-char* formatFixedInIntegers(double value, int decimals, const NumberLocale& locale,
-                            FixedText& buffer) {
-    if (!locale.groupSeparator.empty() || value == 0.0 || decimals < 0 ||
-        decimals > kMostFixedDecimals ||
+// none of them, or the locale groups digits. One for each number of decimals, so that the
+// divisions by powers of ten are by constants, which the compiler turns into multiplications:
+// dividing by a power held in a register takes several times as long.
+template <int kDecimals>
+char* fixedTextInIntegers(double value, const NumberLocale& locale, FixedText& buffer) {
+    if (!locale.groupSeparator.empty() || value == 0.0 ||
         locale.minusSign.size() + locale.decimalSeparator.size() > kMostSignBytes) {
         return nullptr;
     }
     const double magnitude = std::fabs(value);
-    std::optional<std::uint64_t> shown = shownByOneProduct(magnitude, decimals);
+    std::optional<std::uint64_t> shown = shownByOneProduct<kDecimals>(magnitude);
     if (!shown) {
-        shown = shownInIntegers(magnitude, decimals);
+        shown = shownInIntegers(magnitude, kDecimals);
     }
     if (!shown) {
         return nullptr;
     }
-    const std::uint64_t integerPart = kDividersByTenTo[static_cast<std::size_t>(decimals)](*shown);
+    constexpr auto kTenToDecimals = static_cast<std::uint64_t>(kPowersOfTen[kDecimals]);
+    const std::uint64_t integerPart = *shown / kTenToDecimals;
     char* out = buffer.data();
     // A locale's signs are mostly one byte: copied as such, not by a call.
     const auto put = [&out](const std::string& sign) {
@@ -355,14 +352,26 @@ char* formatFixedInIntegers(double value, int decimals, const NumberLocale& loca
     }
     out += digitCount(integerPart);
     writeDigitsBefore(out, integerPart, 1);
-    if (decimals > 0) {
+    if constexpr (kDecimals > 0) {
         put(locale.decimalSeparator);
-        out += decimals;
-        const auto tenToDecimals =
-            static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(decimals)]);
-        writeDigitsBefore(out, *shown - integerPart * tenToDecimals, decimals);
+        out += kDecimals;
+        writeDigitsBefore(out, *shown - integerPart * kTenToDecimals, kDecimals);
     }
     return out;
+}
+
+constexpr auto kFixedTextsInIntegers = []<int... kDecimals>(
+                                           std::integer_sequence<int, kDecimals...>) {
+    return std::array{&fixedTextInIntegers<kDecimals>...};
+}
+(std::make_integer_sequence<int, kMostFixedDecimals + 1>{});
+
+char* formatFixedInIntegers(double value, int decimals, const NumberLocale& locale,
+                            FixedText& buffer) {
+    if (decimals < 0 || decimals > kMostFixedDecimals) {
+        return nullptr;
+    }
+    return kFixedTextsInIntegers[static_cast<std::size_t>(decimals)](value, locale, buffer);
 }
 
 }  // namespace
