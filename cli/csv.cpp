@@ -12,7 +12,9 @@ std::optional<RecordSpan> RecordScanner::ended(std::size_t bodyLength, std::size
     forgotten_ = 0;
     neverClosed_.reset();
     carriageReturnLast_ = false;
-    return RecordSpan{0, bodyLength, terminatorLength, unclosed};
+    const bool quoted = quoted_;
+    quoted_ = false;
+    return RecordSpan{0, bodyLength, terminatorLength, unclosed, false, quoted};
 }
 
 std::optional<RecordSpan> RecordScanner::endAtLineEnd(std::string_view bytes, std::size_t at,
@@ -59,6 +61,7 @@ std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd
                 if (data[at] == '"') {
                     state_ = State::Quoted;
                     quoteStart_ = base + at++;
+                    quoted_ = true;
                     break;
                 }
                 state_ = State::Unquoted;

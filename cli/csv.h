@@ -26,6 +26,8 @@ struct RecordSpan {
     // No record but the LF of a CRLF whose CR ended the record before it (see
     // RecordScanner::endAtCarriageReturn()).
     bool lineFeedOfCrLf = false;
+    // A field starts with a quote: only then may the record hold a line break.
+    bool quoted = false;
 
     std::size_t end() const { return begin + bodyLength + terminatorLength; }
 };
@@ -77,6 +79,7 @@ class RecordScanner {
     std::optional<std::size_t> neverClosed_;
     bool carriageReturnLast_ = false;
     bool lineFeedMayFollow_ = false;
+    bool quoted_ = false;  // a field of the record being read starts with a quote
 };
 
 // The number of line breaks in a text (records, or a record's quoted fields): CRLF, LF and a
