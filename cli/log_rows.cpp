@@ -91,7 +91,9 @@ RowWorker::RowWorker(const RowSetup& setup)
       splitter_(setup.delimiter),
       readings_(setup.readLocale),
       results_(setup.parts.size()),
-      faults_(setup.parts.size()) {
+      faults_(setup.parts.size()),
+      aheadNumbers_(setup.parts.size()),
+      aheadOutcomes_(setup.parts.size()) {
     // A calculation's results are numbers written in the cell locale, which groups no digits:
     // where its signs hold nothing that needs quotes, neither does any result cell.
     const auto needsNoQuotes = [&](std::string_view sign) {
@@ -104,6 +106,8 @@ RowWorker::RowWorker(const RowSetup& setup)
         cellCounts_.push_back(part.task->columnCount());
         plainResultCells_.push_back(plainNumbers && part.task->calculation() != nullptr);
     }
+    computesAhead_ = std::all_of(setup.parts.begin(), setup.parts.end(),
+                                 [](const LogPart& part) { return part.task->calculation(); });
     outputBytesPerRow_ = outputBytesPerRow(setup);
     for (const std::string& value : setup.missing) {
         if (const std::optional<double> number = parseNumber(value, setup.readLocale)) {
@@ -120,56 +124,133 @@ void RowWorker::process(LogBlock& block) {
     block.output.reserve(block.bytes.size() + block.records.size() * outputBytesPerRow_);
     std::uint64_t nextLine = block.firstLine;
     const std::string_view bytes = block.bytes;
-    for (const RecordSpan& record : block.records) {
-        const std::string_view body = bytes.substr(record.begin, record.bodyLength);
-        const std::string_view terminator =
-            bytes.substr(record.begin + record.bodyLength, record.terminatorLength);
-        if (record.lineFeedOfCrLf) {
-            // The rest of a line end whose CR went out with the row before.
-            if (!setup_.jsonLines) {
-                block.output += terminator;
+    const std::span<const RecordSpan> records = block.records;
+    for (std::size_t first = 0; first < records.size(); first += kAheadRows) {
+        const std::span<const RecordSpan> run =
+            records.subspan(first, std::min(kAheadRows, records.size() - first));
+        computeAhead(bytes, run);
+        std::size_t ahead = 0;
+        for (std::size_t i = 0; i < run.size(); ++i) {
+            const RecordSpan& record = run[i];
+            const std::string_view body = bytes.substr(record.begin, record.bodyLength);
+            const std::string_view terminator =
+                bytes.substr(record.begin + record.bodyLength, record.terminatorLength);
+            if (record.lineFeedOfCrLf) {
+                // The rest of a line end whose CR went out with the row before.
+                if (!setup_.jsonLines) {
+                    block.output += terminator;
+                }
+                continue;
             }
-            continue;
-        }
-        const std::uint64_t line = nextLine;
-        nextLine += lineBreaksIn(body) + (terminator.empty() ? 0 : 1);
-        // A blank line holds no reading: it stays as it is, and is no row.
-        std::optional<std::string> fault;
-        if (!body.empty()) {
-            ++tally.rows;
-            if (record.unclosedQuote) {
-                fault =
-                    "a quote opens a field and is never closed; the row ends at this line's "
-                    "end";
-                rowFault_ = true;
-                std::fill(faults_.begin(), faults_.end(), fault);
-            } else {
-                fault = computeRow(body);
-            }
-        }
-        if (fault) {
-            ++tally.badRows;
-            if (tally.firstBadRows.size() < RowTally::kReportedBadRows) {
-                tally.firstBadRows.push_back({line, *fault});
-            }
-            if (setup_.strict) {
-                tally.stopped = true;
-                return;
-            }
-        }
-        for (std::size_t part = 0; part < setup_.parts.size() && !body.empty(); ++part) {
-            if (!faults_[part]) {
-                for (const NoteKind& kind : results_[part].noteKinds) {
-                    ++tally.notes[{part, kind}];
+            const bool computedAhead = ahead < aheadRecords_.size() && aheadRecords_[ahead] == i;
+            const std::size_t element = computedAhead ? ahead++ : 0;
+            const std::uint64_t line = nextLine;
+            nextLine += (record.quoted ? lineBreaksIn(body) : 0) + (terminator.empty() ? 0 : 1);
+            // A blank line holds no reading: it stays as it is, and is no row.
+            std::optional<std::string> fault;
+            if (!body.empty()) {
+                ++tally.rows;
+                if (record.unclosedQuote) {
+                    fault =
+                        "a quote opens a field and is never closed; the row ends at this line's "
+                        "end";
+                    rowFault_ = true;
+                    std::fill(faults_.begin(), faults_.end(), fault);
+                } else if (!computedAhead || !takeAhead(element)) {
+                    fault = computeRow(body);
                 }
             }
-        }
-        if (setup_.jsonLines) {
-            appendJsonRecord(block.output, line, body, fault);
-        } else {
-            appendCsvRecord(block.output, body, terminator);
+            if (fault) {
+                ++tally.badRows;
+                if (tally.firstBadRows.size() < RowTally::kReportedBadRows) {
+                    tally.firstBadRows.push_back({line, *fault});
+                }
+                if (setup_.strict) {
+                    tally.stopped = true;
+                    return;
+                }
+            }
+            for (std::size_t part = 0; part < setup_.parts.size() && !body.empty(); ++part) {
+                if (!faults_[part]) {
+                    for (const NoteKind& kind : results_[part].noteKinds) {
+                        ++tally.notes[{part, kind}];
+                    }
+                }
+            }
+            if (setup_.jsonLines) {
+                appendJsonRecord(block.output, line, body, fault);
+            } else {
+                appendCsvRecord(block.output, body, terminator);
+            }
         }
     }
+}
+
+void RowWorker::computeAhead(std::string_view bytes, std::span<const RecordSpan> records) {
+    aheadRecords_.clear();
+    for (std::vector<InputNumbers>& numbers : aheadNumbers_) {
+        numbers.clear();
+    }
+    if (!computesAhead_) {
+        return;
+    }
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const RecordSpan& record = records[i];
+        if (record.lineFeedOfCrLf || record.unclosedQuote || record.bodyLength == 0) {
+            continue;
+        }
+        const std::vector<std::string_view>& fields =
+            splitter_.split(bytes.substr(record.begin, record.bodyLength));
+        if (fields.size() == setup_.headerFields && readAhead(fields)) {
+            aheadRecords_.push_back(i);
+        } else {
+            for (std::vector<InputNumbers>& numbers : aheadNumbers_) {
+                numbers.resize(aheadRecords_.size());
+            }
+        }
+    }
+    for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
+        const CalculationTask& task = *setup_.parts[part].task->calculation();
+        aheadOutcomes_[part].resize(aheadRecords_.size());
+        calculate(task.method, aheadNumbers_[part], task.units, aheadOutcomes_[part]);
+    }
+}
+
+bool RowWorker::readAhead(const std::vector<std::string_view>& fields) {
+    for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
+        for (const Column& column : setup_.parts[part].columns) {
+            const std::string_view cell = column.constant ? column.name : fields[column.index];
+            if (!column.constant && isMissing(cell)) {
+                return false;
+            }
+            readings_.set(column.input, cell);
+        }
+        const std::variant<InputNumbers, InputFault> numbers =
+            numbersOf(*setup_.parts[part].task->calculation(), readings_);
+        const auto* read = std::get_if<InputNumbers>(&numbers);
+        if (read == nullptr) {
+            return false;
+        }
+        aheadNumbers_[part].push_back(*read);
+    }
+    return true;
+}
+
+bool RowWorker::takeAhead(std::size_t element) {
+    for (const std::vector<Outcome<Calculated>>& outcomes : aheadOutcomes_) {
+        if (!std::holds_alternative<Calculated>(outcomes[element])) {
+            return false;
+        }
+    }
+    for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
+        const Task& task = *setup_.parts[part].task;
+        calculatedResults(task, std::get<Calculated>(aheadOutcomes_[part][element]),
+                          setup_.cellLocale, results_[part], task.noteColumns || setup_.jsonLines,
+                          setup_.jsonLines || !plainResultCells_[part]);
+        faults_[part].reset();
+    }
+    rowFault_ = false;
+    return true;
 }
 
 void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
@@ -189,9 +270,20 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
                 }
             }
         };
+        if (!faults_[part] && plainResultCells_[part]) {
+            // Numbers in the cell locale: written straight from the values.
+            const int decimals = setup_.parts[part].task->calculation()->calculation->decimals;
+            for (const double value : results.values) {
+                if (written++ < cells) {
+                    out += setup_.delimiter;
+                    appendResultText(out, value, decimals, setup_.cellLocale);
+                }
+            }
+        }
         if (!faults_[part]) {
-            for (const std::string& text : results.texts) {
-                put(text, !plainResultCells_[part]);
+            for (const std::string& text : plainResultCells_[part] ? std::span<const std::string>()
+                                                                   : results.texts) {
+                put(text);
             }
             if (written < cells) {
                 put(oneLine(results.notes));

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -91,6 +92,15 @@ class RowWorker {
     // the fields, each part with its results or its "error".
     void appendJsonRecord(std::string& out, std::uint64_t line, std::string_view body,
                           const std::optional<std::string>& fault);
+    // Computes a run of records ahead, each part over all of them at once: a row whose cells all
+    // read as numbers and whose every part has outputs takes its results from here; any other
+    // row is computed alone, which finds its reason.
+    void computeAhead(std::string_view bytes, std::span<const RecordSpan> records);
+    // Adds the numbers of every part read from the fields of a row; false where a cell is
+    // missing or breaks a rule.
+    bool readAhead(const std::vector<std::string_view>& fields);
+    // Each part's results from the row computed ahead at `element`; false where a part has none.
+    bool takeAhead(std::size_t element);
     bool isMissing(std::string_view cell) const;
     std::string columnText(const Column& column) const;
 
@@ -106,6 +116,13 @@ class RowWorker {
     std::vector<std::optional<std::string>> faults_;
     // The row has no results for a reason of its own (its fields), not one of a part.
     bool rowFault_ = false;
+    // Rows computed ahead: only where every part is a calculation. By run: the records' places
+    // in it; by part: each record's numbers and outcome.
+    static constexpr std::size_t kAheadRows = 256;
+    bool computesAhead_ = false;
+    std::vector<std::size_t> aheadRecords_;
+    std::vector<std::vector<InputNumbers>> aheadNumbers_;
+    std::vector<std::vector<Outcome<Calculated>>> aheadOutcomes_;
 };
 
 }  // namespace nimbaro::cli

@@ -190,6 +190,31 @@ std::size_t Task::columnCount() const {
 
 namespace {
 
+// The results of a calculation that has them, every output in the order of the outputs.
+void fillCalculated(const Task& task, Calculated& calculated, const NumberLocale& shown,
+                    Results& results, bool noteTexts, bool resultTexts = true) {
+    const CalculationTask& calculation = *task.calculation();
+    calculated.airPressureAssumed = calculation.airPressureAssumed;
+    results.texts.resize(resultTexts ? calculated.values.size() : 0);
+    results.values.assign(calculated.values.begin(), calculated.values.end());
+    for (std::size_t i = 0; i < results.texts.size(); ++i) {
+        std::string& text = results.texts[i];
+        text.clear();
+        appendResultText(text, results.values[i], calculation.calculation->decimals, shown);
+    }
+    results.note = calculated.note;
+    results.risk = calculated.risk;
+    results.noteKinds = noteKinds(calculated);
+    results.notes.clear();
+    if (!noteTexts) {
+        return;
+    }
+    const NoteReader reader = task.notesInChosenUnits ? NoteReader::Person : NoteReader::Script;
+    for (const NoteKind& kind : results.noteKinds) {
+        results.notes.push_back(noteText(calculated, kind, shown, reader));
+    }
+}
+
 // Every output, in the order of the task's outputs.
 std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
                                   const NumberLocale& shown, Results& results, bool noteTexts) {
@@ -227,28 +252,14 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         return ComputationFault{};
     }
     const CalculationTask& calculation = *task.calculation();
-    Readings readings = typed;
-    readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
-    Outcome<Calculated> calculated = calculate(calculation.method, readings, calculation.units);
+    const std::variant<InputNumbers, InputFault> numbers = numbersOf(calculation, typed);
+    if (const auto* fault = std::get_if<InputFault>(&numbers)) {
+        return *fault;
+    }
+    Outcome<Calculated> calculated =
+        calculate(calculation.method, std::get<InputNumbers>(numbers), calculation.units);
     if (auto* values = std::get_if<Calculated>(&calculated)) {
-        values->airPressureAssumed = calculation.airPressureAssumed;
-        results.texts.resize(values->values.size());
-        results.values.assign(values->values.begin(), values->values.end());
-        for (std::size_t i = 0; i < results.values.size(); ++i) {
-            std::string& text = results.texts[i];
-            text.clear();
-            appendResultText(text, results.values[i], calculation.calculation->decimals, shown);
-        }
-        results.note = values->note;
-        results.risk = values->risk;
-        results.noteKinds = noteKinds(*values);
-        if (!noteTexts) {
-            return std::nullopt;
-        }
-        const NoteReader reader = task.notesInChosenUnits ? NoteReader::Person : NoteReader::Script;
-        for (const NoteKind& kind : results.noteKinds) {
-            results.notes.push_back(noteText(*values, kind, shown, reader));
-        }
+        fillCalculated(task, *values, shown, results, noteTexts);
         return std::nullopt;
     }
     if (const auto* fault = std::get_if<InputFault>(&calculated)) {
@@ -257,24 +268,45 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
     return ComputationFault{};
 }
 
-}  // namespace
-
-std::optional<Fault> compute(const Task& task, const Readings& typed, const NumberLocale& shown,
-                             Results& results, bool noteTexts) {
-    const std::optional<Fault> fault = computeEvery(task, typed, shown, results, noteTexts);
-    if (fault || task.outputs.empty()) {
-        return fault;
+// The chosen outputs, in the order chosen, moved to the front.
+void keepChosenOutputs(const Task& task, Results& results) {
+    if (task.outputs.empty()) {
+        return;
     }
-    // The chosen outputs, in the order chosen, moved to the front.
     std::vector<std::string> texts;
     std::vector<double> values;
     for (const std::size_t output : task.outputs) {
-        texts.push_back(std::move(results.texts[output]));
+        if (!results.texts.empty()) {
+            texts.push_back(std::move(results.texts[output]));
+        }
         values.push_back(results.values[output]);
     }
     results.texts = std::move(texts);
     results.values = std::move(values);
-    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<InputNumbers, InputFault> numbersOf(const CalculationTask& task,
+                                                 const Readings& typed) {
+    Readings readings = typed;
+    readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
+    return readNumbers(task.method, readings);
+}
+
+std::optional<Fault> compute(const Task& task, const Readings& typed, const NumberLocale& shown,
+                             Results& results, bool noteTexts) {
+    const std::optional<Fault> fault = computeEvery(task, typed, shown, results, noteTexts);
+    if (!fault) {
+        keepChosenOutputs(task, results);
+    }
+    return fault;
+}
+
+void calculatedResults(const Task& task, Calculated& calculated, const NumberLocale& shown,
+                       Results& results, bool noteTexts, bool resultTexts) {
+    fillCalculated(task, calculated, shown, results, noteTexts, resultTexts);
+    keepChosenOutputs(task, results);
 }
 
 }  // namespace nimbaro::cli

@@ -95,7 +95,7 @@ struct Task {
 void chooseOutput(Task& task, std::size_t output, std::string_view typed);
 
 struct Results {
-    std::vector<std::string> texts;  // in the order of the outputs
+    std::vector<std::string> texts;  // in the order of the outputs; none where not asked for
     std::vector<double> values;      // the same as numbers; NaN for a name (a compass point)
     std::optional<RangeNote> note;
     std::optional<Risk> risk;
@@ -112,6 +112,16 @@ using Fault = std::variant<InputFault, ComputationFault>;
 // there are none.
 std::optional<Fault> compute(const Task& task, const Readings& readings, const NumberLocale& shown,
                              Results& results, bool noteTexts = true);
+
+// The numbers a calculation reads from the readings, a humidity with or without its percent
+// sign, or the first input that breaks the calculation's rules.
+std::variant<InputNumbers, InputFault> numbersOf(const CalculationTask& task,
+                                                 const Readings& readings);
+
+// The results of a calculation that has outputs, as compute() gives them; without their texts
+// where `resultTexts` does not ask for them, for a caller that writes the values itself.
+void calculatedResults(const Task& task, Calculated& calculated, const NumberLocale& shown,
+                       Results& results, bool noteTexts, bool resultTexts);
 
 // A humidity is often written with its percent sign: "60%" reads as 60.
 std::string_view withoutPercentSign(std::string_view text);

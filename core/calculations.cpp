@@ -206,8 +206,12 @@ void calculateOutputs(Method method, const UnitChoice& units, std::size_t count,
     }
 }
 
+std::variant<InputNumbers, InputFault> readNumbers(Method method, const Readings& readings) {
+    return readChecked(methodInfo(method), readings);
+}
+
 Outcome<Calculated> calculate(Method method, const Readings& readings, const UnitChoice& units) {
-    auto numbers = readChecked(methodInfo(method), readings);
+    auto numbers = readNumbers(method, readings);
     if (const auto* fault = std::get_if<InputFault>(&numbers)) {
         return *fault;
     }
