@@ -249,30 +249,32 @@ std::optional<std::uint64_t> shownInIntegers(double magnitude, int decimals) {
 }
 
 // The same digits for most results, from the magnitude times 10^decimals in one rounding,
-// rounded half up. Its 15 significant digits lie within 5e-15 of the magnitude, and the product
-// within 2^-53 of the true one, so where the product lies farther than 2^-45 of it from a half
-// both round to the same integer; nothing where it lies nearer, or beyond 1 to 10^13, where the
-// rounding keeps every digit or none, or the fraction is not exact.
+// rounded half up, into `shown`. Its 15 significant digits lie within 5e-15 of the magnitude,
+// and the product within 2^-53 of the true one, so where the product lies farther than 2^-45 of
+// it from a half both round to the same integer; false where it lies nearer, or beyond 1 to
+// 10^13, where the rounding keeps every digit or none, or the fraction is not exact. The digits
+// go out through `shown`, not in an optional, whose copies through memory stall.
 template <int kDecimals>
-std::optional<std::uint64_t> shownByOneProduct(double magnitude) {
+bool shownByOneProduct(double magnitude, std::uint64_t& shown) {
     // Exact as a double.
     constexpr auto kScale =
         static_cast<double>(static_cast<std::uint64_t>(kPowersOfTen[std::size_t{kDecimals}]));
     // Checked first, so that the product cannot overflow and raise a flag a guard would read.
     if (!(magnitude < 1e13)) {
-        return std::nullopt;
+        return false;
     }
     const double scaled = magnitude * kScale;
     if (!(scaled >= 1 && scaled < 1e13)) {
-        return std::nullopt;
+        return false;
     }
     // Positive, so the conversion truncates to its floor.
     const auto whole = static_cast<std::uint64_t>(scaled);
     const double fraction = scaled - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) <= scaled * 0x1p-45) {
-        return std::nullopt;
+        return false;
     }
-    return whole + (fraction > 0.5 ? 1 : 0);
+    shown = whole + (fraction > 0.5 ? 1 : 0);
+    return true;
 }
 
 // How many digits a number has; 1 for zero.
@@ -285,77 +287,105 @@ int digitCount(std::uint64_t value) {
     return count;
 }
 
-// Writes the digits of `value` backwards from `end`, two at a time, with zeros before them up
-// to `least` digits.
-inline void writeDigitsBefore(char* end, std::uint64_t value, int least) {
-    static constexpr std::string_view kPairs =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
-    char* const first = end - least;
+constexpr std::string_view kDigitPairs =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the digits of `value` backwards from `end`, two at a time.
+inline void writeDigitsBefore(char* end, std::uint64_t value) {
     while (value >= 100) {
         const std::size_t pair = static_cast<std::size_t>(value % 100) * 2;
         value /= 100;
         end -= 2;
-        end[0] = kPairs[pair];
-        end[1] = kPairs[pair + 1];
+        end[0] = kDigitPairs[pair];
+        end[1] = kDigitPairs[pair + 1];
     }
     if (value >= 10) {
-        end -= 2;
-        end[0] = kPairs[static_cast<std::size_t>(value) * 2];
-        end[1] = kPairs[static_cast<std::size_t>(value) * 2 + 1];
+        end[-2] = kDigitPairs[static_cast<std::size_t>(value) * 2];
+        end[-1] = kDigitPairs[static_cast<std::size_t>(value) * 2 + 1];
     } else {
-        *--end = static_cast<char>('0' + value);
+        end[-1] = static_cast<char>('0' + value);
     }
-    std::fill(first, std::max(first, end), '0');
 }
 
-// Room for any text formatFixedInIntegers() writes: a sign, 15 digits, a separator and 18
-// decimals, with room for a locale's longer signs.
-using FixedText = std::array<char, 48>;
+// Writes the `kCount` digits of `value`, which is below 10^kCount, backwards from `end`, zeros
+// first. Each pair is found from the value itself, by a constant divisor, so that no pair waits
+// for the one after it.
+template <int kCount>
+void writeDigitsBefore(char* end, std::uint64_t value) {
+    [&]<int... kPair>(std::integer_sequence<int, kPair...>) {
+        ((std::copy_n(&kDigitPairs[static_cast<std::size_t>(
+                          value / static_cast<std::uint64_t>(kPowersOfTen[2 * kPair]) % 100 * 2)],
+                      2, end - 2 * (kPair + 1))),
+         ...);
+    }(std::make_integer_sequence<int, kCount / 2>{});
+    if constexpr (kCount % 2 == 1) {
+        end[-kCount] = static_cast<char>(
+            '0' + value / static_cast<std::uint64_t>(kPowersOfTen[kCount - 1]) % 10);
+    }
+}
+
+// Writes the digits of `value` from `out`; the end of them. One or two digits, the integer part
+// of most results, without a branch: which it is varies from one result to the next. The byte
+// after a single digit is written too.
+inline char* writeInteger(char* out, std::uint64_t value) {
+    if (value < 100) {
+        const auto pair = static_cast<std::size_t>(value) * 2;
+        const bool two = value >= 10;
+        out[0] = kDigitPairs[pair + (two ? 0 : 1)];
+        out[1] = kDigitPairs[pair + 1];
+        return out + (two ? 2 : 1);
+    }
+    const int count = digitCount(value);
+    writeDigitsBefore(out + count, value);
+    return out + count;
+}
+
+// The most bytes fixedTextInIntegers() writes: a sign, 15 digits, a separator and 18 decimals,
+// with room for a locale's longer signs.
 constexpr std::size_t kMostSignBytes =
-    std::tuple_size_v<FixedText> - std::size_t{kSignificantDigits + kMostFixedDecimals};
+    kResultTextRoom - std::size_t{kSignificantDigits + kMostFixedDecimals};
 
 // formatFixed() for the usual case, a result of a few digits before the point shown without
 // group separators, without a text of its digits: the digits shown found as one integer, then
-// written into `buffer`; the end of the text. Nothing where the rounding keeps all 15 digits or
-// none of them, or the locale groups digits. One for each number of decimals, so that the
-// divisions by powers of ten are by constants, which the compiler turns into multiplications:
-// dividing by a power held in a register takes several times as long.
+// written at `out`; the end of the text. Nothing where the rounding keeps all 15 digits or none
+// of them, or the locale groups digits. One for each number of decimals, so that the divisions
+// by powers of ten are by constants, which the compiler turns into multiplications: dividing by
+// a power held in a register takes several times as long.
 template <int kDecimals>
-char* fixedTextInIntegers(double value, const NumberLocale& locale, FixedText& buffer) {
+char* fixedTextInIntegers(char* out, double value, const NumberLocale& locale) {
     if (!locale.groupSeparator.empty() || value == 0.0 ||
         locale.minusSign.size() + locale.decimalSeparator.size() > kMostSignBytes) {
         return nullptr;
     }
     const double magnitude = std::fabs(value);
-    std::optional<std::uint64_t> shown = shownByOneProduct<kDecimals>(magnitude);
-    if (!shown) {
-        shown = shownInIntegers(magnitude, kDecimals);
-    }
-    if (!shown) {
-        return nullptr;
+    std::uint64_t shown = 0;
+    if (!shownByOneProduct<kDecimals>(magnitude, shown)) {
+        const std::optional<std::uint64_t> exact = shownInIntegers(magnitude, kDecimals);
+        if (!exact) {
+            return nullptr;
+        }
+        shown = *exact;
     }
     constexpr auto kTenToDecimals = static_cast<std::uint64_t>(kPowersOfTen[kDecimals]);
-    const std::uint64_t integerPart = *shown / kTenToDecimals;
-    char* out = buffer.data();
-    // A locale's signs are mostly one byte: copied as such, not by a call.
-    const auto put = [&out](const std::string& sign) {
+    const std::uint64_t integerPart = shown / kTenToDecimals;
+    // A locale's signs are mostly one byte: copied as such, not by a call, and the minus sign
+    // without a branch, as results of either sign come in any order.
+    const auto put = [&out](const std::string& sign, bool wanted) {
         if (sign.size() == 1) {
-            *out++ = sign.front();
-        } else {
+            *out = sign.front();
+            out += wanted ? 1 : 0;
+        } else if (wanted) {
             out = std::copy(sign.begin(), sign.end(), out);
         }
     };
-    if (std::signbit(value) && *shown != 0) {
-        put(locale.minusSign);
-    }
-    out += digitCount(integerPart);
-    writeDigitsBefore(out, integerPart, 1);
+    put(locale.minusSign, std::signbit(value) && shown != 0);
+    out = writeInteger(out, integerPart);
     if constexpr (kDecimals > 0) {
-        put(locale.decimalSeparator);
+        put(locale.decimalSeparator, true);
         out += kDecimals;
-        writeDigitsBefore(out, *shown - integerPart * kTenToDecimals, kDecimals);
+        writeDigitsBefore<kDecimals>(out, shown - integerPart * kTenToDecimals);
     }
     return out;
 }
@@ -366,19 +396,18 @@ constexpr auto kFixedTextsInIntegers = []<int... kDecimals>(
 }
 (std::make_integer_sequence<int, kMostFixedDecimals + 1>{});
 
-char* formatFixedInIntegers(double value, int decimals, const NumberLocale& locale,
-                            FixedText& buffer) {
+}  // namespace
+
+char* writeResultText(char* out, double value, int decimals, const NumberLocale& locale) {
     if (decimals < 0 || decimals > kMostFixedDecimals) {
         return nullptr;
     }
-    return kFixedTextsInIntegers[static_cast<std::size_t>(decimals)](value, locale, buffer);
+    return kFixedTextsInIntegers[static_cast<std::size_t>(decimals)](out, value, locale);
 }
 
-}  // namespace
-
 std::string formatFixed(double value, int decimals, const NumberLocale& locale) {
-    FixedText buffer;
-    if (char* end = formatFixedInIntegers(value, decimals, locale, buffer)) {
+    std::array<char, kResultTextRoom> buffer;
+    if (char* end = writeResultText(buffer.data(), value, decimals, locale)) {
         return std::string(buffer.data(), end);
     }
     const RoundedDigits shown = roundedDigits(value, decimals);
@@ -475,8 +504,8 @@ std::string resultText(double value, int decimals, const NumberLocale& locale) {
 }
 
 void appendResultText(std::string& out, double value, int decimals, const NumberLocale& locale) {
-    FixedText buffer;
-    if (char* end = formatFixedInIntegers(value, decimals, locale, buffer)) {
+    std::array<char, kResultTextRoom> buffer;
+    if (char* end = writeResultText(buffer.data(), value, decimals, locale)) {
         out.append(buffer.data(), end);
     } else {
         out += formatFixed(value, decimals, locale);

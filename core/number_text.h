@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,13 @@ std::string resultText(double value, int decimals, const NumberLocale& locale);
 // The same text appended to `out`, written straight into it: a log writes one for every result
 // of every row.
 void appendResultText(std::string& out, double value, int decimals, const NumberLocale& locale);
+
+// The room writeResultText() needs.
+inline constexpr std::size_t kResultTextRoom = 48;
+// The same text for the usual result, written at `out`, which has kResultTextRoom bytes of room;
+// the end of the text. Nothing where the text is not of that kind (a locale that groups digits,
+// a result of more than 13 digits before the point), which resultText() then writes.
+char* writeResultText(char* out, double value, int decimals, const NumberLocale& locale);
 
 // The value a result shows, read back (formatFixed() read by parseNumber()), found without a
 // text of its own so that judging a result allocates nothing. The value must be showable.
