@@ -121,39 +121,39 @@ long long leadingDigitExponent(const std::string& integerDigits, const std::stri
 // A plain decimal of at most 15 digits with the locale's one-byte decimal separator ("-12.5"),
 // the form of nearly every reading, read without building a text for from_chars(): its digits
 // make an integer below 2^53 and the power of ten is exact, so the one division rounds as
-// from_chars() does. Nothing for any other text, which the full rules then read.
-std::optional<double> parsePlainDecimal(std::string_view text, std::string_view decimalSeparator) {
+// from_chars() does. False for any other text, which the full rules then read. The number goes
+// into `number` rather than out in an optional: moving an optional's double and flag through
+// memory stalls on every reading.
+bool parsePlainDecimal(std::string_view text, std::string_view decimalSeparator, double& number) {
     constexpr int kMostDigits = 15;
-    constexpr std::array<double, kMostDigits + 1> kPowersOfTen = {
+    static constexpr std::array<double, kMostDigits + 1> kPowersOfTen = {
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = text.starts_with('-');
-    if (negative) {
-        text.remove_prefix(1);
-    }
-    const bool onePoint = decimalSeparator.size() == 1;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    const bool negative = at != end && *at == '-';
+    at += negative ? 1 : 0;
+    // The digits before the separator, then those after it, each in a loop of its own.
     std::uint64_t digits = 0;
-    int count = 0;
-    int decimals = 0;
-    bool afterPoint = false;
-    for (const char c : text) {
-        if (isDigit(c)) {
-            if (++count > kMostDigits) {
-                return std::nullopt;
-            }
-            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-            decimals += afterPoint ? 1 : 0;
-        } else if (onePoint && c == decimalSeparator[0] && !afterPoint) {
-            afterPoint = true;
-        } else {
-            return std::nullopt;
+    const char* const first = at;
+    for (; at != end && isDigit(*at); ++at) {
+        digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
+    }
+    const char* point = end;
+    if (at != end && decimalSeparator.size() == 1 && *at == decimalSeparator[0]) {
+        point = at++;
+        for (; at != end && isDigit(*at); ++at) {
+            digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
         }
     }
-    if (count == 0) {
-        return std::nullopt;
+    const auto count = (at - first) - (point == end ? 0 : 1);
+    if (at != end || count == 0 || count > kMostDigits) {
+        return false;
     }
+    const auto decimals = point == end ? 0 : end - point - 1;
     const double magnitude =
         static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(decimals)];
-    return negative ? -magnitude : magnitude;
+    number = negative ? -magnitude : magnitude;
+    return true;
 }
 
 // Any number by the full rules; `beyondRange` tells a number written too large for a double
@@ -239,7 +239,7 @@ std::optional<double> parseWritten(std::string_view text, const NumberLocale& lo
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
-    if (const std::optional<double> plain = parsePlainDecimal(text, locale.decimalSeparator)) {
+    if (double plain = 0; parsePlainDecimal(text, locale.decimalSeparator, plain)) {
         return plain;
     }
     bool beyondRange = false;
