@@ -1,6 +1,7 @@
 #include "log_rows.h"
 
 #include <algorithm>
+#include <array>
 
 #include "diagnostics.h"
 #include "json.h"
@@ -106,8 +107,23 @@ RowWorker::RowWorker(const RowSetup& setup)
         cellCounts_.push_back(part.task->columnCount());
         plainResultCells_.push_back(plainNumbers && part.task->calculation() != nullptr);
     }
-    computesAhead_ = std::all_of(setup.parts.begin(), setup.parts.end(),
-                                 [](const LogPart& part) { return part.task->calculation(); });
+    // A row is read ahead by its columns, each read as a number: as the checks read it where
+    // each column's input has the check of a number, and the method no other input.
+    computesAhead_ = std::all_of(setup.parts.begin(), setup.parts.end(), [](const LogPart& part) {
+        const CalculationTask* task = part.task->calculation();
+        if (task == nullptr) {
+            return false;
+        }
+        const MethodInfo& info = methodInfo(task->method);
+        const auto readAsNumber = [&](Input input) {
+            return std::any_of(info.checks.begin(), info.checks.end(), [&](const Check& check) {
+                return check.input == input && check.rule == Rule::Number;
+            });
+        };
+        return info.inputs.size() == part.columns.size() &&
+               std::all_of(part.columns.begin(), part.columns.end(),
+                           [&](const Column& column) { return readAsNumber(column.input); });
+    });
     outputBytesPerRow_ = outputBytesPerRow(setup);
     for (const std::string& value : setup.missing) {
         if (const std::optional<double> number = parseNumber(value, setup.readLocale)) {
@@ -218,20 +234,21 @@ void RowWorker::computeAhead(std::string_view bytes, std::span<const RecordSpan>
 
 bool RowWorker::readAhead(const std::vector<std::string_view>& fields) {
     for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
+        InputNumbers numbers;
         for (const Column& column : setup_.parts[part].columns) {
             const std::string_view cell = column.constant ? column.name : fields[column.index];
-            if (!column.constant && isMissing(cell)) {
+            if (!column.constant && !setup_.missing.empty() && isMissing(cell)) {
                 return false;
             }
-            readings_.set(column.input, cell);
+            const std::optional<double> number = parseNumber(
+                column.input == Input::Humidity ? withoutPercentSign(cell) : cell,
+                setup_.readLocale);
+            if (!number) {
+                return false;
+            }
+            numbers.set(column.input, *number);
         }
-        const std::variant<InputNumbers, InputFault> numbers =
-            numbersOf(*setup_.parts[part].task->calculation(), readings_);
-        const auto* read = std::get_if<InputNumbers>(&numbers);
-        if (read == nullptr) {
-            return false;
-        }
-        aheadNumbers_[part].push_back(*read);
+        aheadNumbers_[part].push_back(numbers);
     }
     return true;
 }
@@ -271,14 +288,24 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
             }
         };
         if (!faults_[part] && plainResultCells_[part]) {
-            // Numbers in the cell locale: written straight from the values.
+            // Numbers in the cell locale, written straight from the values into one piece:
+            // appending each short text on its own costs a call each.
             const int decimals = setup_.parts[part].task->calculation()->calculation->decimals;
+            std::array<char, kMaxOutputs * (1 + kResultTextRoom)> texts;
+            char* at = texts.data();
             for (const double value : results.values) {
                 if (written++ < cells) {
-                    out += setup_.delimiter;
-                    appendResultText(out, value, decimals, setup_.cellLocale);
+                    *at++ = setup_.delimiter;
+                    if (char* end = writeResultText(at, value, decimals, setup_.cellLocale)) {
+                        at = end;
+                    } else {
+                        out.append(texts.data(), at);
+                        at = texts.data();
+                        out += resultText(value, decimals, setup_.cellLocale);
+                    }
                 }
             }
+            out.append(texts.data(), at);
         }
         if (!faults_[part]) {
             for (const std::string& text : plainResultCells_[part] ? std::span<const std::string>()

@@ -252,12 +252,9 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
         return ComputationFault{};
     }
     const CalculationTask& calculation = *task.calculation();
-    const std::variant<InputNumbers, InputFault> numbers = numbersOf(calculation, typed);
-    if (const auto* fault = std::get_if<InputFault>(&numbers)) {
-        return *fault;
-    }
-    Outcome<Calculated> calculated =
-        calculate(calculation.method, std::get<InputNumbers>(numbers), calculation.units);
+    Readings readings = typed;
+    readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
+    Outcome<Calculated> calculated = calculate(calculation.method, readings, calculation.units);
     if (auto* values = std::get_if<Calculated>(&calculated)) {
         fillCalculated(task, *values, shown, results, noteTexts);
         return std::nullopt;
@@ -286,13 +283,6 @@ void keepChosenOutputs(const Task& task, Results& results) {
 }
 
 }  // namespace
-
-std::variant<InputNumbers, InputFault> numbersOf(const CalculationTask& task,
-                                                 const Readings& typed) {
-    Readings readings = typed;
-    readings.set(Input::Humidity, withoutPercentSign(typed.text(Input::Humidity)));
-    return readNumbers(task.method, readings);
-}
 
 std::optional<Fault> compute(const Task& task, const Readings& typed, const NumberLocale& shown,
                              Results& results, bool noteTexts) {

@@ -113,11 +113,6 @@ using Fault = std::variant<InputFault, ComputationFault>;
 std::optional<Fault> compute(const Task& task, const Readings& readings, const NumberLocale& shown,
                              Results& results, bool noteTexts = true);
 
-// The numbers a calculation reads from the readings, a humidity with or without its percent
-// sign, or the first input that breaks the calculation's rules.
-std::variant<InputNumbers, InputFault> numbersOf(const CalculationTask& task,
-                                                 const Readings& readings);
-
 // The results of a calculation that has outputs, as compute() gives them; without their texts
 // where `resultTexts` does not ask for them, for a caller that writes the values itself.
 void calculatedResults(const Task& task, Calculated& calculated, const NumberLocale& shown,

@@ -18,6 +18,12 @@ constexpr std::size_t index(Input input) {
     return static_cast<std::size_t>(input);
 }
 
+// isShowable() for the cost of one comparison for nearly every value: below 1e308 a value is
+// always showable; only the rest needs the full test.
+bool showable(double value) {
+    return std::fabs(value) < 1e308 || isShowable(value);
+}
+
 // Clears each element whose number in `column` breaks the rule: one check over a whole column,
 // the rule known to the compiler, in a loop it can keep tight.
 template <Rule kRule>
@@ -27,14 +33,16 @@ void keepWhere(const double* column, std::span<bool> kept) {
     }
 }
 
-// The outputs and note of the numbers, or why there are none; the caller guards the arithmetic
+// The outputs and note of the numbers, or why there are none, into `outcome`: made in place, as
+// a copy of a whole Calculated costs more than most formulas. The caller guards the arithmetic
 // of the formula and the notes, which are judged with the formula's own arithmetic.
-Outcome<Calculated> calculateUnguarded(const MethodInfo& info, const InputNumbers& numbers,
-                                       const UnitChoice& units, Judging judging) {
+void calculateUnguarded(const MethodInfo& info, const InputNumbers& numbers,
+                        const UnitChoice& units, Judging judging, Outcome<Calculated>& outcome) {
     if (const std::optional<InputFault> fault = brokenCheck(info, numbers)) {
-        return *fault;
+        outcome = *fault;
+        return;
     }
-    Calculated calculated;
+    Calculated& calculated = outcome.emplace<Calculated>();
     calculated.method = info.method;
     calculated.typed.units = units;
     // Only what the method reads, so that nothing else in `numbers` can reach a formula or a
@@ -43,13 +51,13 @@ Outcome<Calculated> calculateUnguarded(const MethodInfo& info, const InputNumber
         calculated.typed.numbers.set(input, numbers[input]);
     }
     calculated.values = info.formula(calculated.typed);
-    if (!std::all_of(calculated.values.begin(), calculated.values.end(), isShowable)) {
-        return ComputationFault{};
+    if (!std::all_of(calculated.values.begin(), calculated.values.end(), showable)) {
+        outcome = ComputationFault{};
+        return;
     }
     if (judging == Judging::Notes) {
         calculated.note = firstNote(info, calculated.typed, calculated.values);
     }
-    return calculated;
 }
 
 // The reference's value of the compared output where it lies beyond the tolerance. The
@@ -103,7 +111,8 @@ Outcome<Calculated> calculate(Method method, const InputNumbers& numbers, const 
                               Judging judging) {
     const MethodInfo& info = methodInfo(method);
     testAndClearFaults();
-    Outcome<Calculated> outcome = calculateUnguarded(info, numbers, units, judging);
+    Outcome<Calculated> outcome = ComputationFault{};
+    calculateUnguarded(info, numbers, units, judging, outcome);
     // A fault can only come from a formula that ran.
     if (testAndClearFaults() && std::holds_alternative<Calculated>(outcome)) {
         return ComputationFault{};
@@ -119,7 +128,7 @@ void calculate(Method method, std::span<const InputNumbers> numbers, const UnitC
     const MethodInfo& info = methodInfo(method);
     testAndClearFaults();
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        outcomes[i] = calculateUnguarded(info, numbers[i], units, judging);
+        calculateUnguarded(info, numbers[i], units, judging, outcomes[i]);
     }
     // The flags tell that something faulted, not what: then each element again on its own.
     const bool faulted = testAndClearFaults();
@@ -175,13 +184,10 @@ void calculateOutputs(Method method, const UnitChoice& units, std::size_t count,
                 typed.numbers.set(input, columns.inputs[index(input)][i]);
             }
             const OutputValues values = info.formula(typed);
-            // Below 1e308 a value is always showable; only the rest needs the full test.
-            const bool showable = std::all_of(values.begin(), values.end(), [](double value) {
-                return std::fabs(value) < 1e308 || isShowable(value);
-            });
-            computed[i] = showable;
+            const bool shown = std::all_of(values.begin(), values.end(), showable);
+            computed[i] = shown;
             for (std::size_t k = 0; k < wantedCount; ++k) {
-                columns.outputs[wanted[k]][i] = showable ? values[wanted[k]] : kNoValue;
+                columns.outputs[wanted[k]][i] = shown ? values[wanted[k]] : kNoValue;
             }
         }
     };
@@ -206,12 +212,8 @@ void calculateOutputs(Method method, const UnitChoice& units, std::size_t count,
     }
 }
 
-std::variant<InputNumbers, InputFault> readNumbers(Method method, const Readings& readings) {
-    return readChecked(methodInfo(method), readings);
-}
-
 Outcome<Calculated> calculate(Method method, const Readings& readings, const UnitChoice& units) {
-    auto numbers = readNumbers(method, readings);
+    auto numbers = readChecked(methodInfo(method), readings);
     if (const auto* fault = std::get_if<InputFault>(&numbers)) {
         return *fault;
     }

@@ -521,11 +521,8 @@ inline bool meetsRule(Rule rule, double number) {
     return number > 0;
 }
 
-// The numbers the method reads, read from the texts by the number rules while its checks are
-// made in their order, or the first check that fails.
-std::variant<InputNumbers, InputFault> readNumbers(Method method, const Readings& readings);
-
-// Reads the texts as readNumbers() does, then computes as above from the numbers read.
+// Reads the texts by the number rules, making the method's checks in its order, then computes
+// as above from the numbers read.
 Outcome<Calculated> calculate(Method method, const Readings& readings, const UnitChoice& units);
 
 // The kinds of note a result can carry: its range note, the reference's value, an implausible
