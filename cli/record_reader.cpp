@@ -24,8 +24,16 @@ std::string temporaryFolder() {
 }  // namespace
 
 std::uint64_t linesEnded(const RecordBlock& block) {
+    // Only a quoted field holds line breaks: the rest end records.
+    std::uint64_t lines = 0;
+    for (const RecordSpan& record : block.records) {
+        lines += (record.terminatorLength > 0 ? 1 : 0) +
+                 (record.quoted ? lineBreaksIn(std::string_view(block.bytes).substr(
+                                      record.begin, record.bodyLength))
+                                : 0);
+    }
     const bool splitCrLf = !block.records.empty() && block.records.front().lineFeedOfCrLf;
-    return lineBreaksIn(block.bytes) - (splitCrLf ? 1 : 0);
+    return lines - (splitCrLf ? 1 : 0);
 }
 
 Spool::Spool() {
