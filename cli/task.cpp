@@ -204,7 +204,7 @@ void fillCalculated(const Task& task, Calculated& calculated, const NumberLocale
     }
     results.note = calculated.note;
     results.risk = calculated.risk;
-    results.noteKinds = noteKinds(calculated);
+    fillNoteKinds(calculated, results.noteKinds);
     results.notes.clear();
     if (!noteTexts) {
         return;
@@ -221,7 +221,7 @@ std::optional<Fault> computeEvery(const Task& task, const Readings& typed,
     const NumberLocale& read = typed.locale();
     results.note.reset();
     results.risk.reset();
-    results.noteKinds = {};
+    results.noteKinds.clear();
     results.notes.clear();
     if (task.isWindDirection()) {
         Outcome<Results> direction = windDirection(typed.text(Input::Value), read, shown);

@@ -545,6 +545,7 @@ using NoteKind = std::variant<RangeNote, ReferenceNote, ImplausibleInput, AirPre
 class NoteKinds {
   public:
     void add(NoteKind kind) { kinds_[size_++] = kind; }
+    void clear() { size_ = 0; }
     const NoteKind* begin() const { return kinds_.data(); }
     const NoteKind* end() const { return kinds_.data() + size_; }
     bool empty() const { return size_ == 0; }
@@ -555,6 +556,9 @@ class NoteKinds {
 };
 
 NoteKinds noteKinds(const Calculated& calculated);
+// The same kinds put into `kinds`, for a caller that keeps one NoteKinds for result after result:
+// making a new one clears all its room.
+void fillNoteKinds(const Calculated& calculated, NoteKinds& kinds);
 
 // Whom a note is worded for: scripts read the same words whatever the units chosen; a person
 // reads the bounds of a range note and a reference's value in the units they chose too.

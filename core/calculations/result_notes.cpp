@@ -188,6 +188,12 @@ bool implausible(Input input, const Typed& typed) {
 
 NoteKinds noteKinds(const Calculated& calculated) {
     NoteKinds kinds;
+    fillNoteKinds(calculated, kinds);
+    return kinds;
+}
+
+void fillNoteKinds(const Calculated& calculated, NoteKinds& kinds) {
+    kinds.clear();
     if (calculated.note) {
         kinds.add(*calculated.note);
     }
@@ -202,7 +208,6 @@ NoteKinds noteKinds(const Calculated& calculated) {
     if (calculated.airPressureAssumed) {
         kinds.add(AirPressureAssumed{});
     }
-    return kinds;
 }
 
 std::string noteText(const Calculated& calculated, const NoteKind& kind, const NumberLocale& locale,
