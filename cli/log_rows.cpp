@@ -234,21 +234,19 @@ void RowWorker::computeAhead(std::string_view bytes, std::span<const RecordSpan>
 
 bool RowWorker::readAhead(const std::vector<std::string_view>& fields) {
     for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
-        InputNumbers numbers;
+        InputNumbers& numbers = aheadNumbers_[part].emplace_back();
         for (const Column& column : setup_.parts[part].columns) {
             const std::string_view cell = column.constant ? column.name : fields[column.index];
             if (!column.constant && !setup_.missing.empty() && isMissing(cell)) {
                 return false;
             }
-            const std::optional<double> number = parseNumber(
-                column.input == Input::Humidity ? withoutPercentSign(cell) : cell,
-                setup_.readLocale);
-            if (!number) {
+            double number = 0;
+            if (!parseNumber(column.input == Input::Humidity ? withoutPercentSign(cell) : cell,
+                             setup_.readLocale, number)) {
                 return false;
             }
-            numbers.set(column.input, *number);
+            numbers.set(column.input, number);
         }
-        aheadNumbers_[part].push_back(numbers);
     }
     return true;
 }

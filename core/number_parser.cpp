@@ -246,6 +246,16 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
     return parseWritten(text, locale, beyondRange);
 }
 
+bool parseNumber(std::string_view text, const NumberLocale& locale, double& number) {
+    if (parsePlainDecimal(text, locale.decimalSeparator, number)) {
+        return true;
+    }
+    bool beyondRange = false;
+    const std::optional<double> written = parseWritten(text, locale, beyondRange);
+    number = written.value_or(number);
+    return written.has_value();
+}
+
 bool isBeyondNumberRange(std::string_view text, const NumberLocale& locale) {
     bool beyondRange = false;
     parseWritten(text, locale, beyondRange);

@@ -13,6 +13,9 @@ namespace nimbaro {
 // so every text that passes the test converts. Returns nothing for a text that is not a
 // number or whose value lies outside the double range; an underflow reads as zero.
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale);
+// The same number put into `number`; false for a text that is not one. For a caller that reads
+// many: returning an optional's double and flag goes through memory and stalls.
+bool parseNumber(std::string_view text, const NumberLocale& locale, double& number);
 
 // Whether a text is written as a number but lies beyond the double range (1e309), which
 // parseNumber() refuses like any text that is no number.
