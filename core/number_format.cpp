@@ -309,20 +309,38 @@ inline void writeDigitsBefore(char* end, std::uint64_t value) {
     }
 }
 
-// Writes the `kCount` digits of `value`, which is below 10^kCount, backwards from `end`, zeros
-// first. Each pair is found from the value itself, by a constant divisor, so that no pair waits
-// for the one after it.
+// Writes the `kCount` digits of `value`, which is below 10^kCount, at `out`, zeros first. Up to
+// seven digits from one product: value / 10^(kCount - lead) as a fixed-point number with 48
+// fraction bits, rounded up, whose integer is the lead digit or two and whose fraction times 100
+// gives each next pair. The rounding up errs by less than 10^kCount / 2^48 at the start, 100
+// times more at each pair, and stays below the least distance to the next integer,
+// 10^-(digits left), while 10^(2 kCount) < 2^48. More digits are written seven at a time.
 template <int kCount>
-void writeDigitsBefore(char* end, std::uint64_t value) {
-    [&]<int... kPair>(std::integer_sequence<int, kPair...>) {
-        ((std::copy_n(&kDigitPairs[static_cast<std::size_t>(
-                          value / static_cast<std::uint64_t>(kPowersOfTen[2 * kPair]) % 100 * 2)],
-                      2, end - 2 * (kPair + 1))),
-         ...);
-    }(std::make_integer_sequence<int, kCount / 2>{});
-    if constexpr (kCount % 2 == 1) {
-        end[-kCount] = static_cast<char>(
-            '0' + value / static_cast<std::uint64_t>(kPowersOfTen[kCount - 1]) % 10);
+void writeDigits(char* out, std::uint64_t value) {
+    constexpr int kMostAtOnce = 7;
+    if constexpr (kCount > kMostAtOnce) {
+        constexpr auto kTenToMost = static_cast<std::uint64_t>(kPowersOfTen[kMostAtOnce]);
+        writeDigits<kCount - kMostAtOnce>(out, value / kTenToMost);
+        writeDigits<kMostAtOnce>(out + (kCount - kMostAtOnce), value % kTenToMost);
+    } else {
+        constexpr int kFractionBits = 48;
+        constexpr std::uint64_t kFraction = (std::uint64_t{1} << kFractionBits) - 1;
+        constexpr int kLead = 2 - kCount % 2;
+        constexpr auto kDivisor = static_cast<std::uint64_t>(kPowersOfTen[kCount - kLead]);
+        constexpr std::uint64_t kScale = (kFraction + kDivisor) / kDivisor;
+        std::uint64_t scaled = value * kScale;
+        const auto pairAt = [&scaled] {
+            return &kDigitPairs[static_cast<std::size_t>(scaled >> kFractionBits) * 2];
+        };
+        if constexpr (kLead == 1) {
+            *out++ = pairAt()[1];
+        } else {
+            out = std::copy_n(pairAt(), 2, out);
+        }
+        for (int written = kLead; written < kCount; written += 2) {
+            scaled = (scaled & kFraction) * 100;
+            out = std::copy_n(pairAt(), 2, out);
+        }
     }
 }
 
@@ -384,8 +402,8 @@ char* fixedTextInIntegers(char* out, double value, const NumberLocale& locale) {
     out = writeInteger(out, integerPart);
     if constexpr (kDecimals > 0) {
         put(locale.decimalSeparator, true);
+        writeDigits<kDecimals>(out, shown - integerPart * kTenToDecimals);
         out += kDecimals;
-        writeDigitsBefore<kDecimals>(out, shown - integerPart * kTenToDecimals);
     }
     return out;
 }
