@@ -42,7 +42,10 @@ void calculateUnguarded(const MethodInfo& info, const InputNumbers& numbers,
         outcome = *fault;
         return;
     }
-    Calculated& calculated = outcome.emplace<Calculated>();
+    // A fresh result copied from a constant one rather than cleared in place: the compiler
+    // clears a whole Calculated with a string instruction slow to start.
+    static constexpr Calculated kFresh{};
+    Calculated& calculated = outcome.emplace<Calculated>(kFresh);
     calculated.method = info.method;
     calculated.typed.units = units;
     // Only what the method reads, so that nothing else in `numbers` can reach a formula or a

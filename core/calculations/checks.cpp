@@ -6,15 +6,6 @@
 
 namespace nimbaro {
 
-std::optional<InputFault> brokenCheck(const MethodInfo& method, const InputNumbers& numbers) {
-    for (const Check& check : method.checks) {
-        if (!meetsRule(check.rule, numbers[check.input])) {
-            return InputFault{check.input, check.rule};
-        }
-    }
-    return std::nullopt;
-}
-
 std::variant<InputNumbers, InputFault> readChecked(const MethodInfo& method,
                                                    const Readings& readings) {
     InputNumbers numbers;

@@ -12,8 +12,17 @@ namespace nimbaro {
 // --- checks ------------------------------------------------------------------------------------
 
 // The first of the method's checks that the numbers break, reading a number that is not
-// finite as no number.
-std::optional<InputFault> brokenCheck(const MethodInfo& method, const InputNumbers& numbers);
+// finite as no number. Inline, as are firstNote() and riskOf(): they run on every element of a
+// block, and an optional returned from a call goes through memory and stalls.
+inline std::optional<InputFault> brokenCheck(const MethodInfo& method,
+                                             const InputNumbers& numbers) {
+    for (const Check& check : method.checks) {
+        if (!meetsRule(check.rule, numbers[check.input])) {
+            return InputFault{check.input, check.rule};
+        }
+    }
+    return std::nullopt;
+}
 
 // The texts read by the number rules while the checks are made in their order: the numbers, or
 // the first check that fails.
@@ -23,12 +32,40 @@ std::variant<InputNumbers, InputFault> readChecked(const MethodInfo& method,
 // --- notes and risks ---------------------------------------------------------------------------
 
 // The note of the first of the method's rules that applies.
-std::optional<RangeNote> firstNote(const MethodInfo& method, const Typed& typed,
-                                   const OutputValues& values);
+inline std::optional<RangeNote> firstNote(const MethodInfo& method, const Typed& typed,
+                                          const OutputValues& values) {
+    for (const NoteRule& rule : method.notes) {
+        if (rule.applies(typed, values)) {
+            return rule.note;
+        }
+    }
+    return std::nullopt;
+}
 
 // The category of the method's result by its risk rule, if it has one.
-std::optional<Risk> riskOf(const MethodInfo& method, const Typed& typed,
-                           const OutputValues& values);
+inline std::optional<Risk> riskOf(const MethodInfo& method, const Typed& typed,
+                                  const OutputValues& values) {
+    if (!method.risk) {
+        return std::nullopt;
+    }
+    const RiskRule& rule = *method.risk;
+    const double judged = values[outputPlace(method, rule.output)];
+    switch (rule.scale) {
+        case RiskScale::HeatIndex:
+            return heatIndexRisk(judged, rule.decimals);
+        case RiskScale::Humidex:
+            return humidexRisk(judged, typed.celsius(Input::AirTemperature));
+        case RiskScale::Beaufort:
+            return beaufortRisk(judged);
+        case RiskScale::WindChill:
+            break;
+    }
+    // A wind that warms is no chill: the categories are of a chill in Celsius.
+    if (judged > typed.celsius(Input::AirTemperature)) {
+        return std::nullopt;
+    }
+    return windChillRisk(judged, rule.decimals);
+}
 
 // Inputs that cannot occur, each as typed in its unit.
 bool airBelowAbsoluteZero(const Typed& typed, const OutputValues& values);

@@ -118,16 +118,6 @@ std::string noteText(RangeNote note) {
         plainNumberLocale());
 }
 
-std::optional<RangeNote> firstNote(const MethodInfo& method, const Typed& typed,
-                                   const OutputValues& values) {
-    for (const NoteRule& rule : method.notes) {
-        if (rule.applies(typed, values)) {
-            return rule.note;
-        }
-    }
-    return std::nullopt;
-}
-
 bool airBelowAbsoluteZero(const Typed& typed, const OutputValues&) {
     return belowAbsoluteZero(typed[AirTemperature], typed.units.temperature);
 }
@@ -294,30 +284,6 @@ std::optional<Risk> beaufortRisk(double force) {
         return std::nullopt;
     }
     return static_cast<Risk>(static_cast<int>(Risk::Calm) + static_cast<int>(force));
-}
-
-std::optional<Risk> riskOf(const MethodInfo& method, const Typed& typed,
-                           const OutputValues& values) {
-    if (!method.risk) {
-        return std::nullopt;
-    }
-    const RiskRule& rule = *method.risk;
-    const double judged = values[outputPlace(method, rule.output)];
-    switch (rule.scale) {
-        case RiskScale::HeatIndex:
-            return heatIndexRisk(judged, rule.decimals);
-        case RiskScale::Humidex:
-            return humidexRisk(judged, typed.celsius(AirTemperature));
-        case RiskScale::Beaufort:
-            return beaufortRisk(judged);
-        case RiskScale::WindChill:
-            break;
-    }
-    // A wind that warms is no chill: the categories are of a chill in Celsius.
-    if (judged > typed.celsius(AirTemperature)) {
-        return std::nullopt;
-    }
-    return windChillRisk(judged, rule.decimals);
 }
 
 std::string_view riskText(Risk risk) {
