@@ -5,38 +5,49 @@
 
 namespace nimbaro::cli {
 
-std::optional<RecordSpan> RecordScanner::ended(std::size_t bodyLength, std::size_t terminatorLength,
-                                               bool unclosed) {
+bool RecordScanner::ended(RecordSpan& record, std::size_t bodyLength,
+                          std::size_t terminatorLength, bool unclosed) {
+    // Written field by field into the caller's span: a span returned whole would be copied
+    // out of memory where its fields were just written one by one, which stalls.
+    record.begin = 0;
+    record.bodyLength = bodyLength;
+    record.terminatorLength = terminatorLength;
+    record.unclosedQuote = unclosed;
+    record.lineFeedOfCrLf = false;
+    record.quoted = quoted_;
+    startRecord();
+    return true;
+}
+
+void RecordScanner::startRecord() {
     state_ = State::FieldStart;
     scanned_ = 0;
     forgotten_ = 0;
     neverClosed_.reset();
     carriageReturnLast_ = false;
-    const bool quoted = quoted_;
     quoted_ = false;
-    return RecordSpan{0, bodyLength, terminatorLength, unclosed, false, quoted};
 }
 
-std::optional<RecordSpan> RecordScanner::endAtLineEnd(std::string_view bytes, std::size_t at,
-                                                      bool atEnd) {
+bool RecordScanner::endAtLineEnd(std::string_view bytes, std::size_t at, bool atEnd,
+                                 RecordSpan& record) {
     const std::size_t lineEnd = bytes.find_first_of("\r\n", at);
     if (lineEnd == std::string_view::npos) {
         if (atEnd) {
-            return ended(forgotten_ + bytes.size(), 0, true);
+            return ended(record, forgotten_ + bytes.size(), 0, true);
         }
         scanned_ = forgotten_ + bytes.size();
-        return std::nullopt;
+        return false;
     }
     // A CR at the end of what has arrived may be the first half of a CRLF.
     if (bytes[lineEnd] == '\r' && lineEnd + 1 == bytes.size() && !atEnd) {
         scanned_ = forgotten_ + lineEnd;
-        return std::nullopt;
+        return false;
     }
     const bool crlf = bytes.substr(lineEnd).starts_with("\r\n");
-    return ended(forgotten_ + lineEnd, crlf ? 2 : 1, true);
+    return ended(record, forgotten_ + lineEnd, crlf ? 2 : 1, true);
 }
 
-std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd) {
+bool RecordScanner::next(std::string_view bytes, bool atEnd, RecordSpan& record) {
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();
     // Positions in `bytes` are the record's less the bytes forgotten.
@@ -45,14 +56,14 @@ std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd
     carriageReturnLast_ = false;
     if (lineFeedMayFollow_ && scanned_ == 0) {
         if (size == 0) {
-            return std::nullopt;
+            return false;
         }
         lineFeedMayFollow_ = false;
         if (data[0] == '\n') {
-            RecordSpan lineFeed;
-            lineFeed.terminatorLength = 1;
-            lineFeed.lineFeedOfCrLf = true;
-            return lineFeed;
+            record = RecordSpan{};
+            record.terminatorLength = 1;
+            record.lineFeedOfCrLf = true;
+            return true;
         }
     }
     while (at < size) {
@@ -75,25 +86,25 @@ std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd
                         break;
                     }
                     if (c == '\n') {
-                        return ended(base + at, 1);
+                        return ended(record, base + at, 1);
                     }
                     if (c == '\r') {
                         // A CR at the end of what has arrived may be the first half of a CRLF.
                         if (at + 1 < size) {
-                            return ended(base + at, data[at + 1] == '\n' ? 2 : 1);
+                            return ended(record, base + at, data[at + 1] == '\n' ? 2 : 1);
                         }
                         if (atEnd) {
-                            return ended(base + at, 1);
+                            return ended(record, base + at, 1);
                         }
                         scanned_ = base + at;
                         carriageReturnLast_ = true;
-                        return std::nullopt;
+                        return false;
                     }
                 }
                 break;
             case State::Quoted: {
                 if (neverClosed_ == quoteStart_) {
-                    return endAtLineEnd(bytes, at, atEnd);
+                    return endAtLineEnd(bytes, at, atEnd, record);
                 }
                 const void* quote = std::memchr(data + at, '"', size - at);
                 if (quote == nullptr) {
@@ -117,15 +128,15 @@ std::optional<RecordSpan> RecordScanner::next(std::string_view bytes, bool atEnd
     }
     scanned_ = base + at;
     if (!atEnd) {
-        return std::nullopt;
+        return false;
     }
     if (state_ == State::Quoted) {
-        return endAtLineEnd(bytes, quoteStart_ - base, true);
+        return endAtLineEnd(bytes, quoteStart_ - base, true, record);
     }
     if (size == 0) {
-        return std::nullopt;
+        return false;
     }
-    return ended(base + size, 0);
+    return ended(record, base + size, 0);
 }
 
 std::optional<std::size_t> RecordScanner::openQuote() const {
@@ -133,7 +144,7 @@ std::optional<std::size_t> RecordScanner::openQuote() const {
 }
 
 void RecordScanner::restart(std::optional<std::size_t> neverClosed) {
-    ended(0, 0);
+    startRecord();
     neverClosed_ = neverClosed;
     lineFeedMayFollow_ = false;
 }
@@ -141,7 +152,9 @@ void RecordScanner::restart(std::optional<std::size_t> neverClosed) {
 RecordSpan RecordScanner::endAtCarriageReturn() {
     const std::size_t carriageReturn = scanned_;
     lineFeedMayFollow_ = true;
-    return *ended(carriageReturn, 1);
+    RecordSpan record;
+    ended(record, carriageReturn, 1);
+    return record;
 }
 
 std::size_t lineBreaksIn(std::string_view text) {

@@ -39,11 +39,11 @@ class RecordScanner {
   public:
     explicit RecordScanner(char delimiter) : delimiter_(delimiter) {}
 
-    // The next whole record of `bytes`, which hold the record being read from its first byte
-    // on (the same bytes as in the last call, and maybe more), or from its byte scanned() on
-    // after forget(). Nothing when the record goes on beyond them; with `atEnd` (no more bytes
-    // will come) the rest is a record unless it is empty.
-    std::optional<RecordSpan> next(std::string_view bytes, bool atEnd);
+    // Puts the next whole record of `bytes` into `record`, `bytes` holding the record being
+    // read from its first byte on (the same bytes as in the last call, and maybe more), or from
+    // its byte scanned() on after forget(). False when the record goes on beyond them; with
+    // `atEnd` (no more bytes will come) the rest is a record unless it is empty.
+    bool next(std::string_view bytes, bool atEnd, RecordSpan& record);
 
     // How many bytes of the record being read have been looked at.
     std::size_t scanned() const { return scanned_; }
@@ -66,10 +66,12 @@ class RecordScanner {
   private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
 
-    std::optional<RecordSpan> ended(std::size_t bodyLength, std::size_t terminatorLength,
-                                    bool unclosed = false);
+    // Puts the record that ends here into `record` and starts the next; true.
+    bool ended(RecordSpan& record, std::size_t bodyLength, std::size_t terminatorLength,
+               bool unclosed = false);
+    void startRecord();
     // The end of a record whose quote never closes, at the first line end from `at` of `bytes`.
-    std::optional<RecordSpan> endAtLineEnd(std::string_view bytes, std::size_t at, bool atEnd);
+    bool endAtLineEnd(std::string_view bytes, std::size_t at, bool atEnd, RecordSpan& record);
 
     char delimiter_;
     State state_ = State::FieldStart;

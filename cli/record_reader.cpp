@@ -129,7 +129,7 @@ void RecordReader::findRecordEnd(std::string_view record) {
             break;
         }
         const std::size_t pieceStart = scanner_.scanned();
-        if (scanner_.next(piece, false)) {
+        if (RecordSpan ended; scanner_.next(piece, false, ended)) {
             break;
         }
         piece.erase(0, scanner_.scanned() - pieceStart);
@@ -163,13 +163,13 @@ bool RecordReader::next(RecordBlock& block) {
     };
     for (;;) {
         while (!full()) {
-            const auto record = scanner_.next(std::string_view(bytes).substr(complete), atEnd_);
-            if (!record) {
+            RecordSpan& record = block.records.emplace_back();
+            if (!scanner_.next(std::string_view(bytes).substr(complete), atEnd_, record)) {
+                block.records.pop_back();
                 break;
             }
-            block.records.push_back(*record);
-            block.records.back().begin = complete;
-            complete = block.records.back().end();
+            record.begin = complete;
+            complete = record.end();
             rereading_ = false;
             anyRecord_ = true;
         }
