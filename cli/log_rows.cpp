@@ -124,6 +124,25 @@ RowWorker::RowWorker(const RowSetup& setup)
                std::all_of(part.columns.begin(), part.columns.end(),
                            [&](const Column& column) { return readAsNumber(column.input); });
     });
+    // Each cell read ahead once, however many parts read it.
+    for (const LogPart& part : setup.parts) {
+        std::vector<std::size_t>& cells = aheadCellOf_.emplace_back();
+        for (const Column& column : part.columns) {
+            const AheadCell wanted{&column, column.input == Input::Humidity};
+            const auto same = std::find_if(
+                aheadCells_.begin(), aheadCells_.end(), [&](const AheadCell& cell) {
+                    return cell.percentSign == wanted.percentSign &&
+                           cell.column->constant == column.constant &&
+                           (column.constant ? cell.column->name == column.name
+                                            : cell.column->index == column.index);
+                });
+            cells.push_back(static_cast<std::size_t>(same - aheadCells_.begin()));
+            if (same == aheadCells_.end()) {
+                aheadCells_.push_back(wanted);
+            }
+        }
+    }
+    aheadCellNumbers_.resize(aheadCells_.size());
     outputBytesPerRow_ = outputBytesPerRow(setup);
     for (const std::string& value : setup.missing) {
         if (const std::optional<double> number = parseNumber(value, setup.readLocale)) {
@@ -219,10 +238,6 @@ void RowWorker::computeAhead(std::string_view bytes, std::span<const RecordSpan>
             splitter_.split(bytes.substr(record.begin, record.bodyLength));
         if (fields.size() == setup_.headerFields && readAhead(fields)) {
             aheadRecords_.push_back(i);
-        } else {
-            for (std::vector<InputNumbers>& numbers : aheadNumbers_) {
-                numbers.resize(aheadRecords_.size());
-            }
         }
     }
     for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
@@ -233,19 +248,22 @@ void RowWorker::computeAhead(std::string_view bytes, std::span<const RecordSpan>
 }
 
 bool RowWorker::readAhead(const std::vector<std::string_view>& fields) {
+    for (std::size_t i = 0; i < aheadCells_.size(); ++i) {
+        const Column& column = *aheadCells_[i].column;
+        const std::string_view cell = column.constant ? column.name : fields[column.index];
+        if (!column.constant && !setup_.missing.empty() && isMissing(cell)) {
+            return false;
+        }
+        if (!parseNumber(aheadCells_[i].percentSign ? withoutPercentSign(cell) : cell,
+                         setup_.readLocale, aheadCellNumbers_[i])) {
+            return false;
+        }
+    }
     for (std::size_t part = 0; part < setup_.parts.size(); ++part) {
         InputNumbers& numbers = aheadNumbers_[part].emplace_back();
-        for (const Column& column : setup_.parts[part].columns) {
-            const std::string_view cell = column.constant ? column.name : fields[column.index];
-            if (!column.constant && !setup_.missing.empty() && isMissing(cell)) {
-                return false;
-            }
-            double number = 0;
-            if (!parseNumber(column.input == Input::Humidity ? withoutPercentSign(cell) : cell,
-                             setup_.readLocale, number)) {
-                return false;
-            }
-            numbers.set(column.input, number);
+        const std::vector<Column>& columns = setup_.parts[part].columns;
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            numbers.set(columns[k].input, aheadCellNumbers_[aheadCellOf_[part][k]]);
         }
     }
     return true;

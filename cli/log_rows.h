@@ -96,8 +96,8 @@ class RowWorker {
     // read as numbers and whose every part has outputs takes its results from here; any other
     // row is computed alone, which finds its reason.
     void computeAhead(std::string_view bytes, std::span<const RecordSpan> records);
-    // Adds the numbers of every part read from the fields of a row; false where a cell is
-    // missing or breaks a rule.
+    // Adds the numbers of every part read from the fields of a row, each cell read once; false,
+    // adding none, where a cell is missing or no number.
     bool readAhead(const std::vector<std::string_view>& fields);
     // Each part's results from the row computed ahead at `element`; false where a part has none.
     bool takeAhead(std::size_t element);
@@ -123,6 +123,15 @@ class RowWorker {
     std::vector<std::size_t> aheadRecords_;
     std::vector<std::vector<InputNumbers>> aheadNumbers_;
     std::vector<std::vector<Outcome<Calculated>>> aheadOutcomes_;
+    // The cells a row is read ahead from, each once, a humidity without its percent sign; by
+    // part, the cell of each of its columns; each cell's number in the row being read.
+    struct AheadCell {
+        const Column* column;
+        bool percentSign;
+    };
+    std::vector<AheadCell> aheadCells_;
+    std::vector<std::vector<std::size_t>> aheadCellOf_;
+    std::vector<double> aheadCellNumbers_;
 };
 
 }  // namespace nimbaro::cli

@@ -875,6 +875,32 @@ TEST_F(NimbaroCalc, DeriveWritesWhatEachCalculationWritesAlone) {
         << strict.err;
 }
 
+// Rows are computed many at a time: each keeps its own results, or its own reason, wherever it
+// falls among the others, and a row the arithmetic faults on leaves the rest as they are.
+TEST_F(NimbaroCalc, EveryRowKeepsItsOwnResultsAmongManyComputedTogether) {
+    const std::vector<std::string> badRows = {"20,x", "20,NA", "20", "20,150", "1e308,50"};
+    std::string log = "T,RH\n";
+    std::vector<bool> good;
+    for (std::size_t row = 0; row < 700; ++row) {
+        const std::size_t kind = row % 37 < badRows.size() && row % 3 == 0 ? row % 37 : 99;
+        good.push_back(kind >= badRows.size());
+        log += (good.back() ? "20,50" : badRows[kind]) + "\n";
+    }
+    const Finished finished = run(kDewPointLog + std::vector<std::string>{"--missing", "NA"}, log);
+    const std::vector<std::string> lines = linesOf(finished.out);
+    ASSERT_EQ(lines.size(), good.size() + 1);
+    std::size_t bad = 0;
+    for (std::size_t row = 0; row < good.size(); ++row) {
+        const std::string& line = lines[row + 1];
+        const std::string& cells = good[row] ? kDewPoint2050 : kNoDewPoint;
+        EXPECT_TRUE(line.ends_with(cells)) << "row " << row << ": " << line;
+        bad += good[row] ? 0 : 1;
+    }
+    EXPECT_NE(finished.err.find("no results for " + std::to_string(bad) + " of 700 rows"),
+              std::string::npos)
+        << finished.err;
+}
+
 TEST_F(NimbaroCalc, DeriveRefusesWhatItCannotDo) {
     struct Refusal {
         std::vector<std::string> args;
