@@ -117,8 +117,9 @@ class RowWorker {
     // The row has no results for a reason of its own (its fields), not one of a part.
     bool rowFault_ = false;
     // Rows computed ahead: only where every part is a calculation. By run: the records' places
-    // in it; by part: each record's numbers and outcome.
-    static constexpr std::size_t kAheadRows = 256;
+    // in it; by part: each record's numbers and outcome. A run is short enough that its
+    // outcomes are still in the nearest cache when the rows are written.
+    static constexpr std::size_t kAheadRows = 32;
     bool computesAhead_ = false;
     std::vector<std::size_t> aheadRecords_;
     std::vector<std::vector<InputNumbers>> aheadNumbers_;
