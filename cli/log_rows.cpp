@@ -303,9 +303,10 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
                 }
             }
         };
-        if (!faults_[part] && plainResultCells_[part]) {
-            // Numbers in the cell locale, written straight from the values into one piece:
-            // appending each short text on its own costs a call each.
+        // A calculation's numbers in the cell locale need no quotes: written straight from the
+        // values into one piece, appended at once, as appending each short text on its own
+        // costs a call each.
+        const auto putNumbers = [&] {
             const int decimals = setup_.parts[part].task->calculation()->calculation->decimals;
             std::array<char, kMaxOutputs * (1 + kResultTextRoom)> texts;
             char* at = texts.data();
@@ -322,12 +323,15 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
                 }
             }
             out.append(texts.data(), at);
-        }
-        if (!faults_[part]) {
-            for (const std::string& text : plainResultCells_[part] ? std::span<const std::string>()
-                                                                   : results.texts) {
+        };
+        if (!faults_[part] && plainResultCells_[part]) {
+            putNumbers();
+        } else if (!faults_[part]) {
+            for (const std::string& text : results.texts) {
                 put(text);
             }
+        }
+        if (!faults_[part]) {
             if (written < cells) {
                 put(oneLine(results.notes));
             }
