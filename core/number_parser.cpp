@@ -239,11 +239,10 @@ std::optional<double> parseWritten(std::string_view text, const NumberLocale& lo
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
-    if (double plain = 0; parsePlainDecimal(text, locale.decimalSeparator, plain)) {
-        return plain;
+    if (double number = 0; parseNumber(text, locale, number)) {
+        return number;
     }
-    bool beyondRange = false;
-    return parseWritten(text, locale, beyondRange);
+    return std::nullopt;
 }
 
 bool parseNumber(std::string_view text, const NumberLocale& locale, double& number) {
