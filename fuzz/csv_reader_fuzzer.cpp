@@ -31,12 +31,12 @@ std::vector<cli::RecordSpan> scanRecords(std::string_view input, char delimiter,
     for (;;) {
         offered = std::min(input.size(), std::max(offered, start) + piece);
         const bool atEnd = offered == input.size();
-        const auto record = scanner.next(input.substr(start, offered - start), atEnd);
-        if (record) {
-            require(record->end() > 0, "every record takes at least one byte", input);
-            records.push_back(*record);
-            records.back().begin = start;
-            start = records.back().end();
+        cli::RecordSpan record;
+        if (scanner.next(input.substr(start, offered - start), atEnd, record)) {
+            require(record.end() > 0, "every record takes at least one byte", input);
+            record.begin = start;
+            records.push_back(record);
+            start = record.end();
         } else if (atEnd) {
             require(start == input.size(), "at the end every byte is in a record", input);
             return records;
@@ -70,11 +70,12 @@ void checkRequoting(std::string_view body, char delimiter) {
     }
     requoted += '\n';
     cli::RecordScanner scanner(delimiter);
-    const auto reread = scanner.next(requoted, true);
-    require(reread && reread->end() == requoted.size() && !reread->unclosedQuote,
+    cli::RecordSpan reread;
+    require(scanner.next(requoted, true, reread) && reread.end() == requoted.size() &&
+                !reread.unclosedQuote,
             "re-quoted fields make one record", requoted);
     cli::FieldSplitter again(delimiter);
-    require(again.split(std::string_view(requoted).substr(0, reread->bodyLength)) == fields,
+    require(again.split(std::string_view(requoted).substr(0, reread.bodyLength)) == fields,
             "re-quoted fields read back the same", requoted);
 }
 
