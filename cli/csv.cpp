@@ -5,8 +5,8 @@
 
 namespace nimbaro::cli {
 
-bool RecordScanner::ended(RecordSpan& record, std::size_t bodyLength,
-                          std::size_t terminatorLength, bool unclosed) {
+bool RecordScanner::ended(RecordSpan& record, std::size_t bodyLength, std::size_t terminatorLength,
+                          bool unclosed) {
     // Written field by field into the caller's span: a span returned whole would be copied
     // out of memory where its fields were just written one by one, which stalls.
     record.begin = 0;

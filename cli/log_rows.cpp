@@ -12,6 +12,9 @@
 namespace nimbaro::cli {
 namespace {
 
+// Room for every result cell of a calculation: a delimiter and a result text each.
+constexpr std::size_t kNumberCellsRoom = kMaxOutputs * (1 + kResultTextRoom);
+
 // The notes of a row in its one cell.
 std::string oneLine(const std::vector<std::string>& notes) {
     std::string line;
@@ -107,8 +110,8 @@ RowWorker::RowWorker(const RowSetup& setup)
         cellCounts_.push_back(part.task->columnCount());
         plainResultCells_.push_back(plainNumbers && part.task->calculation() != nullptr);
     }
-    // A row is read ahead by its columns, each read as a number: as the checks read it where
-    // each column's input has the check of a number, and the method no other input.
+    // A row is read ahead by its columns, one for each input, each read as a number: as the
+    // checks read it where each column's input has the check of a number.
     computesAhead_ = std::all_of(setup.parts.begin(), setup.parts.end(), [](const LogPart& part) {
         const CalculationTask* task = part.task->calculation();
         if (task == nullptr) {
@@ -120,8 +123,7 @@ RowWorker::RowWorker(const RowSetup& setup)
                 return check.input == input && check.rule == Rule::Number;
             });
         };
-        return info.inputs.size() == part.columns.size() &&
-               std::all_of(part.columns.begin(), part.columns.end(),
+        return std::all_of(part.columns.begin(), part.columns.end(),
                            [&](const Column& column) { return readAsNumber(column.input); });
     });
     // Each cell read ahead once, however many parts read it.
@@ -129,8 +131,8 @@ RowWorker::RowWorker(const RowSetup& setup)
         std::vector<std::size_t>& cells = aheadCellOf_.emplace_back();
         for (const Column& column : part.columns) {
             const AheadCell wanted{&column, column.input == Input::Humidity};
-            const auto same = std::find_if(
-                aheadCells_.begin(), aheadCells_.end(), [&](const AheadCell& cell) {
+            const auto same =
+                std::find_if(aheadCells_.begin(), aheadCells_.end(), [&](const AheadCell& cell) {
                     return cell.percentSign == wanted.percentSign &&
                            cell.column->constant == column.constant &&
                            (column.constant ? cell.column->name == column.name
@@ -308,7 +310,7 @@ void RowWorker::appendCsvRecord(std::string& out, std::string_view body,
         // costs a call each.
         const auto putNumbers = [&] {
             const int decimals = setup_.parts[part].task->calculation()->calculation->decimals;
-            std::array<char, kMaxOutputs * (1 + kResultTextRoom)> texts;
+            std::array<char, kNumberCellsRoom> texts;
             char* at = texts.data();
             for (const double value : results.values) {
                 if (written++ < cells) {

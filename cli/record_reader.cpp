@@ -28,9 +28,10 @@ std::uint64_t linesEnded(const RecordBlock& block) {
     std::uint64_t lines = 0;
     for (const RecordSpan& record : block.records) {
         lines += (record.terminatorLength > 0 ? 1 : 0) +
-                 (record.quoted ? lineBreaksIn(std::string_view(block.bytes).substr(
-                                      record.begin, record.bodyLength))
-                                : 0);
+                 (record.quoted
+                      ? lineBreaksIn(
+                            std::string_view(block.bytes).substr(record.begin, record.bodyLength))
+                      : 0);
     }
     const bool splitCrLf = !block.records.empty() && block.records.front().lineFeedOfCrLf;
     return lines - (splitCrLf ? 1 : 0);

@@ -408,8 +408,8 @@ char* fixedTextInIntegers(char* out, double value, const NumberLocale& locale) {
     return out;
 }
 
-constexpr auto kFixedTextsInIntegers = []<int... kDecimals>(
-                                           std::integer_sequence<int, kDecimals...>) {
+constexpr auto kFixedTextsInIntegers =
+    []<int... kDecimals>(std::integer_sequence<int, kDecimals...>) {
     return std::array{&fixedTextInIntegers<kDecimals>...};
 }
 (std::make_integer_sequence<int, kMostFixedDecimals + 1>{});
